@@ -1,0 +1,260 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/Widgets.h"
+#include "platform/Canvas.h"
+#include "platform/Platform.h"
+#include "prefs/LanguageTables.h"
+#include "store/ItemStore.h"
+#include "store/Settings.h"
+
+namespace pel {
+
+class TFormHint;
+
+inline constexpr const char* kApplicationTitle = "Pellorinth";
+inline constexpr const char* kMainFormClass = "TFormPellorinth";
+inline constexpr const char* kMainFormCaption = "FormPellorinth";
+
+// Command ids of the context menu.
+enum MenuCommand : int {
+    kCmdNone = 0,
+    kCmdDeleteItem = 100,
+    kCmdChangeUrl,
+    kCmdAddFiles,
+    kCmdAddFolder,
+    kCmdAddUrlFromBuffer,
+    kCmdAddUrl,
+    kCmdAddSeparator,
+    kCmdOpenIcon,
+    kCmdDefaultIcon,
+    kCmdPreferences,
+    kCmdAutoHide,
+    kCmdFixedIcons,
+    kCmdAbout,
+    kCmdQuit,
+};
+
+// The bar: its widget models, the item store, the settings and every handler.
+// Handlers are defined in the folder of the subsystem that owns them.
+class TFormPellorinth {
+public:
+    TFormPellorinth(Platform& platform, TFormHint& hint);
+
+    // --- lifecycle (app/) ---
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void Quit1Click();
+    void AppDeactivate();
+
+    // --- events from the window, in client coordinates ---
+    void OnMouseDown(MouseButton button, ShiftState shift, Point client);
+    void OnMouseMove(ShiftState shift, Point client);
+    void OnMouseUp(MouseButton button, ShiftState shift, Point client);
+    void OnContextMenu(Point screen);
+    void OnKeyDown(int key, ShiftState shift);
+    void OnMenuCommand(int id);
+    void Paint(Canvas& canvas);
+    // The window's outer rectangle changed (moved by the system).
+    void OnBoundsChanged(const Rect& outer);
+
+    // --- item store (store/) ---
+    void AddFileToList(int position, const std::string& target, bool isNew);
+    [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
+
+    // --- data file (store/) ---
+    void LoadUserData();
+    void SaveUserData();
+    void FirstUserLoad();
+    [[nodiscard]] std::string ShellFolderPath(const std::string& name) const;
+    [[nodiscard]] std::string ExeRelativePath(const std::string& path) const;
+    [[nodiscard]] std::string ExeAbsolutePath(const std::string& text) const;
+
+    // --- placement (bar/) ---
+    void ChangeScreenOriental(int edge, int visibleCount);
+    void SetScreenPosition(int edge, int monitor, int dx, int dy);
+    [[nodiscard]] Rect GetRectFromMonitor(int monitor) const;
+    [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
+
+    // --- painting (bar/) ---
+    void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
+    void RebuildGradient();
+
+    // --- scroll buttons (bar/) ---
+    void SetButtonScrollPos();
+    void CheckButtons(int col, int row);
+    int GetColVisiblePosition(int edge, int cur, bool hover, bool forward);
+    void sbScrollLeftClick();
+    void sbScrollRightClick();
+    void PanelLeftMouseDown();
+    void PanelRightMouseDown();
+    // One hover-scroll step for a pointer in client coordinates.
+    void HoverScrollStep(Point client);
+
+    // --- launching (interaction/) ---
+    void StartFile(const std::string& target);
+
+    // --- pointer and keyboard (interaction/) ---
+    [[nodiscard]] Point getCurrentPoint(bool adjust) const;
+    [[nodiscard]] int getCurrentColFromPoint() const;
+    void Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y);
+    void Grid1MouseMove(ShiftState shift, int x, int y);
+    void Grid1MouseUp(MouseButton button, ShiftState shift, int x, int y);
+    void Grid1KeyDown(int key, ShiftState shift);
+    void Grid1SelectCell(int col, int row);
+    void GridRepeatTimer();
+    void DeleteItem();
+    bool CheckFileDelete(int index);
+    void Delete_SelectedCol();
+    void CheckDragOff();
+
+    // --- menu commands (interaction/) ---
+    void PopupMenu1Popup();
+    [[nodiscard]] std::string ReadClipboardTextForUrl() const;
+    void OpenFiles();
+    void OpenFolder();
+    void AddUrl1Click();
+    void ChangeUrl1Click();
+    void AddUrlFromBuffer1Click();
+    void Addseparator1Click();
+    void pmNoneFixedDockClick();
+    void ChbFixedIconsClick();
+    void About1Click();
+    void Preferences1Click();
+
+    // --- item icons (interaction/) ---
+    void GetDefaultIcon(const std::string& target);
+    void SetOtherIcon(int index, bool replace);
+    void ChangeIcon(const std::string& path, int index);
+    void OpenIcon1Click();
+    void DefaultIcon1Click();
+
+    // --- timer (bar/, interaction/) ---
+    void TimerPellorinthTimer();
+
+    // --- language (prefs/) ---
+    void ChangeLanguage(int language);
+
+    // --- helpers shared by several subsystems ---
+    // The current item: the grid's column in a row, its row in a column.
+    [[nodiscard]] int CurrentItem() const;
+    // Number of cells along the bar.
+    [[nodiscard]] int CellCount() const;
+    // Makes cell `index` along the bar current, as the grid does on a click.
+    void SelectItemCell(int index);
+    // Sets the cell count along the bar (at least one cell).
+    void SetCellCount(int n);
+    // Recomputes Panel1, the end panels and the grid from the bar's length.
+    void LayoutPanels();
+    // The bar window's outer rectangle on screen.
+    [[nodiscard]] Rect BarRect() const { return bounds_; }
+    void SetBarRect(const Rect& outer);
+    void SetAlpha(int alpha);
+    [[nodiscard]] int Alpha() const { return alpha_; }
+    // Switches auto-hide off for the life of a modal dialog.
+    class AutoHideSuspension;
+    void Repaint();
+    [[nodiscard]] MenuEntry BuildMenu() const;
+    [[nodiscard]] Color ResolveColor(Color c) const;
+
+    Platform& platform;
+    TFormHint& FormHint;
+
+    Settings settings;
+    ItemStore store;
+
+    std::string DataFilePath;
+    std::string StartupFolder;
+    std::string LastIconFolder;
+    int FirstShowDone = 0;
+    int MenuOpen = 0;  // the tag of PopupMenu1
+
+    // Pointer state.
+    int DragSource = 0;
+    bool DragMoved = false;
+    bool DragHeld = false;
+    int DeleteConfirmOpen = 0;  // the tag of DeleteItem1
+    bool lastPressWasDouble = false;
+
+    // Fade state.
+    int FadeStep = 0;
+
+    // Painting state.
+    int CurCellEdge = 0;
+
+    // Components.
+    PanelModel Panel1;
+    PanelModel PanelLeft;
+    PanelModel PanelRight;
+    GridModel Grid1;
+    SpeedButtonModel sbScrollLeft;
+    SpeedButtonModel sbScrollRight;
+    // 0, 1 or 2: the end panels' order last applied by SetButtonScrollPos.
+    int panelOrder = 0;
+
+    PicturePtr ImageUrl;
+    PicturePtr ImageDel;
+    PicturePtr ImageDel2;
+    PicturePtr ImageUnKnown;
+    PicturePtr Image1;
+    PicturePtr Image2;
+    PixelImage ImageBG;
+    std::array<PixelImage, 4> ImageList2;
+    // Greyed copies of ImageList2 that disabled buttons show.
+    std::array<PixelImage, 4> ImageList2Disabled;
+
+    OpenDialogState OpenDialog1;
+
+    MenuItemModel DeleteItem1{kCmdDeleteItem, std::string(texts::kDeleteItem.russian), false};
+    MenuItemModel ChangeUrl1{kCmdChangeUrl, std::string(texts::kChangeUrl.russian), false};
+    MenuItemModel AddObject1{0, std::string(texts::kAddObject.russian), true};
+    MenuItemModel AddFiles1{kCmdAddFiles, std::string(texts::kAddFiles.russian), true};
+    MenuItemModel AddFolder1{kCmdAddFolder, std::string(texts::kAddFolder.russian), true};
+    MenuItemModel AddUrlFromBuffer1{kCmdAddUrlFromBuffer, std::string(texts::kAddUrlFromBuffer.russian), false};
+    MenuItemModel AddUrl1{kCmdAddUrl, std::string(texts::kAddUrl.russian), true};
+    MenuItemModel Addseparator1{kCmdAddSeparator, std::string(texts::kAddSeparator.russian), true};
+    MenuItemModel ChangeIcon1{0, std::string(texts::kChangeIcon.russian), false};
+    MenuItemModel OpenIcon1{kCmdOpenIcon, std::string(texts::kOpenIcon.russian), true};
+    MenuItemModel DefaultIcon1{kCmdDefaultIcon, std::string(texts::kDefaultIcon.russian), false};
+    MenuItemModel Preferences1{kCmdPreferences, std::string(texts::kPreferences.russian), true};
+    MenuItemModel pmNoneFixedDock{kCmdAutoHide, std::string(texts::kAutoHide.russian), true};
+    MenuItemModel ChbFixedIcons{kCmdFixedIcons, std::string(texts::kFixedIcons.russian), true};
+    MenuItemModel About1{kCmdAbout, std::string(texts::kAbout.russian), true};
+    MenuItemModel Quit1{kCmdQuit, std::string(texts::kQuit.russian), true};
+
+private:
+    void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button,
+                           const PanelModel& panel);
+
+    Rect bounds_;
+    int captureTarget_ = 0;
+    int alpha_ = 255;
+    bool closing_ = false;
+};
+
+// Remembers AutoHide, switches it off, and switches it back on at the end
+// of the scope only if it was on.
+class TFormPellorinth::AutoHideSuspension {
+public:
+    explicit AutoHideSuspension(TFormPellorinth& form)
+        : form_(form), wasOn_(form.settings.AutoHide) {
+        form_.settings.AutoHide = false;
+    }
+    ~AutoHideSuspension() {
+        if (wasOn_) {
+            form_.settings.AutoHide = true;
+        }
+    }
+    AutoHideSuspension(const AutoHideSuspension&) = delete;
+    AutoHideSuspension& operator=(const AutoHideSuspension&) = delete;
+
+private:
+    TFormPellorinth& form_;
+    bool wasOn_;
+};
+
+}  // namespace pel

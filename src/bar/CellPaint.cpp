@@ -1,0 +1,9 @@
+// PLACEHOLDER: replaced by the painting work.
+#include "app/FormPellorinth.h"
+
+namespace pel {
+
+void TFormPellorinth::Grid1DrawCell(Canvas&, int, int, const Rect&, bool) {}
+void TFormPellorinth::RebuildGradient() {}
+
+}  // namespace pel

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Geometry.h"
+#include "platform/Picture.h"
+#include "platform/PixelImage.h"
+
+namespace pel {
+
+struct Monitor {
+    Rect workArea;  // less task bars, in virtual-screen pixels
+    Rect bounds;    // the whole monitor
+};
+
+enum class CursorKind { Default, Hourglass };
+
+enum class MessageKind { Information, Confirmation };
+
+enum class MessageResult { Ok, Yes, Cancel };
+
+// The state of the shared open-file dialog; the dialog reads and updates it.
+struct OpenDialogState {
+    std::string filter;  // "Name|*.ext" pairs separated by '|'
+    std::string initialDir;
+    std::string fileName;
+    bool multiSelect = false;
+};
+
+struct ClipboardText {
+    std::string text;      // UTF-8
+    bool tooLong = false;  // the clipboard held more than the requested limit
+};
+
+// A node of a context menu as the platform shows it. `id` is what the menu
+// returns when the item is chosen; 0 for dividers and submenus.
+struct MenuEntry {
+    int id = 0;
+    std::string caption;  // empty caption with no children draws a divider
+    bool enabled = true;
+    bool checked = false;
+    bool divider = false;
+    std::vector<MenuEntry> children;
+};
+
+// Every service the bar needs of the system. One implementation talks to
+// Win32; tests use a fake they fully control. Strings are UTF-8; paths use
+// backslashes as on Windows.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- display ---
+    [[nodiscard]] virtual std::vector<Monitor> Monitors() const = 0;
+    [[nodiscard]] virtual Point CursorPos() const = 0;
+    [[nodiscard]] virtual Color SystemColor(int index) const = 0;
+
+    // --- the bar window ---
+    // Outer rectangle of the bar window in screen coordinates.
+    virtual void SetBarBounds(const Rect& outer) = 0;
+    [[nodiscard]] virtual Rect BarBounds() const = 0;
+    // Outer size minus client size (the thin border of the pop-up style).
+    [[nodiscard]] virtual Point BarFrameSize() const = 0;
+    virtual void SetBarAlpha(int alpha) = 0;
+    virtual void ShowBar(bool visible) = 0;
+    [[nodiscard]] virtual bool BarVisible() const = 0;
+    virtual void InvalidateBar() = 0;
+    virtual void BringBarToFront() = 0;
+    virtual void CloseBar() = 0;
+    // Keeps the program off the task bar (hide and minimise its owner window).
+    virtual void HideTaskbarWindow() = 0;
+    virtual void MinimizeTaskbarWindow() = 0;
+    virtual void SetBarCursor(CursorKind cursor) = 0;
+    // The grid's 60 ms auto-repeat while a button is held.
+    virtual void SetRepeatTimer(bool running) = 0;
+    // Shows the menu at a screen point and returns the chosen id, 0 for none.
+    virtual int TrackMenu(const MenuEntry& root, Point screen) = 0;
+
+    // --- modal dialogs ---
+    virtual MessageResult ShowMessage(const std::string& text, MessageKind kind) = 0;
+    // Returns the edited text on OK and `defaultText` on Cancel.
+    virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) = 0;
+    virtual std::optional<std::string> BrowseForFolder(const std::string& title) = 0;
+    // Returns the chosen files (empty when cancelled) and updates the state.
+    virtual std::vector<std::string> OpenFiles(OpenDialogState& state) = 0;
+
+    // --- shell ---
+    // ShellExecute with the default verb; the raw result code.
+    virtual std::intptr_t ShellOpen(const std::string& target) = 0;
+    virtual PicturePtr AssociatedIcon(const std::string& path) = 0;
+    // An .ico file as a 32 x 32 picture; null when it cannot be read.
+    virtual PicturePtr LoadIconFile(const std::string& path) = 0;
+    virtual PicturePtr MakePicture(const PixelImage& image) = 0;
+
+    // --- registry ---
+    // A string value under the current user's root; nullopt when missing.
+    [[nodiscard]] virtual std::optional<std::string> ReadUserRegistryString(
+        const std::string& key, const std::string& value) const = 0;
+
+    // --- clipboard ---
+    [[nodiscard]] virtual ClipboardText ReadClipboardText(std::size_t maxChars) const = 0;
+
+    // --- file system ---
+    [[nodiscard]] virtual bool FileExists(const std::string& path) const = 0;
+    [[nodiscard]] virtual bool DirectoryExists(const std::string& path) const = 0;
+    [[nodiscard]] virtual std::optional<std::string> ReadWholeFile(
+        const std::string& path) const = 0;
+    // Replaces the file in one step; the old file stays whole on failure.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+    // Size of the current drive in bytes, or -1 when it cannot be determined.
+    [[nodiscard]] virtual std::int64_t CurrentDriveSize() const = 0;
+    // Full path of the running executable and its folder with trailing '\'.
+    [[nodiscard]] virtual std::string ExePath() const = 0;
+    [[nodiscard]] virtual std::string ExeFolder() const = 0;
+
+    // --- text encoding of the data file ---
+    [[nodiscard]] virtual std::string AnsiToUtf8(std::string_view ansi) const = 0;
+    // nullopt when some character has no exact form in the ANSI code page.
+    [[nodiscard]] virtual std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const = 0;
+};
+
+}  // namespace pel

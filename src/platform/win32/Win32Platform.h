@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Platform.h"
+
+namespace pel::win32 {
+
+// The Win32 implementation of every platform service. The bar window is
+// attached once it exists; until then the bar-window operations do nothing.
+class Win32Platform final : public Platform {
+public:
+    explicit Win32Platform(HINSTANCE instance);
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    void AttachBarWindow(HWND bar) { bar_ = bar; }
+    [[nodiscard]] HWND BarWindow() const { return bar_; }
+
+    [[nodiscard]] std::vector<Monitor> Monitors() const override;
+    [[nodiscard]] Point CursorPos() const override;
+    [[nodiscard]] Color SystemColor(int index) const override;
+    void SetBarBounds(const Rect& outer) override;
+    [[nodiscard]] Rect BarBounds() const override;
+    [[nodiscard]] Point BarFrameSize() const override;
+    void SetBarAlpha(int alpha) override;
+    void ShowBar(bool visible) override;
+    [[nodiscard]] bool BarVisible() const override;
+    void InvalidateBar() override;
+    void BringBarToFront() override;
+    void CloseBar() override;
+    void HideTaskbarWindow() override;
+    void MinimizeTaskbarWindow() override;
+    void SetBarCursor(CursorKind cursor) override;
+    void SetRepeatTimer(bool running) override;
+    int TrackMenu(const MenuEntry& root, Point screen) override;
+    MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
+    std::string InputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) override;
+    std::optional<std::string> BrowseForFolder(const std::string& title) override;
+    std::vector<std::string> OpenFiles(OpenDialogState& state) override;
+    std::intptr_t ShellOpen(const std::string& target) override;
+    PicturePtr AssociatedIcon(const std::string& path) override;
+    PicturePtr LoadIconFile(const std::string& path) override;
+    PicturePtr MakePicture(const PixelImage& image) override;
+    [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
+        const std::string& key, const std::string& value) const override;
+    [[nodiscard]] ClipboardText ReadClipboardText(std::size_t maxChars) const override;
+    [[nodiscard]] bool FileExists(const std::string& path) const override;
+    [[nodiscard]] bool DirectoryExists(const std::string& path) const override;
+    [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    [[nodiscard]] std::int64_t CurrentDriveSize() const override;
+    [[nodiscard]] std::string ExePath() const override;
+    [[nodiscard]] std::string ExeFolder() const override;
+    [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
+    [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
+
+private:
+    HINSTANCE instance_;
+    HWND bar_ = nullptr;
+};
+
+// Timer ids the bar window uses.
+inline constexpr UINT_PTR kBarTimerId = 1;     // 100 ms tick
+inline constexpr UINT_PTR kRepeatTimerId = 2;  // 60 ms grid auto-repeat
+
+}  // namespace pel::win32

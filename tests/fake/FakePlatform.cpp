@@ -1,0 +1,180 @@
+#include "fake/FakePlatform.h"
+
+namespace pel::test {
+
+std::string NameOf(const PicturePtr& picture) {
+    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    return fake ? fake->name : std::string();
+}
+
+FakePlatform::FakePlatform() {
+    AddMonitor(Rect{0, 0, 1920, 1040}, Rect{0, 0, 1920, 1080});
+    sysColors[15] = 0x00F0F0F0;  // button face
+    sysColors[13] = 0x00D77800;  // highlight
+}
+
+Color FakePlatform::SystemColor(int index) const {
+    const auto it = sysColors.find(index);
+    return it == sysColors.end() ? 0x00808080 : it->second;
+}
+
+int FakePlatform::TrackMenu(const MenuEntry& root, Point) {
+    shownMenus.push_back(root);
+    if (menuChoices.empty()) {
+        return 0;
+    }
+    const int id = menuChoices.front();
+    menuChoices.pop_front();
+    return id;
+}
+
+MessageResult FakePlatform::ShowMessage(const std::string& text, MessageKind kind) {
+    messages.push_back({text, kind});
+    if (messageResults.empty()) {
+        return kind == MessageKind::Confirmation ? MessageResult::Yes : MessageResult::Ok;
+    }
+    const MessageResult r = messageResults.front();
+    messageResults.pop_front();
+    return r;
+}
+
+std::string FakePlatform::InputBox(const std::string& caption, const std::string& prompt,
+                                   const std::string& defaultText) {
+    inputs.push_back({caption, prompt, defaultText});
+    if (inputResults.empty()) {
+        return defaultText;
+    }
+    std::string r = inputResults.front();
+    inputResults.pop_front();
+    return r;
+}
+
+std::optional<std::string> FakePlatform::BrowseForFolder(const std::string& title) {
+    folderTitles.push_back(title);
+    if (folderResults.empty()) {
+        return std::nullopt;
+    }
+    auto r = folderResults.front();
+    folderResults.pop_front();
+    return r;
+}
+
+std::vector<std::string> FakePlatform::OpenFiles(OpenDialogState& state) {
+    openDialogs.push_back(state);
+    if (openResults.empty()) {
+        return {};
+    }
+    auto r = openResults.front();
+    openResults.pop_front();
+    return r;
+}
+
+std::intptr_t FakePlatform::ShellOpen(const std::string& target) {
+    shellOpened.push_back(target);
+    const auto it = shellResults.find(target);
+    return it == shellResults.end() ? 42 : it->second;
+}
+
+PicturePtr FakePlatform::AssociatedIcon(const std::string& path) {
+    if (failingIcons.count(path) != 0) {
+        return nullptr;
+    }
+    return std::make_shared<FakePicture>("assoc:" + path);
+}
+
+PicturePtr FakePlatform::LoadIconFile(const std::string& path) {
+    if (iconFiles.count(path) == 0 || files.count(path) == 0) {
+        return nullptr;
+    }
+    return std::make_shared<FakePicture>("ico:" + path);
+}
+
+PicturePtr FakePlatform::MakePicture(const PixelImage& image) {
+    return std::make_shared<FakePicture>("pixels", image);
+}
+
+std::optional<std::string> FakePlatform::ReadUserRegistryString(const std::string& key,
+                                                                const std::string& value) const {
+    const auto it = registry.find(key + "|" + value);
+    if (it == registry.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+ClipboardText FakePlatform::ReadClipboardText(std::size_t maxChars) const {
+    if (clipboard.size() > maxChars) {
+        return {clipboard.substr(0, maxChars), true};
+    }
+    return {clipboard, false};
+}
+
+bool FakePlatform::FileExists(const std::string& path) const { return files.count(path) != 0; }
+
+bool FakePlatform::DirectoryExists(const std::string& path) const {
+    if (dirs.count(path) != 0) {
+        return true;
+    }
+    // A folder given with or without its trailing backslash.
+    if (!path.empty() && path.back() == '\\') {
+        return dirs.count(path.substr(0, path.size() - 1)) != 0;
+    }
+    return dirs.count(path + "\\") != 0;
+}
+
+std::optional<std::string> FakePlatform::ReadWholeFile(const std::string& path) const {
+    const auto it = files.find(path);
+    if (it == files.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+bool FakePlatform::WriteWholeFile(const std::string& path, const std::string& bytes) {
+    fileWrites.push_back(path);
+    if (readOnlyFiles.count(path) != 0) {
+        return false;
+    }
+    files[path] = bytes;
+    return true;
+}
+
+std::string FakePlatform::ExeFolder() const {
+    return exePath.substr(0, exePath.find_last_of('\\') + 1);
+}
+
+std::string FakePlatform::AnsiToUtf8(std::string_view ansi) const {
+    std::string out;
+    for (const char ch : ansi) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> FakePlatform::Utf8ToAnsi(std::string_view utf8) const {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[++i]);
+            out += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+void FakePlatform::AddMonitor(Rect workArea, Rect bounds) {
+    monitors.push_back(Monitor{workArea, bounds});
+}
+
+}  // namespace pel::test

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace pel::test {
+
+// A picture that only knows where it came from.
+class FakePicture : public Picture {
+public:
+    explicit FakePicture(std::string n, PixelImage px = {})
+        : name(std::move(n)), pixels(std::move(px)) {}
+    std::string name;
+    PixelImage pixels;
+};
+
+// Name of a fake picture, "" for null.
+std::string NameOf(const PicturePtr& picture);
+
+// A platform whose every answer the test sets and whose every effect it reads.
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    // --- what the test sets ---
+    std::vector<Monitor> monitors;
+    Point cursor;
+    std::map<int, Color> sysColors;  // unset indices give 0x00808080
+    Point frameSize{2, 2};
+    std::map<std::string, std::intptr_t> shellResults;  // default 42 (success)
+    std::set<std::string> failingIcons;                 // AssociatedIcon gives null
+    std::set<std::string> iconFiles;                    // readable .ico files
+    std::map<std::string, std::string> registry;        // "key|value" -> text
+    std::string clipboard;
+    std::map<std::string, std::string> files;  // path -> bytes
+    std::set<std::string> dirs;
+    std::set<std::string> readOnlyFiles;  // writes to these fail
+    std::int64_t driveSize = 100'000'000'000;
+    std::string exePath = "C:\\Tools\\Pellorinth.exe";
+    std::deque<int> menuChoices;  // TrackMenu answers, 0 when empty
+    std::deque<MessageResult> messageResults;  // ShowMessage answers, Ok/Yes by default
+    std::deque<std::string> inputResults;      // InputBox answers, default text when empty
+    std::deque<std::optional<std::string>> folderResults;
+    std::deque<std::vector<std::string>> openResults;
+
+    // --- what the code did ---
+    Rect barBounds;
+    int alpha = 255;
+    bool barVisible = false;
+    int invalidations = 0;
+    int bringToFront = 0;
+    bool closed = false;
+    int taskbarHides = 0;
+    int taskbarMinimizes = 0;
+    std::vector<CursorKind> cursorHistory;
+    bool repeatTimer = false;
+    std::vector<MenuEntry> shownMenus;
+    struct Message {
+        std::string text;
+        MessageKind kind;
+    };
+    std::vector<Message> messages;
+    struct Input {
+        std::string caption, prompt, defaultText;
+    };
+    std::vector<Input> inputs;
+    std::vector<std::string> folderTitles;
+    std::vector<OpenDialogState> openDialogs;
+    std::vector<std::string> shellOpened;
+    std::vector<std::string> fileWrites;
+
+    // --- Platform ---
+    [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
+    [[nodiscard]] Point CursorPos() const override { return cursor; }
+    [[nodiscard]] Color SystemColor(int index) const override;
+    void SetBarBounds(const Rect& outer) override { barBounds = outer; }
+    [[nodiscard]] Rect BarBounds() const override { return barBounds; }
+    [[nodiscard]] Point BarFrameSize() const override { return frameSize; }
+    void SetBarAlpha(int a) override { alpha = a; }
+    void ShowBar(bool visible) override { barVisible = visible; }
+    [[nodiscard]] bool BarVisible() const override { return barVisible; }
+    void InvalidateBar() override { ++invalidations; }
+    void BringBarToFront() override { ++bringToFront; }
+    void CloseBar() override { closed = true; }
+    void HideTaskbarWindow() override { ++taskbarHides; }
+    void MinimizeTaskbarWindow() override { ++taskbarMinimizes; }
+    void SetBarCursor(CursorKind c) override { cursorHistory.push_back(c); }
+    void SetRepeatTimer(bool running) override { repeatTimer = running; }
+    int TrackMenu(const MenuEntry& root, Point screen) override;
+    MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
+    std::string InputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) override;
+    std::optional<std::string> BrowseForFolder(const std::string& title) override;
+    std::vector<std::string> OpenFiles(OpenDialogState& state) override;
+    std::intptr_t ShellOpen(const std::string& target) override;
+    PicturePtr AssociatedIcon(const std::string& path) override;
+    PicturePtr LoadIconFile(const std::string& path) override;
+    PicturePtr MakePicture(const PixelImage& image) override;
+    [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
+        const std::string& key, const std::string& value) const override;
+    [[nodiscard]] ClipboardText ReadClipboardText(std::size_t maxChars) const override;
+    [[nodiscard]] bool FileExists(const std::string& path) const override;
+    [[nodiscard]] bool DirectoryExists(const std::string& path) const override;
+    [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    [[nodiscard]] std::int64_t CurrentDriveSize() const override { return driveSize; }
+    [[nodiscard]] std::string ExePath() const override { return exePath; }
+    [[nodiscard]] std::string ExeFolder() const override;
+    // Latin-1 stands in for the ANSI code page.
+    [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
+    [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
+
+    // --- conveniences ---
+    void AddMonitor(Rect workArea, Rect bounds);
+    void AddMonitor(Rect workArea) { AddMonitor(workArea, workArea); }
+    void AddFile(const std::string& path, std::string bytes = {}) { files[path] = std::move(bytes); }
+};
+
+}  // namespace pel::test

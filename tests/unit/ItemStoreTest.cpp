@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "fake/FakePlatform.h"
+
+namespace pel::test {
+namespace {
+
+class ItemStoreTest : public ::testing::Test {
+protected:
+    FakePlatform platform;
+    Application app{platform};
+    TFormPellorinth& form = app.MainForm();
+
+    void SetUp() override {
+        form.ImageUrl = std::make_shared<FakePicture>("url");
+        form.ImageDel = std::make_shared<FakePicture>("del");
+        form.ImageDel2 = std::make_shared<FakePicture>("del2");
+        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+    }
+
+    void ExpectInStep() const {
+        ASSERT_EQ(form.store.ImageList1.size(), form.store.ListCurr.size());
+        ASSERT_EQ(form.store.ListCurr.size(), form.store.ListIcons.size());
+        EXPECT_EQ(form.CellCount(), std::max(1, form.store.Count()));
+    }
+};
+
+TEST_F(ItemStoreTest, AddingToAnEmptyStoreFillsTheBlankCell) {
+    form.AddFileToList(-1, "http://example.com/", true);
+    ExpectInStep();
+    EXPECT_EQ(form.store.Count(), 1);
+    EXPECT_EQ(form.store.ListIcons[0], "");
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "url");
+}
+
+TEST_F(ItemStoreTest, InsertAtZeroMovesEveryListAlongTogether) {
+    platform.AddFile("C:\\a.txt");
+    form.AddFileToList(-1, "C:\\a.txt", true);
+    form.AddFileToList(-1, "", true);
+    form.AddFileToList(-1, "https://x.org/page", true);
+    form.store.ListIcons[1] = "marker";
+    form.AddFileToList(0, "C:\\missing.doc", true);
+    ExpectInStep();
+    EXPECT_EQ(form.store.ListCurr,
+              (std::vector<std::string>{"C:\\missing.doc", "C:\\a.txt", "", "https://x.org/page"}));
+    EXPECT_EQ(form.store.ListIcons[2], "marker");
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
+    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "assoc:C:\\a.txt");
+    EXPECT_EQ(NameOf(form.store.ImageList1[2]), "del");
+    EXPECT_EQ(NameOf(form.store.ImageList1[3]), "url");
+}
+
+TEST_F(ItemStoreTest, UrlTestLooksAnywhereInTheTarget) {
+    EXPECT_TRUE(IsUrl("C:\\docs\\http://x"));
+    EXPECT_TRUE(IsUrl("see https://a"));
+    EXPECT_FALSE(IsUrl("HTTP://upper.case"));
+    form.AddFileToList(-1, "C:\\docs\\http://x", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "url");
+}
+
+TEST_F(ItemStoreTest, ExistingFileWithoutExtensionShowsTheUnknownPicture) {
+    platform.AddFile("C:\\src\\README");
+    form.AddFileToList(-1, "C:\\src\\README", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
+    platform.dirs.insert("C:\\Users\\Me\\Desktop");
+    form.AddFileToList(-1, "C:\\Users\\Me\\Desktop\\", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "assoc:C:\\Users\\Me\\Desktop\\");
+}
+
+TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
+    platform.AddFile("C:\\x.bin");
+    platform.failingIcons.insert("C:\\x.bin");
+    form.AddFileToList(-1, "C:\\x.bin", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
+}
+
+TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
+    form.settings.IsHorizontal = false;
+    form.AddFileToList(-1, "", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "del2");
+    form.settings.IsHorizontal = true;
+    form.AddFileToList(-1, "", true);
+    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "del");
+}
+
+TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) {
+    form.settings.VisibleIconCount = 2;
+    form.MenuOpen = 1;
+    form.AddFileToList(-1, "", true);
+    form.AddFileToList(-1, "", true);
+    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.sbScrollRight.enabled);
+    form.AddFileToList(-1, "", true);
+    EXPECT_TRUE(form.sbScrollRight.enabled);
+}
+
+TEST_F(ItemStoreTest, DisplayNames) {
+    platform.dirs.insert("C:\\Users\\Me\\Desktop");
+    platform.dirs.insert("C:\\a\\release.2");
+    EXPECT_EQ(form.ItemDisplayName("C:\\Users\\Me\\Desktop\\"), "Desktop");
+    EXPECT_EQ(form.ItemDisplayName("C:\\a\\notes.txt"), "notes");
+    EXPECT_EQ(form.ItemDisplayName("C:\\a\\release.2"), "release.2");
+    EXPECT_EQ(form.ItemDisplayName("C:\\a\\archive.tar.gz"), "archive.tar");
+    EXPECT_EQ(form.ItemDisplayName("D:"), "");
+    EXPECT_EQ(form.ItemDisplayName(""), "");
+}
+
+TEST_F(ItemStoreTest, MoveKeepsEntriesTogether) {
+    for (const char* t : {"a", "b", "c", "d", "e", "f"}) {
+        form.store.Insert(-1, std::make_shared<FakePicture>(t), t, std::string("i") + t);
+    }
+    form.store.Move(2, 5);
+    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"a", "b", "d", "e", "f", "c"}));
+    EXPECT_EQ(form.store.ListIcons[5], "ic");
+    EXPECT_EQ(NameOf(form.store.ImageList1[5]), "c");
+    form.store.Move(5, 0);
+    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"c", "a", "b", "d", "e", "f"}));
+}
+
+}  // namespace
+}  // namespace pel::test
