@@ -14,6 +14,7 @@ TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
     : platform(platformServices), FormHint(hint) {
     Panel1.bounds = Rect::FromSize(0, 0, kDesignClientWidth, kBarThickness);
     LayoutPanels();
+    LoadStockPictures();
 }
 
 void TFormPellorinth::FormCreate() {

@@ -81,6 +81,8 @@ public:
     [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
 
     // --- painting (bar/) ---
+    // Fills ImageUrl, ImageDel, ImageDel2, ImageUnKnown and the glyph lists.
+    void LoadStockPictures();
     void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
     void RebuildGradient();
 

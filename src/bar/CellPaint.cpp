@@ -5,5 +5,6 @@ namespace pel {
 
 void TFormPellorinth::Grid1DrawCell(Canvas&, int, int, const Rect&, bool) {}
 void TFormPellorinth::RebuildGradient() {}
+void TFormPellorinth::LoadStockPictures() {}
 
 }  // namespace pel
