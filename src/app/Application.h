@@ -9,14 +9,14 @@ namespace pel {
 
 // The three forms, created once in this order and living until the end.
 class Application {
-public:
+  public:
     explicit Application(Platform& platform);
 
     TFormPellorinth& MainForm() { return main_; }
     TFormHint& HintForm() { return hint_; }
     TDlgPref& PrefDialog() { return pref_; }
 
-private:
+  private:
     TFormHint hint_;
     TFormPellorinth main_;
     TDlgPref pref_;

@@ -12,7 +12,9 @@ Rect Offset(const Rect& r, Point by) {
     return Rect{r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
 }
 
-Point Origin(const Rect& r) { return {r.left, r.top}; }
+Point Origin(const Rect& r) {
+    return {r.left, r.top};
+}
 
 }  // namespace
 
@@ -28,8 +30,8 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
         if (button == MouseButton::Left && !shift.doubleClick) {
             // The grid's own selecting: focus, current cell, auto-repeat.
             Grid1.focused = true;
-            const Point cell = Grid1.MouseToCell({client.x - Grid1.bounds.left,
-                                                  client.y - Grid1.bounds.top});
+            const Point cell =
+                Grid1.MouseToCell({client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
             if (cell.x >= 0) {
                 SelectItemCell(settings.IsHorizontal ? cell.x : cell.y);
             }
@@ -77,15 +79,32 @@ void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
     const int page = horizontal ? Grid1.VisibleColCount() : Grid1.VisibleRowCount();
     int next = cur;
     switch (key) {
-        case kVkLeft: next = horizontal ? cur - 1 : cur; break;
-        case kVkRight: next = horizontal ? cur + 1 : cur; break;
-        case kVkUp: next = horizontal ? cur : cur - 1; break;
-        case kVkDown: next = horizontal ? cur : cur + 1; break;
-        case kVkPrior: next = cur - page; break;
-        case kVkNext: next = cur + page; break;
-        case kVkHome: next = 0; break;
-        case kVkEnd: next = CellCount() - 1; break;
-        default: return;
+        case kVkLeft:
+            next = horizontal ? cur - 1 : cur;
+            break;
+        case kVkRight:
+            next = horizontal ? cur + 1 : cur;
+            break;
+        case kVkUp:
+            next = horizontal ? cur : cur - 1;
+            break;
+        case kVkDown:
+            next = horizontal ? cur : cur + 1;
+            break;
+        case kVkPrior:
+            next = cur - page;
+            break;
+        case kVkNext:
+            next = cur + page;
+            break;
+        case kVkHome:
+            next = 0;
+            break;
+        case kVkEnd:
+            next = CellCount() - 1;
+            break;
+        default:
+            return;
     }
     next = std::max(0, std::min(next, CellCount() - 1));
     if (next != CurrentItem()) {
@@ -128,8 +147,8 @@ void TFormPellorinth::PaintScrollButton(Canvas& canvas, const SpeedButtonModel& 
     if (button.glyph < 0 || button.glyph >= static_cast<int>(ImageList2.size())) {
         return;
     }
-    const PixelImage& glyph = button.enabled ? ImageList2[button.glyph]
-                                             : ImageList2Disabled[button.glyph];
+    const PixelImage& glyph =
+        button.enabled ? ImageList2[button.glyph] : ImageList2Disabled[button.glyph];
     if (glyph.Empty()) {
         return;
     }

@@ -31,8 +31,8 @@ void TFormPellorinth::FormShow() {
         const auto monitors = platform.Monitors();
         if (!monitors.empty()) {
             const Rect& area = monitors.front().workArea;
-            SetBarRect(Rect::FromSize((area.right - bounds_.Width()) / 2, area.top,
-                                      bounds_.Width(), bounds_.Height()));
+            SetBarRect(Rect::FromSize((area.right - bounds_.Width()) / 2, area.top, bounds_.Width(),
+                                      bounds_.Height()));
         }
         LoadUserData();
         if (settings.GradientBackground) {
@@ -127,14 +127,18 @@ void TFormPellorinth::SetBarRect(const Rect& outer) {
     platform.SetBarBounds(outer);
 }
 
-void TFormPellorinth::OnBoundsChanged(const Rect& outer) { bounds_ = outer; }
+void TFormPellorinth::OnBoundsChanged(const Rect& outer) {
+    bounds_ = outer;
+}
 
 void TFormPellorinth::SetAlpha(int alpha) {
     alpha_ = alpha;
     platform.SetBarAlpha(alpha);
 }
 
-void TFormPellorinth::Repaint() { platform.InvalidateBar(); }
+void TFormPellorinth::Repaint() {
+    platform.InvalidateBar();
+}
 
 Color TFormPellorinth::ResolveColor(Color c) const {
     return IsSystemColor(c) ? platform.SystemColor(static_cast<int>(c & 0xFFu)) : (c & 0xFFFFFFu);
@@ -156,8 +160,8 @@ MenuEntry TFormPellorinth::BuildMenu() const {
     root.children.push_back(entry(DeleteItem1));
     root.children.push_back(entry(ChangeUrl1));
     MenuEntry add = entry(AddObject1);
-    add.children = {entry(AddFiles1), entry(AddFolder1), entry(AddUrlFromBuffer1),
-                    entry(AddUrl1), entry(Addseparator1)};
+    add.children = {entry(AddFiles1), entry(AddFolder1), entry(AddUrlFromBuffer1), entry(AddUrl1),
+                    entry(Addseparator1)};
     root.children.push_back(add);
     MenuEntry icon = entry(ChangeIcon1);
     icon.children = {entry(OpenIcon1), entry(DefaultIcon1)};
@@ -182,21 +186,51 @@ void TFormPellorinth::OnContextMenu(Point screen) {
 
 void TFormPellorinth::OnMenuCommand(int id) {
     switch (id) {
-        case kCmdDeleteItem: DeleteItem(); break;
-        case kCmdChangeUrl: ChangeUrl1Click(); break;
-        case kCmdAddFiles: OpenFiles(); break;
-        case kCmdAddFolder: OpenFolder(); break;
-        case kCmdAddUrlFromBuffer: AddUrlFromBuffer1Click(); break;
-        case kCmdAddUrl: AddUrl1Click(); break;
-        case kCmdAddSeparator: Addseparator1Click(); break;
-        case kCmdOpenIcon: OpenIcon1Click(); break;
-        case kCmdDefaultIcon: DefaultIcon1Click(); break;
-        case kCmdPreferences: Preferences1Click(); break;
-        case kCmdAutoHide: pmNoneFixedDockClick(); break;
-        case kCmdFixedIcons: ChbFixedIconsClick(); break;
-        case kCmdAbout: About1Click(); break;
-        case kCmdQuit: Quit1Click(); break;
-        default: MenuOpen = 0; break;
+        case kCmdDeleteItem:
+            DeleteItem();
+            break;
+        case kCmdChangeUrl:
+            ChangeUrl1Click();
+            break;
+        case kCmdAddFiles:
+            OpenFiles();
+            break;
+        case kCmdAddFolder:
+            OpenFolder();
+            break;
+        case kCmdAddUrlFromBuffer:
+            AddUrlFromBuffer1Click();
+            break;
+        case kCmdAddUrl:
+            AddUrl1Click();
+            break;
+        case kCmdAddSeparator:
+            Addseparator1Click();
+            break;
+        case kCmdOpenIcon:
+            OpenIcon1Click();
+            break;
+        case kCmdDefaultIcon:
+            DefaultIcon1Click();
+            break;
+        case kCmdPreferences:
+            Preferences1Click();
+            break;
+        case kCmdAutoHide:
+            pmNoneFixedDockClick();
+            break;
+        case kCmdFixedIcons:
+            ChbFixedIconsClick();
+            break;
+        case kCmdAbout:
+            About1Click();
+            break;
+        case kCmdQuit:
+            Quit1Click();
+            break;
+        default:
+            MenuOpen = 0;
+            break;
     }
 }
 

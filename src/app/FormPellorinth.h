@@ -41,7 +41,7 @@ enum MenuCommand : int {
 // The bar: its widget models, the item store, the settings and every handler.
 // Handlers are defined in the folder of the subsystem that owns them.
 class TFormPellorinth {
-public:
+  public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
 
     // --- lifecycle (app/) ---
@@ -216,7 +216,8 @@ public:
     MenuItemModel AddObject1{0, std::string(texts::kAddObject.russian), true};
     MenuItemModel AddFiles1{kCmdAddFiles, std::string(texts::kAddFiles.russian), true};
     MenuItemModel AddFolder1{kCmdAddFolder, std::string(texts::kAddFolder.russian), true};
-    MenuItemModel AddUrlFromBuffer1{kCmdAddUrlFromBuffer, std::string(texts::kAddUrlFromBuffer.russian), false};
+    MenuItemModel AddUrlFromBuffer1{kCmdAddUrlFromBuffer,
+                                    std::string(texts::kAddUrlFromBuffer.russian), false};
     MenuItemModel AddUrl1{kCmdAddUrl, std::string(texts::kAddUrl.russian), true};
     MenuItemModel Addseparator1{kCmdAddSeparator, std::string(texts::kAddSeparator.russian), true};
     MenuItemModel ChangeIcon1{0, std::string(texts::kChangeIcon.russian), false};
@@ -228,9 +229,8 @@ public:
     MenuItemModel About1{kCmdAbout, std::string(texts::kAbout.russian), true};
     MenuItemModel Quit1{kCmdQuit, std::string(texts::kQuit.russian), true};
 
-private:
-    void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button,
-                           const PanelModel& panel);
+  private:
+    void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button, const PanelModel& panel);
 
     Rect bounds_;
     int captureTarget_ = 0;
@@ -241,7 +241,7 @@ private:
 // Remembers AutoHide, switches it off, and switches it back on at the end
 // of the scope only if it was on.
 class TFormPellorinth::AutoHideSuspension {
-public:
+  public:
     explicit AutoHideSuspension(TFormPellorinth& form)
         : form_(form), wasOn_(form.settings.AutoHide) {
         form_.settings.AutoHide = false;
@@ -254,7 +254,7 @@ public:
     AutoHideSuspension(const AutoHideSuspension&) = delete;
     AutoHideSuspension& operator=(const AutoHideSuspension&) = delete;
 
-private:
+  private:
     TFormPellorinth& form_;
     bool wasOn_;
 };

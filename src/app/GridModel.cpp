@@ -24,9 +24,13 @@ void GridModel::SetCurrent(int col, int row) {
     ScrollInView();
 }
 
-int GridModel::VisibleColCount() const { return std::max(1, bounds.Width() / kCellSize); }
+int GridModel::VisibleColCount() const {
+    return std::max(1, bounds.Width() / kCellSize);
+}
 
-int GridModel::VisibleRowCount() const { return std::max(1, bounds.Height() / kCellSize); }
+int GridModel::VisibleRowCount() const {
+    return std::max(1, bounds.Height() / kCellSize);
+}
 
 void GridModel::ScrollInView() {
     if (col_ < leftCol_) {

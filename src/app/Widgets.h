@@ -34,7 +34,7 @@ enum class MouseButton { Left, Right, Middle };
 // The owner-drawn string grid: cells carry no text, only a current cell and
 // a scroll offset (first visible column and row).
 class GridModel {
-public:
+  public:
     Rect bounds;  // in the bar's client coordinates
     Color color = kClBtnFace;
     bool focused = false;
@@ -61,7 +61,7 @@ public:
     // Cell rectangle in grid coordinates; empty when the cell is not shown.
     [[nodiscard]] Rect CellRect(int col, int row) const;
 
-private:
+  private:
     void ScrollInView();
 
     int colCount_ = 2;

@@ -4,7 +4,7 @@ namespace pel {
 
 // The preferences dialog; created once at start-up and shown modally.
 class TDlgPref {
-public:
+  public:
     bool visible = false;
 };
 

@@ -13,7 +13,7 @@ namespace pel {
 // targets (ListCurr) and custom icon paths (ListIcons). The grid's cell
 // count follows the picture count and lives with the grid.
 class ItemStore {
-public:
+  public:
     std::vector<PicturePtr> ImageList1;
     std::vector<std::string> ListCurr;
     std::vector<std::string> ListIcons;

@@ -109,7 +109,9 @@ ClipboardText FakePlatform::ReadClipboardText(std::size_t maxChars) const {
     return {clipboard, false};
 }
 
-bool FakePlatform::FileExists(const std::string& path) const { return files.count(path) != 0; }
+bool FakePlatform::FileExists(const std::string& path) const {
+    return files.count(path) != 0;
+}
 
 bool FakePlatform::DirectoryExists(const std::string& path) const {
     if (dirs.count(path) != 0) {

@@ -13,7 +13,7 @@ namespace pel::test {
 
 // A picture that only knows where it came from.
 class FakePicture : public Picture {
-public:
+  public:
     explicit FakePicture(std::string n, PixelImage px = {})
         : name(std::move(n)), pixels(std::move(px)) {}
     std::string name;
@@ -25,7 +25,7 @@ std::string NameOf(const PicturePtr& picture);
 
 // A platform whose every answer the test sets and whose every effect it reads.
 class FakePlatform : public Platform {
-public:
+  public:
     FakePlatform();
 
     // --- what the test sets ---
@@ -43,7 +43,7 @@ public:
     std::set<std::string> readOnlyFiles;  // writes to these fail
     std::int64_t driveSize = 100'000'000'000;
     std::string exePath = "C:\\Tools\\Pellorinth.exe";
-    std::deque<int> menuChoices;  // TrackMenu answers, 0 when empty
+    std::deque<int> menuChoices;               // TrackMenu answers, 0 when empty
     std::deque<MessageResult> messageResults;  // ShowMessage answers, Ok/Yes by default
     std::deque<std::string> inputResults;      // InputBox answers, default text when empty
     std::deque<std::optional<std::string>> folderResults;
@@ -119,7 +119,9 @@ public:
     // --- conveniences ---
     void AddMonitor(Rect workArea, Rect bounds);
     void AddMonitor(Rect workArea) { AddMonitor(workArea, workArea); }
-    void AddFile(const std::string& path, std::string bytes = {}) { files[path] = std::move(bytes); }
+    void AddFile(const std::string& path, std::string bytes = {}) {
+        files[path] = std::move(bytes);
+    }
 };
 
 }  // namespace pel::test

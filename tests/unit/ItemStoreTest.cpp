@@ -7,7 +7,7 @@ namespace pel::test {
 namespace {
 
 class ItemStoreTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();

@@ -31,8 +31,9 @@ TEST(Settings, BuiltInValues) {
 TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     FakePlatform platform;
     platform.exePath = "C:\\Tools\\Pellorinth.exe";
-    platform.registry["Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
-                      "Folders|StartUp"] = "C:\\Start";
+    platform.registry
+        ["Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
+         "Folders|StartUp"] = "C:\\Start";
     Application app(platform);
     const TFormPellorinth& form = app.MainForm();
     EXPECT_EQ(form.settings.LanguageIndex, 1);

@@ -1,0 +1,58 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/Application.h"
+#include "platform/win32/BarWindow.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace {
+
+// COM for the shell's dialogs and links; S_FALSE still needs its CoUninitialize.
+class ScopedCom {
+  public:
+    ScopedCom() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ScopedCom() {
+        if (ok_) {
+            CoUninitialize();
+        }
+    }
+    ScopedCom(const ScopedCom&) = delete;
+    ScopedCom& operator=(const ScopedCom&) = delete;
+
+  private:
+    bool ok_;
+};
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A running copy is found by its class and its caption together.
+    if (FindWindowW(L"TFormPellorinth", L"FormPellorinth") != nullptr) {
+        return 0;
+    }
+    ScopedCom com;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    pel::win32::Win32Platform platform(instance);
+    pel::Application app(platform);
+    auto bar = pel::win32::BarWindow::Create(instance, platform, app.MainForm());
+    if (!bar) {
+        return 0;
+    }
+    bar->Show();
+    RunMessageLoop();
+    // The program's exit status is always success.
+    return 0;
+}
