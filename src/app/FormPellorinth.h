@@ -172,6 +172,9 @@ class TFormPellorinth {
     std::string DataFilePath;
     std::string StartupFolder;
     std::string LastIconFolder;
+    // The data file exists but could not be read: closing keeps it as it is
+    // instead of writing this run's stand-in list over it.
+    bool DataFileUnreadable = false;
     int FirstShowDone = 0;
     int MenuOpen = 0;  // the tag of PopupMenu1
 

@@ -1,10 +1,55 @@
-// PLACEHOLDER: replaced by the painting work.
 #include "app/FormPellorinth.h"
+#include "bar/Gradient.h"
+#include "bar/StockPictures.h"
 
 namespace pel {
 
-void TFormPellorinth::Grid1DrawCell(Canvas&, int, int, const Rect&, bool) {}
-void TFormPellorinth::RebuildGradient() {}
-void TFormPellorinth::LoadStockPictures() {}
+void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell,
+                                    bool selected) {
+    if (!platform.BarVisible()) {
+        return;
+    }
+    if (selected) {
+        // Covers the highlight a grid without focus gives its current cell.
+        canvas.FillRect(cell, ResolveColor(Grid1.color));
+        canvas.DrawFocusRect(cell);
+    }
+    if (settings.GradientBackground && !ImageBG.Empty()) {
+        canvas.DrawImage(ImageBG, cell);
+    }
+    const int index = settings.IsHorizontal ? col : row;
+    if (index >= 0 && index < store.Count()) {
+        const PicturePtr& picture = store.ImageList1[static_cast<std::size_t>(index)];
+        if (picture) {
+            canvas.DrawPicture(*picture, {cell.left + kIconMargin, cell.top + kIconMargin});
+        }
+    }
+    // Scrolling reads this edge in the grid's own coordinates.
+    if (settings.IsHorizontal && col == Grid1.Col()) {
+        CurCellEdge = cell.left - Grid1.bounds.left + kCellSize;
+    } else if (!settings.IsHorizontal && row == Grid1.Row()) {
+        CurCellEdge = cell.top - Grid1.bounds.top + kCellSize;
+    }
+}
+
+void TFormPellorinth::RebuildGradient() {
+    ImageBG = {};
+    if (settings.GradientBackground) {
+        ImageBG = GradientImage(settings.IsHorizontal, ResolveColor(settings.GradientStartColor),
+                                ResolveColor(settings.GradientEndColor));
+    }
+}
+
+void TFormPellorinth::LoadStockPictures() {
+    ImageUrl = platform.MakePicture(UrlPicture());
+    ImageDel = platform.MakePicture(RowSeparatorPicture());
+    ImageDel2 = platform.MakePicture(ColumnSeparatorPicture());
+    ImageUnKnown = platform.MakePicture(UnknownPicture());
+    for (int i = 0; i < kGlyphCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        ImageList2[slot] = ScrollGlyphPicture(i);
+        ImageList2Disabled[slot] = GreyedGlyph(ImageList2[slot]);
+    }
+}
 
 }  // namespace pel

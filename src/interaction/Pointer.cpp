@@ -1,21 +1,255 @@
-// PLACEHOLDER: replaced by the pointer work.
+#include <algorithm>
+
 #include "app/FormPellorinth.h"
+#include "interaction/ItemMenu.h"
+#include "interaction/PointerRules.h"
 
 namespace pel {
 
-Point TFormPellorinth::getCurrentPoint(bool) const { return {}; }
-int TFormPellorinth::getCurrentColFromPoint() const { return -1; }
-void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState, int, int) {
-    MenuOpen = button == MouseButton::Right ? 1 : 0;
+namespace {
+
+// An item as it stood when the question was asked. The question box is
+// modal, but the bar keeps taking drops and drags while it is open, so the
+// answer must go to this item and not to whatever then holds its index.
+struct ItemSnapshot {
+    PicturePtr picture;
+    std::string target;
+    std::string icon;
+
+    static ItemSnapshot Of(const ItemStore& store, int index) {
+        const auto i = static_cast<std::size_t>(index);
+        return {store.ImageList1[i], store.ListCurr[i], store.ListIcons[i]};
+    }
+    [[nodiscard]] bool StandsAt(const ItemStore& store, int index) const {
+        if (!store.IsItem(index) || index >= store.Count()) {
+            return false;
+        }
+        const auto i = static_cast<std::size_t>(index);
+        return store.ImageList1[i] == picture && store.ListCurr[i] == target &&
+               store.ListIcons[i] == icon;
+    }
+    // Its index now, looking first where it was; -1 when it is gone. Items
+    // equal in all three entries are interchangeable.
+    [[nodiscard]] int FindIn(const ItemStore& store, int formerIndex) const {
+        if (StandsAt(store, formerIndex)) {
+            return formerIndex;
+        }
+        for (int i = 0; i < store.Count(); ++i) {
+            if (StandsAt(store, i)) {
+                return i;
+            }
+        }
+        return -1;
+    }
+};
+
+// Removes the item at `index` after the optional question; true when it went.
+bool DeleteItemAt(TFormPellorinth& form, int index) {
+    const int count = form.store.Count();
+    bool deleted = false;
+    if (form.store.IsItem(index) && index < count) {
+        const ItemSnapshot item = ItemSnapshot::Of(form.store, index);
+        if (form.CheckFileDelete(index)) {
+            index = item.FindIn(form.store, index);
+            deleted = index != -1;
+        }
+        if (deleted) {
+            form.store.Remove(index);
+            form.Delete_SelectedCol();
+            if (count <= form.settings.VisibleIconCount) {
+                form.sbScrollRight.enabled = false;
+            }
+            if (form.store.ListCurr.empty()) {
+                form.DeleteItem1.enabled = false;
+                form.ChangeUrl1.enabled = false;
+                form.ChangeIcon1.enabled = false;  // no item left to give an icon
+                form.SetCellCount(0);
+            } else {
+                // Another item now stands in the current cell.
+                UpdateItemMenu(form, form.CurrentItem());
+            }
+        }
+    }
+    if (count > 0) {
+        form.CheckButtons(form.Grid1.Col(), form.Grid1.Row());
+    }
+    form.Repaint();
+    form.MenuOpen = 0;
+    return deleted;
 }
-void TFormPellorinth::Grid1MouseMove(ShiftState, int, int) {}
-void TFormPellorinth::Grid1MouseUp(MouseButton, ShiftState, int, int) {}
-void TFormPellorinth::Grid1KeyDown(int, ShiftState) {}
-void TFormPellorinth::Grid1SelectCell(int, int) {}
-void TFormPellorinth::GridRepeatTimer() {}
-void TFormPellorinth::DeleteItem() { MenuOpen = 0; }
-bool TFormPellorinth::CheckFileDelete(int) { return true; }
-void TFormPellorinth::Delete_SelectedCol() {}
-void TFormPellorinth::CheckDragOff() {}
+
+}  // namespace
+
+Point TFormPellorinth::getCurrentPoint(bool adjust) const {
+    // The client area starts inside the thin border, which is as wide on
+    // every side.
+    const Point cursor = platform.CursorPos();
+    const Point frame = platform.BarFrameSize();
+    const Rect bar = BarRect();
+    Point p{cursor.x - bar.left - frame.x / 2, cursor.y - bar.top - frame.y / 2};
+    if (adjust) {
+        // Along the bar only: the scroll panels that lie before the grid.
+        if (settings.IsHorizontal) {
+            p.x -= Grid1.bounds.left;
+        } else {
+            p.y -= Grid1.bounds.top;
+        }
+    }
+    return p;
+}
+
+int TFormPellorinth::getCurrentColFromPoint() const {
+    const Point client = getCurrentPoint(false);
+    return ItemIndexAt(Grid1, settings.IsHorizontal,
+                       {client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
+}
+
+void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == MouseButton::Right) {
+        MenuOpen = 1;
+        return;
+    }
+    if (button != MouseButton::Left) {
+        return;
+    }
+    MenuOpen = 0;
+    // The release that ends a double click must not launch a second time.
+    lastPressWasDouble = shift.doubleClick;
+    if (shift.LeftAlone()) {
+        const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+        // A press beside every item starts no drag; every press starts a
+        // new gesture, whatever a lost release left behind.
+        DragSource = store.IsItem(index) ? index : -1;
+        DragMoved = false;
+        DragHeld = false;
+    }
+}
+
+void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
+    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+    if (index == -1) {
+        return;
+    }
+    if (shift.LeftAlone()) {
+        if (index != DragSource) {
+            DragMoved = true;
+        }
+        DragHeld = true;
+    }
+    if (index != CurrentItem()) {
+        SelectItemCell(index);
+    }
+}
+
+void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y) {
+    if (button != MouseButton::Left) {
+        return;
+    }
+    const bool endsDoubleClick = lastPressWasDouble;
+    lastPressWasDouble = false;
+    DragHeld = false;
+    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+    if (index >= static_cast<int>(store.ListCurr.size())) {
+        return;
+    }
+    if (DragMoved) {
+        DragMoved = false;
+        if (index != DragSource && index != -1 && !settings.FixedIcons &&
+            store.IsItem(DragSource)) {
+            store.Move(DragSource, index);
+            // The current cell now shows the moved item.
+            UpdateItemMenu(*this, index);
+            Repaint();
+        }
+    }
+    if (index == DragSource && index != -1 && !endsDoubleClick) {
+        StartFile(store.ListCurr[static_cast<std::size_t>(index)]);
+    }
+}
+
+void TFormPellorinth::Grid1KeyDown(int key, ShiftState) {
+    switch (key) {
+        case kVkLeft:
+        case kVkUp:
+        case kVkPrior:
+            sbScrollLeftClick();
+            break;
+        case kVkRight:
+        case kVkDown:
+        case kVkNext:
+            sbScrollRightClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TFormPellorinth::Grid1SelectCell(int col, int row) {
+    const int index = settings.IsHorizontal ? col : row;
+    if (!store.IsItem(index)) {
+        return;
+    }
+    CheckButtons(col, row);
+    UpdateItemMenu(*this, index);
+}
+
+void TFormPellorinth::GridRepeatTimer() {
+    const bool horizontal = settings.IsHorizontal;
+    const Point p = getCurrentPoint(true);
+    const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
+    const int visible = std::min(horizontal ? Grid1.VisibleColCount() : Grid1.VisibleRowCount(),
+                                 CellCount() - first);
+    const int direction = RepeatDirection(horizontal ? p.x : p.y, visible * kCellSize);
+    const int next = CurrentItem() + direction;
+    if (direction != 0 && next >= 0 && next < CellCount()) {
+        SelectItemCell(next);
+    }
+}
+
+void TFormPellorinth::DeleteItem() {
+    DeleteItemAt(*this, CurrentItem());
+}
+
+bool TFormPellorinth::CheckFileDelete(int index) {
+    if (!store.IsItem(index)) {
+        return false;
+    }
+    if (!settings.ConfirmDelete) {
+        return true;
+    }
+    const std::string& target = store.ListCurr[static_cast<std::size_t>(index)];
+    const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
+    const std::string question = DeleteQuestion(settings.LanguageIndex, name);
+    DeleteConfirmOpen = 1;
+    const MessageResult answer = platform.ShowMessage(question, MessageKind::Confirmation);
+    DeleteConfirmOpen = 0;
+    return answer != MessageResult::Cancel;
+}
+
+void TFormPellorinth::Delete_SelectedCol() {
+    if (CurrentItem() != -1) {
+        SetCellCount(CellCount() - 1);
+    }
+}
+
+void TFormPellorinth::CheckDragOff() {
+    if (!DragHeld || settings.FixedIcons || !settings.DeleteWithMouse) {
+        return;
+    }
+    const Point pointer = platform.CursorPos();
+    if (DeleteConfirmOpen == 1 || InBarBand(BarRect(), pointer, settings.IsHorizontal)) {
+        return;
+    }
+    // The item that was pressed goes, not whatever cell the pointer crossed
+    // last on its way out. DragHeld stays set while the question is open so
+    // the bar does not fade under it.
+    if (store.IsItem(DragSource)) {
+        const ItemSnapshot pressed = ItemSnapshot::Of(store, DragSource);
+        // Once it is gone a later release must neither move nor launch what
+        // then stands at its index.
+        DragSource = DeleteItemAt(*this, DragSource) ? -1 : pressed.FindIn(store, DragSource);
+    }
+    DragHeld = false;
+}
 
 }  // namespace pel

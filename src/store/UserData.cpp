@@ -1,18 +1,159 @@
-// PLACEHOLDER: replaced by the data-file work.
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "app/FormPellorinth.h"
+#include "interaction/FormHint.h"
+#include "store/DataFile.h"
+#include "store/ExePaths.h"
+#include "store/PreferenceLines.h"
+#include "store/TextEncoding.h"
 
 namespace pel {
 
-void TFormPellorinth::LoadUserData() { FirstShowDone = 1; }
-void TFormPellorinth::SaveUserData() {}
-void TFormPellorinth::FirstUserLoad() {}
-std::string TFormPellorinth::ShellFolderPath(const std::string& name) const {
-    return platform.ReadUserRegistryString(
-               "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name)
-               .value_or(std::string()) +
-           "\\";
+namespace {
+
+constexpr const char* kShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The first item list: these shell folders, then the entries below (an empty
+// entry is a separator).
+constexpr std::array<const char*, 5> kFirstShellFolders{"Desktop", "My Pictures", "My Music",
+                                                        "My Video", "Personal"};
+constexpr std::array<const char*, 5> kFirstEntries{
+    "",
+    "C:\\Program Files\\Windows Media Player\\wmplayer.exe",
+    "C:\\Program Files\\Internet Explorer\\iexplore.exe",
+    "",
+    "http://pellorinth.example/",
+};
+
+class FormPreferenceSteps final : public PreferenceSteps {
+  public:
+    explicit FormPreferenceSteps(TFormPellorinth& form) : form_(form) {}
+
+    void ScrollButtonsRead() override { form_.SetButtonScrollPos(); }
+    void EdgeRead() override {
+        form_.ChangeScreenOriental(form_.settings.ScreenPosition, form_.settings.VisibleIconCount);
+    }
+    void PlaceBar() override {
+        const Settings& s = form_.settings;
+        form_.SetScreenPosition(s.ScreenPosition, s.MonitorIndex, s.OffsetX, s.OffsetY);
+    }
+
+  private:
+    TFormPellorinth& form_;
+};
+
+// url.ico and del.ico beside the program replace the stock pictures.
+void LoadStockIconFiles(TFormPellorinth& form) {
+    Platform& platform = form.platform;
+    const std::string folder = platform.ExeFolder();
+    if (platform.FileExists(folder + "url.ico")) {
+        PicturePtr url = platform.LoadIconFile(folder + "url.ico");
+        form.ImageUrl = url ? url : form.ImageUnKnown;
+    }
+    if (platform.FileExists(folder + "del.ico")) {
+        if (PicturePtr separator = platform.LoadIconFile(folder + "del.ico")) {
+            form.ImageDel = separator;
+            form.ImageDel2 = separator;
+        }
+    }
 }
-std::string TFormPellorinth::ExeRelativePath(const std::string& path) const { return path; }
-std::string TFormPellorinth::ExeAbsolutePath(const std::string& text) const { return text; }
+
+void LoadDataFile(TFormPellorinth& form, std::string_view bytes) {
+    const DataFileContent content = ParseDataFile(DecodeDataFileText(bytes, form.platform));
+
+    Settings& s = form.settings;
+    FormPreferenceSteps steps(form);
+    ReadPreferences(content.prefs, s, static_cast<int>(form.platform.Monitors().size()), steps);
+    // Whatever part of the preferences was read, what shows them follows.
+    form.pmNoneFixedDock.checked = s.AutoHide;
+    form.ChbFixedIcons.checked = s.FixedIcons;
+    form.Grid1.color = s.BackgroundColor;
+    form.FormHint.ApplyFont(s.Hint);
+
+    ItemStore& store = form.store;
+    store.Clear();
+    store.ListCurr = content.items;
+    store.ListIcons = content.icons;
+    // Missing icon lines mean no custom icon; extra ones belong to no item.
+    store.ListIcons.resize(store.ListCurr.size());
+    for (std::size_t i = 0; i < content.items.size(); ++i) {
+        form.AddFileToList(-1, content.items[i], false);
+    }
+}
+
+}  // namespace
+
+void TFormPellorinth::LoadUserData() {
+    FirstShowDone = 1;
+    platform.HideTaskbarWindow();
+    FormHint.Caption = kApplicationTitle;
+    FormHint.ApplyFont(settings.Hint);
+    LoadStockIconFiles(*this);
+
+    if (!platform.FileExists(DataFilePath)) {
+        FirstUserLoad();
+    } else if (const auto bytes = platform.ReadWholeFile(DataFilePath)) {
+        LoadDataFile(*this, *bytes);
+    } else {
+        // Locked or unreadable: run with the first list, leave the file alone.
+        DataFileUnreadable = true;
+        FirstUserLoad();
+    }
+
+    SetCellCount(store.Count());
+    sbScrollRight.enabled = CellCount() > settings.VisibleIconCount;
+}
+
+void TFormPellorinth::SaveUserData() {
+    if (DataFileUnreadable) {
+        return;
+    }
+    const DataFileContent content{store.ListCurr, store.ListIcons, FormatPreferences(settings)};
+    // One whole-file replace: a crash or a full disk leaves the old file, and
+    // a failure is not worth a message at close. The write is tried even when
+    // the current drive reports no size, since that drive need not hold the
+    // file and a skipped write would lose the whole run's changes.
+    platform.WriteWholeFile(DataFilePath, EncodeDataFileText(FormatDataFile(content), platform));
+}
+
+void TFormPellorinth::FirstUserLoad() {
+    for (const char* name : kFirstShellFolders) {
+        // A folder the registry does not know would become an item whose
+        // target is a lone backslash.
+        const std::string target = ShellFolderPath(name);
+        if (target != "\\") {
+            AddFileToList(-1, target, true);
+        }
+    }
+    for (const std::string target : kFirstEntries) {
+        if (target.find(".exe") != std::string::npos && !platform.FileExists(target)) {
+            continue;
+        }
+        AddFileToList(-1, target, true);
+    }
+    settings.VisibleIconCount = std::max(1, store.Count());
+
+    ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
+    settings.OffsetX = 0;
+    settings.OffsetY = 0;
+    settings.ScreenPosition = kEdgeTop;
+    settings.MonitorIndex = 0;
+    SetScreenPosition(kEdgeTop, 0, 0, 0);
+}
+
+std::string TFormPellorinth::ShellFolderPath(const std::string& name) const {
+    return platform.ReadUserRegistryString(kShellFoldersKey, name).value_or(std::string()) + "\\";
+}
+
+std::string TFormPellorinth::ExeRelativePath(const std::string& path) const {
+    return ToExeRelativePath(path, platform.ExeFolder());
+}
+
+std::string TFormPellorinth::ExeAbsolutePath(const std::string& text) const {
+    return ToExeAbsolutePath(text, platform.ExeFolder());
+}
 
 }  // namespace pel

@@ -126,7 +126,7 @@ bool FakePlatform::DirectoryExists(const std::string& path) const {
 
 std::optional<std::string> FakePlatform::ReadWholeFile(const std::string& path) const {
     const auto it = files.find(path);
-    if (it == files.end()) {
+    if (it == files.end() || unreadableFiles.count(path) != 0) {
         return std::nullopt;
     }
     return it->second;

@@ -41,6 +41,7 @@ class FakePlatform : public Platform {
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> dirs;
     std::set<std::string> readOnlyFiles;  // writes to these fail
+    std::set<std::string> unreadableFiles;  // exist, but reading them fails
     std::int64_t driveSize = 100'000'000'000;
     std::string exePath = "C:\\Tools\\Pellorinth.exe";
     std::deque<int> menuChoices;               // TrackMenu answers, 0 when empty

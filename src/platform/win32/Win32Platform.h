@@ -9,7 +9,7 @@ namespace pel::win32 {
 // The Win32 implementation of every platform service. The bar window is
 // attached once it exists; until then the bar-window operations do nothing.
 class Win32Platform final : public Platform {
-public:
+  public:
     explicit Win32Platform(HINSTANCE instance);
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
@@ -17,6 +17,8 @@ public:
 
     void AttachBarWindow(HWND bar) { bar_ = bar; }
     [[nodiscard]] HWND BarWindow() const { return bar_; }
+    // The cursor the bar shows; its window answers WM_SETCURSOR with it.
+    [[nodiscard]] HCURSOR BarCursor() const { return cursor_; }
 
     [[nodiscard]] std::vector<Monitor> Monitors() const override;
     [[nodiscard]] Point CursorPos() const override;
@@ -57,9 +59,13 @@ public:
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 
-private:
+  private:
     HINSTANCE instance_;
     HWND bar_ = nullptr;
+    HCURSOR cursor_ = nullptr;
+    // GetCursorPos fails while another desktop (lock screen, UAC) is active;
+    // the last position keeps the bar from reacting to a made-up one.
+    mutable Point lastCursor_;
 };
 
 // Timer ids the bar window uses.

@@ -1,0 +1,56 @@
+# shellcheck shell=bash
+# Shared by scripts/run and scripts/test; sourced, not run.
+
+PEL_PACKAGES=(
+    cmake ninja-build g++ libgtest-dev googletest
+    g++-mingw-w64-x86-64-posix
+    wine wine64 xvfb xdotool imagemagick x11-utils
+    clang python3
+)
+
+# Installs whatever is missing. A machine that has everything needs neither
+# root nor the network, so a second run is quick.
+pel_install_packages() {
+    local missing=() package
+    for package in "${PEL_PACKAGES[@]}"; do
+        if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q "${missing[@]}" </dev/null || return 1
+}
+
+# Configures (when needed) and builds the MinGW cross build in build/win64.
+pel_cross_build() {
+    cmake -S . -B build/win64 -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+        -DCMAKE_BUILD_TYPE=Release &&
+        ninja -C build/win64 "$@"
+}
+
+# Prints the path of a file the cross build made, wherever its folder put it.
+pel_cross_output() {
+    local name=$1 candidate
+    for candidate in "build/win64/$name" "build/win64/src/platform/win32/$name" \
+        "build/win64/tests/win32/$name"; do
+        if [ -f "$candidate" ]; then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
+pel_now() {
+    date +%s
+}

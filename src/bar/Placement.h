@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/Widgets.h"
+#include "platform/Geometry.h"
+#include "platform/Platform.h"
+
+namespace pel {
+
+// Most cells a bar shows at once. A count read from a damaged file is held to
+// 1..kMaxVisibleCells before it sizes the bar, so the length cannot overflow.
+constexpr int kMaxVisibleCells = 1000;
+
+constexpr int UsableVisibleCount(int visibleCount) {
+    return visibleCount < 1 ? 1
+                            : (visibleCount > kMaxVisibleCells ? kMaxVisibleCells : visibleCount);
+}
+
+// Length of a bar showing n cells: the cells and both scroll panels.
+constexpr int GetNewSizePanel(int n) {
+    return n * kCellSize + 2 * kScrollPanelLength;
+}
+
+// Sets the panel's width (row bar) or height (column bar) to GetNewSizePanel(n).
+void SetNewSizePanel(PanelModel& panel, bool horizontal, int n);
+
+// Work area of monitor `index`. An index that names no monitor falls back to
+// monitor 0; nullopt only when the system lists no monitor at all.
+std::optional<Rect> MonitorWorkArea(const std::vector<Monitor>& monitors, int index);
+
+// Where a bar of outer size w x h goes: against `edge` of the work area,
+// centred along it, then moved by (dx, dy). An unknown edge keeps the place of
+// `current` and only adds the offsets.
+Rect PlaceBar(int edge, const Rect& workArea, int w, int h, int dx, int dy, const Rect& current);
+
+// One corner of the rectangle of offsets allowed for a w x h bar on `edge`:
+// along the edge up to the free half-length either way, away from it inwards
+// only, by a twentieth (row) or twelfth (column) of the free space. An
+// unknown edge allows no offset: both corners are (0, 0).
+Point OffsetRangeCorner(bool isMax, int edge, const Rect& workArea, int w, int h);
+
+// Offsets held to the rectangle spanned by the two corners of OffsetRangeCorner.
+Point ClampOffset(Point offset, int edge, const Rect& workArea, int w, int h);
+
+// A slider of the preferences dialog.
+struct TrackBarModel {
+    int min = 0;
+    int max = 50;
+    int position = 0;
+};
+
+// Gives the x slider the x range and the y slider the y range spanned by two
+// corners, in either order; positions are held inside the new ranges.
+void SetMinMaxTrackValue(Point a, Point b, TrackBarModel& x, TrackBarModel& y);
+
+}  // namespace pel

@@ -1,0 +1,25 @@
+#include "interaction/ItemMenu.h"
+
+#include "app/FormPellorinth.h"
+
+namespace pel {
+
+void UpdateItemMenu(TFormPellorinth& form, int index) {
+    if (!form.store.IsItem(index)) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(index);
+    const std::string& target = form.store.ListCurr[i];
+    if (target.empty()) {
+        // A separator takes no icon; DefaultIcon1 keeps its state.
+        form.ChangeIcon1.enabled = false;
+        form.ChangeUrl1.enabled = false;
+    } else {
+        form.ChangeUrl1.enabled = IsUrl(target);
+        form.ChangeIcon1.enabled = true;
+        form.DefaultIcon1.enabled = !form.store.ListIcons[i].empty();
+    }
+    form.DeleteItem1.enabled = !form.settings.FixedIcons;
+}
+
+}  // namespace pel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pel::win32 {
+
+// UTF-8 inside the program, UTF-16 only at the Win32 call. Invalid UTF-8
+// becomes U+FFFD rather than failing.
+[[nodiscard]] std::wstring ToWide(std::string_view utf8);
+[[nodiscard]] std::string ToUtf8(std::wstring_view utf16);
+
+// A path for the file API: absolute paths too long for MAX_PATH get the
+// "\\?\" prefix so that they still work.
+[[nodiscard]] std::wstring ToWidePath(std::string_view utf8Path);
+
+}  // namespace pel::win32

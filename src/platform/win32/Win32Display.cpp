@@ -1,0 +1,146 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <algorithm>
+
+namespace pel::win32 {
+
+namespace {
+
+Rect FromRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(monitor, &info)) {
+        monitors.push_back(Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor)});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Monitor> Win32Platform::Monitors() const {
+    std::vector<Monitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {
+        // Never leave the caller without a screen to place the bar on.
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) {
+            monitors.push_back(Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor)});
+        }
+    }
+    return monitors;
+}
+
+Point Win32Platform::CursorPos() const {
+    POINT p{};
+    if (::GetCursorPos(&p)) {
+        lastCursor_ = Point{p.x, p.y};
+    }
+    return lastCursor_;
+}
+
+Color Win32Platform::SystemColor(int index) const {
+    return static_cast<Color>(::GetSysColor(index)) & 0x00FFFFFFu;
+}
+
+void Win32Platform::SetBarBounds(const Rect& outer) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    ::SetWindowPos(bar_, nullptr, outer.left, outer.top, std::max(0, outer.Width()),
+                   std::max(0, outer.Height()), SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+}
+
+Rect Win32Platform::BarBounds() const {
+    RECT r{};
+    if (bar_ == nullptr || !::GetWindowRect(bar_, &r)) {
+        return {};
+    }
+    return FromRect(r);
+}
+
+Point Win32Platform::BarFrameSize() const {
+    if (bar_ == nullptr) {
+        return {};
+    }
+    RECT r{0, 0, 0, 0};
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(bar_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(bar_, GWL_EXSTYLE));
+    if (!::AdjustWindowRectEx(&r, style, FALSE, exStyle)) {
+        return {};
+    }
+    return Point{r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Platform::SetBarAlpha(int alpha) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    const auto exStyle = ::GetWindowLongPtrW(bar_, GWL_EXSTYLE);
+    if ((exStyle & WS_EX_LAYERED) == 0) {
+        ::SetWindowLongPtrW(bar_, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    }
+    ::SetLayeredWindowAttributes(bar_, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_ALPHA);
+}
+
+void Win32Platform::ShowBar(bool visible) {
+    if (bar_ != nullptr) {
+        ::ShowWindow(bar_, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
+}
+
+bool Win32Platform::BarVisible() const {
+    return bar_ != nullptr && ::IsWindowVisible(bar_);
+}
+
+void Win32Platform::InvalidateBar() {
+    if (bar_ != nullptr) {
+        ::InvalidateRect(bar_, nullptr, FALSE);
+    }
+}
+
+void Win32Platform::BringBarToFront() {
+    if (bar_ == nullptr) {
+        return;
+    }
+    // Windows may refuse the foreground to a background process; the bar is
+    // topmost anyway, so bringing it up in the Z order is what matters.
+    ::SetForegroundWindow(bar_);
+    ::BringWindowToTop(bar_);
+}
+
+void Win32Platform::CloseBar() {
+    if (bar_ != nullptr) {
+        ::PostMessageW(bar_, WM_CLOSE, 0, 0);
+    }
+}
+
+// The bar is a tool window without an owner, so the program never gets a
+// task bar button in the first place: there is no other window to hide.
+void Win32Platform::HideTaskbarWindow() {}
+
+void Win32Platform::MinimizeTaskbarWindow() {}
+
+void Win32Platform::SetBarCursor(CursorKind cursor) {
+    cursor_ = ::LoadCursorW(nullptr, cursor == CursorKind::Hourglass ? IDC_WAIT : IDC_ARROW);
+    ::SetCursor(cursor_);
+}
+
+void Win32Platform::SetRepeatTimer(bool running) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    constexpr UINT kRepeatIntervalMs = 60;
+    if (running) {
+        ::SetTimer(bar_, kRepeatTimerId, kRepeatIntervalMs, nullptr);
+    } else {
+        ::KillTimer(bar_, kRepeatTimerId);
+    }
+}
+
+}  // namespace pel::win32

@@ -1,0 +1,14 @@
+#include "platform/win32/Win32Platform.h"
+
+namespace pel::win32 {
+
+Win32Platform::Win32Platform(HINSTANCE instance)
+    : instance_(instance), cursor_(::LoadCursorW(nullptr, IDC_ARROW)) {}
+
+Win32Platform::~Win32Platform() {
+    if (bar_ != nullptr && ::IsWindow(bar_)) {
+        ::KillTimer(bar_, kRepeatTimerId);
+    }
+}
+
+}  // namespace pel::win32

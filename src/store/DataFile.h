@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pel {
+
+inline constexpr std::string_view kPathHeader = "[PATH]";
+inline constexpr std::string_view kIconHeader = "[ICON]";
+inline constexpr std::string_view kPrefHeader = "[PREF]";
+inline constexpr std::string_view kSectionEnd = "[~]";
+
+// The three sections of the data file, one value per line.
+struct DataFileContent {
+    std::vector<std::string> items;
+    std::vector<std::string> icons;
+    std::vector<std::string> prefs;
+    friend bool operator==(const DataFileContent&, const DataFileContent&) = default;
+};
+
+// CR LF, LF and CR all end a line; a last line without an end still counts.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// The value lines after the first line equal to `header` (ignoring letter
+// case) up to "[~]". Files edited by hand may lack a closing line, so another
+// section's header or the end of the file closes it as well; a section that
+// is not there is empty.
+std::vector<std::string> ReadSection(const std::vector<std::string>& lines,
+                                     std::string_view header);
+
+DataFileContent ParseDataFile(std::string_view text);
+
+// Every line ends with CR LF. A value cannot span lines, so a line break
+// inside one is written as a space rather than shifting every later value.
+std::string FormatDataFile(const DataFileContent& content);
+
+}  // namespace pel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace pel {
+
+// Paths inside the program's folder (given with its trailing backslash) are
+// kept as "." and the rest, so that a moved program folder keeps its icons:
+// C:\Tools\icons\a.ico becomes .icons\a.ico. Letter case must match.
+std::string ToExeRelativePath(const std::string& path, const std::string& exeFolder);
+
+// The reverse: a leading "." stands for the program's folder.
+std::string ToExeAbsolutePath(const std::string& text, const std::string& exeFolder);
+
+}  // namespace pel

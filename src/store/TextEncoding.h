@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace pel {
+
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The data file's bytes as UTF-8: after a UTF-8 byte-order mark they are
+// UTF-8 already (bad sequences become U+FFFD), otherwise they are in the
+// ANSI code page.
+std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage);
+
+// The ANSI code page when every character has its exact form there, so the
+// file stays what older copies of the program read; else UTF-8 behind a
+// byte-order mark, so that no character is lost.
+std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage);
+
+// Replaces every byte that does not start or continue a well-formed UTF-8
+// sequence with U+FFFD.
+std::string SanitizeUtf8(std::string_view text);
+
+}  // namespace pel

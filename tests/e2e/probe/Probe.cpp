@@ -1,0 +1,71 @@
+// probe: looks at and pokes the windows of a running program for the
+// end-to-end tests. Results go to stdout one per line; the exit code is 0 on
+// success and 1 when the thing asked for is not there or the call failed.
+
+#include "ProbeCommands.h"
+
+namespace {
+
+struct Command {
+    const wchar_t* name;
+    int (*run)(const probe::Args&);
+    const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {L"find", probe::Find, "find <class> [caption]        hwnd of a top-level window"},
+    {L"findall", probe::FindAll, "findall <class> [caption]     every matching hwnd"},
+    {L"list", probe::List, "list                          hwnd class caption visible rect pid"},
+    {L"rect", probe::Rect, "rect <hwnd>                   left top right bottom"},
+    {L"client", probe::ClientRect, "client <hwnd>                 client area on the screen"},
+    {L"visible", probe::Visible, "visible <hwnd>                1 or 0"},
+    {L"alpha", probe::Alpha, "alpha <hwnd>                  opacity and whether layered"},
+    {L"text", probe::Text, "text <hwnd>                   caption, then class<TAB>text per child"},
+    {L"children", probe::Children,
+     "children <hwnd>               hwnd id class text visible "
+     "enabled rect"},
+    {L"workarea", probe::WorkArea, "workarea [i]                  work area(s), monitor, primary"},
+    {L"cursor", probe::Cursor, "cursor                        pointer position"},
+    {L"foreground", probe::Foreground, "foreground                    foreground hwnd"},
+    {L"close", probe::Close, "close <hwnd>                  post WM_CLOSE"},
+    {L"kill", probe::Kill, "kill <hwnd>                   end the window's process"},
+    {L"post", probe::Post, "post <hwnd> <msg> <wp> <lp>   post a message"},
+    {L"send", probe::Send, "send <hwnd> <msg> <wp> <lp>   send a message, print the result"},
+    {L"key", probe::Key, "key <hwnd> <vk>...            post key down and up"},
+    {L"click", probe::Click, "click <hwnd> <id|ok|yes|..>   press a dialog button"},
+    {L"show", probe::Show, "show <hwnd> <hide|show|...>   ShowWindowAsync"},
+    {L"drop", probe::Drop, "drop <hwnd> <x> <y> <path>... post WM_DROPFILES"},
+    {L"setclip", probe::SetClip, "setclip <text>...             clipboard text (UTF-16)"},
+    {L"setclipfile", probe::SetClipFile,
+     "setclipfile <path> [ansi]     clipboard from a UTF-8 "
+     "file, or raw CF_TEXT"},
+    {L"getclip", probe::GetClip, "getclip                       clipboard text"},
+    {L"makewin", probe::MakeWin,
+     "makewin <class> <caption> [x y w h]  a window kept until "
+     "closed"},
+};
+
+int Usage() {
+    probe::Out("usage: probe <command> [arguments]");
+    for (const Command& command : kCommands) {
+        probe::Out("  " + std::string(command.usage));
+    }
+    return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::wstring name = argv[1];
+    const probe::Args args(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (name == command.name) {
+            return command.run(args);
+        }
+    }
+    probe::Fail("unknown command " + probe::ToUtf8(name));
+    return Usage();
+}

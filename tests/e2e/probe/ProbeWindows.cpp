@@ -1,0 +1,205 @@
+#include <cstddef>
+#include <functional>
+
+#include "ProbeCommands.h"
+
+namespace probe {
+
+namespace {
+
+// EnumWindows and EnumChildWindows want a plain callback; this carries a
+// lambda through their LPARAM.
+using WindowVisitor = std::function<void(HWND)>;
+
+BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM context) {
+    (*reinterpret_cast<WindowVisitor*>(context))(hwnd);
+    return TRUE;
+}
+
+void ForEachTopLevel(WindowVisitor visit) {
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&visit));
+}
+
+void ForEachChild(HWND parent, WindowVisitor visit) {
+    EnumChildWindows(parent, VisitWindow, reinterpret_cast<LPARAM>(&visit));
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+struct MonitorEntry {
+    RECT work;
+    RECT full;
+    bool primary;
+};
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        reinterpret_cast<std::vector<MonitorEntry>*>(context)->push_back(
+            {info.rcWork, info.rcMonitor, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int Find(const Args& args) {
+    if (args.empty()) {
+        return Fail("usage: find <class> [caption]");
+    }
+    const wchar_t* caption = args.size() > 1 ? args[1].c_str() : nullptr;
+    HWND hwnd = FindWindowW(args[0].c_str(), caption);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    Out(HwndText(hwnd));
+    return 0;
+}
+
+int FindAll(const Args& args) {
+    if (args.empty()) {
+        return Fail("usage: findall <class> [caption]");
+    }
+    const std::string wantedClass = ToUtf8(args[0]);
+    const std::optional<std::string> wantedCaption =
+        args.size() > 1 ? std::optional<std::string>(ToUtf8(args[1])) : std::nullopt;
+    ForEachTopLevel([&](HWND hwnd) {
+        if (WindowClass(hwnd) == wantedClass &&
+            (!wantedCaption || WindowCaption(hwnd) == *wantedCaption)) {
+            Out(HwndText(hwnd));
+        }
+    });
+    return 0;
+}
+
+int List(const Args&) {
+    ForEachTopLevel([](HWND hwnd) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        Out(HwndText(hwnd) + "\t" + Escape(WindowClass(hwnd)) + "\t" + Escape(WindowCaption(hwnd)) +
+            "\t" + (IsWindowVisible(hwnd) ? "1" : "0") + "\t" + RectText(WindowRect(hwnd)) + "\t" +
+            std::to_string(pid));
+    });
+    return 0;
+}
+
+int Rect(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    Out(RectText(WindowRect(*hwnd)));
+    return 0;
+}
+
+int ClientRect(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    RECT client{};
+    GetClientRect(*hwnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(*hwnd, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    Out(RectText(client));
+    return 0;
+}
+
+int Visible(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    Out(IsWindowVisible(*hwnd) ? "1" : "0");
+    return 0;
+}
+
+int Alpha(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    const LONG_PTR exStyle = GetWindowLongPtrW(*hwnd, GWL_EXSTYLE);
+    if ((exStyle & WS_EX_LAYERED) == 0) {
+        Out("255 0");
+        return 0;
+    }
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    COLORREF key = 0;
+    if (!GetLayeredWindowAttributes(*hwnd, &key, &alpha, &flags)) {
+        return Fail("layered attributes are not readable (UpdateLayeredWindow?)");
+    }
+    Out(std::to_string((flags & LWA_ALPHA) != 0 ? alpha : 255) + " 1");
+    return 0;
+}
+
+int Text(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    Out(Escape(WindowCaption(*hwnd)));
+    ForEachChild(*hwnd, [](HWND child) {
+        Out(Escape(WindowClass(child)) + "\t" + Escape(WindowCaption(child)));
+    });
+    return 0;
+}
+
+int Children(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    ForEachChild(*hwnd, [](HWND child) {
+        Out(HwndText(child) + "\t" + std::to_string(GetDlgCtrlID(child)) + "\t" +
+            Escape(WindowClass(child)) + "\t" + Escape(WindowCaption(child)) + "\t" +
+            (IsWindowVisible(child) ? "1" : "0") + "\t" + (IsWindowEnabled(child) ? "1" : "0") +
+            "\t" + RectText(WindowRect(child)));
+    });
+    return 0;
+}
+
+int WorkArea(const Args& args) {
+    std::vector<MonitorEntry> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (!args.empty()) {
+        const auto index = ParseNumber(args[0]);
+        if (!index || *index < 0 || static_cast<std::size_t>(*index) >= monitors.size()) {
+            return Fail("no monitor " + ToUtf8(args[0]));
+        }
+        Out(RectText(monitors[static_cast<std::size_t>(*index)].work));
+        return 0;
+    }
+    for (const MonitorEntry& monitor : monitors) {
+        Out(RectText(monitor.work) + "\t" + RectText(monitor.full) + "\t" +
+            (monitor.primary ? "1" : "0"));
+    }
+    return 0;
+}
+
+int Cursor(const Args&) {
+    POINT point{};
+    if (!GetCursorPos(&point)) {
+        return Fail("GetCursorPos failed");
+    }
+    Out(std::to_string(point.x) + " " + std::to_string(point.y));
+    return 0;
+}
+
+int Foreground(const Args&) {
+    HWND hwnd = GetForegroundWindow();
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    Out(HwndText(hwnd));
+    return 0;
+}
+
+}  // namespace probe

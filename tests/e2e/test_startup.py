@@ -1,0 +1,96 @@
+"""Start-up, single instance and closing of the real program."""
+
+from harness import BAR_CAPTION, BAR_CLASS, BarTestCase
+
+ENDSESSION_LOGOFF = 0x80000000
+
+
+class StartupTests(BarTestCase):
+    def test_start_shows_one_bar_at_the_top_of_monitor_0(self):
+        bar = self.start_bar()
+        bars = [w for w in self.windows() if w["cls"] == BAR_CLASS]
+        self.assertEqual([w["caption"] for w in bars], [BAR_CAPTION])
+        self.assertTrue(bars[0]["visible"])
+        left, top, right, bottom = self.bar_rect()
+        work = self.work_area(0)
+        self.assertEqual(top, work[1])
+        self.assertGreater(right - left, 0)
+        self.assertGreater(bottom - top, 0)
+        self.assertEqual(self.bar_alpha(), 255)
+        # No taskbar button: the bar is the program's only visible top-level window.
+        own = [w for w in self.windows() if w["pid"] == bars[0]["pid"] and w["visible"]]
+        self.assertEqual([w["hwnd"] for w in own], [bars[0]["hwnd"]])
+        self.assertTrue(bar.running())
+
+    def test_damaged_data_file_still_starts_and_closes(self):
+        garbage = bytes(range(256)) * 64 + b"[PREF]\r\n" + b"\xff" * 70000 + b"\r\n[~]"
+        bar = self.start_bar(data_file_text=garbage)
+        self.probe("close", self.bar_hwnd())
+        self.assertEqual(self.wait_exit(bar), 0)
+
+
+class SingleInstanceTests(BarTestCase):
+    def assert_second_start_adds_nothing(self):
+        before = sorted(w["hwnd"] for w in self.windows())
+        second = self.start_bar(wait=False)
+        self.assertEqual(self.wait_exit(second, timeout=10), 0, "the second copy kept running")
+        after = sorted(w["hwnd"] for w in self.windows())
+        self.assertEqual(after, before)
+        self.assertIsNone(self.read_data_file(second), "the second copy wrote a data file")
+
+    def test_second_start_exits_without_a_window(self):
+        first = self.start_bar()
+        self.assert_second_start_adds_nothing()
+        self.assertTrue(first.running())
+
+    def test_second_start_exits_while_the_bar_is_hidden(self):
+        first = self.start_bar()
+        hwnd = self.bar_hwnd()
+        self.probe("show", hwnd, "hide")
+        self.wait_for(lambda: not self.bar_visible(hwnd), message="the bar to hide")
+        self.assert_second_start_adds_nothing()
+        self.assertTrue(first.running())
+
+    def test_same_class_with_another_caption_does_not_block(self):
+        stand_in = self.make_window(BAR_CLASS, "Another caption")
+        self.start_bar()
+        self.assertNotEqual(self.bar_hwnd(), stand_in)
+        self.assertEqual(len(self.bar_windows()), 1)
+
+
+class ClosingTests(BarTestCase):
+    def assert_ended_and_saved(self, bar):
+        self.assertEqual(self.wait_exit(bar, timeout=10), 0, "the bar did not end")
+        self.assertIsNone(self.find_bar())
+        data = self.read_data_file(bar)
+        self.assertIsNotNone(data, "no data file was written")
+        self.assertTrue(data.startswith("[PATH]\r\n"), data[:80])
+        for header in ("[ICON]", "[PREF]"):
+            self.assertIn("\r\n%s\r\n" % header, data)
+
+    def test_quit_from_the_context_menu(self):
+        bar = self.start_bar()
+        left, top, right, bottom = self.bar_rect()
+        self.right_click((left + right) // 2, (top + bottom) // 2)
+        # The menu opens at the pointer; Up from nothing selected reaches the last item.
+        self.wait_for(lambda: self.menu_open(), timeout=5, message="the context menu")
+        self.key("Up", "Return")
+        self.assert_ended_and_saved(bar)
+
+    def test_wm_close_ends_and_saves(self):
+        bar = self.start_bar()
+        self.probe("close", self.bar_hwnd())
+        self.assert_ended_and_saved(bar)
+
+    def test_logoff_writes_the_data_file(self):
+        bar = self.start_bar()
+        hwnd = self.bar_hwnd()
+        self.assertNotEqual(self.probe("send", hwnd, "WM_QUERYENDSESSION", 0,
+                                       ENDSESSION_LOGOFF), "0", "the bar refused to end")
+        self.session.probe("send", hwnd, "WM_ENDSESSION", 1, ENDSESSION_LOGOFF, check=False)
+        self.wait_for(lambda: self.read_data_file(bar), timeout=10,
+                      message="the data file after log-off")
+
+    def menu_open(self):
+        # Wine shows a context menu as a top-level window of class #32768.
+        return any(w["cls"] == "#32768" and w["visible"] for w in self.windows())

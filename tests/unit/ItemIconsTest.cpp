@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "fake/FakePlatform.h"
+
+namespace pel::test {
+namespace {
+
+constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
+
+class ItemIconsTest : public ::testing::Test {
+  protected:
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    TFormPellorinth& Run() {
+        app = std::make_unique<Application>(platform);
+        TFormPellorinth& form = app->MainForm();
+        form.ImageUrl = std::make_shared<FakePicture>("url");
+        form.ImageDel = std::make_shared<FakePicture>("del");
+        form.ImageDel2 = std::make_shared<FakePicture>("del2");
+        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+        form.FormShow();
+        return form;
+    }
+
+    // A run whose bar holds exactly these items, with these icon lines.
+    TFormPellorinth& RunWith(const std::string& items, const std::string& icons) {
+        platform.AddFile(kDataFile, "[PATH]\r\n" + items + "[~]\r\n[ICON]\r\n" + icons +
+                                        "[~]\r\n[PREF]\r\n[~]\r\n");
+        return Run();
+    }
+
+    void AddIconFile(const std::string& path) {
+        platform.AddFile(path);
+        platform.iconFiles.insert(path);
+    }
+
+    std::string Picture(const TFormPellorinth& form, int i) const {
+        return NameOf(form.store.ImageList1[static_cast<std::size_t>(i)]);
+    }
+};
+
+TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestart) {
+    AddIconFile("C:\\Tools\\icons\\star.ico");
+    AddIconFile("D:\\art\\moon.ico");
+    platform.AddFile("C:\\a.txt");
+    TFormPellorinth& form = RunWith("C:\\a.txt\r\nhttp://x/\r\n", "");
+    form.settings.AutoHide = true;
+    form.MenuOpen = 1;
+    form.SelectItemCell(0);
+    platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
+    form.OnMenuCommand(kCmdOpenIcon);
+    ASSERT_EQ(platform.openDialogs.size(), 1u);
+    EXPECT_EQ(platform.openDialogs[0].initialDir, "C:\\Tools\\");
+    EXPECT_EQ(platform.openDialogs[0].filter, "Icons(*.ico)|*.ico");
+    EXPECT_FALSE(platform.openDialogs[0].multiSelect);
+    EXPECT_EQ(form.store.ListIcons[0], ".icons\\star.ico");
+    EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\icons\\star.ico");
+    EXPECT_TRUE(form.settings.AutoHide);
+    EXPECT_EQ(form.MenuOpen, 0);
+
+    // The second dialog starts where the first icon was; a cancel keeps it.
+    form.SelectItemCell(1);
+    platform.openResults.push_back({"D:\\art\\moon.ico"});
+    form.OpenIcon1Click();
+    form.OpenIcon1Click();
+    EXPECT_EQ(platform.openDialogs[1].initialDir, "C:\\Tools\\icons\\");
+    EXPECT_EQ(platform.openDialogs[2].initialDir, "D:\\art\\");
+    EXPECT_EQ(form.store.ListIcons[1], "D:\\art\\moon.ico");
+    EXPECT_EQ(form.LastIconFolder, "D:\\art\\");
+    form.FormCloseQuery();
+
+    platform.exePath = "E:\\Moved\\Pellorinth.exe";  // the program folder moved, icons too
+    platform.files["E:\\Moved\\Pellorinth_data"] = platform.files[kDataFile];
+    AddIconFile("E:\\Moved\\icons\\star.ico");
+    TFormPellorinth& moved = Run();
+    EXPECT_EQ(Picture(moved, 0), "ico:E:\\Moved\\icons\\star.ico");
+    EXPECT_EQ(Picture(moved, 1), "ico:D:\\art\\moon.ico");
+    EXPECT_EQ(moved.LastIconFolder, "");
+}
+
+TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
+    AddIconFile("C:\\i.ico");
+    platform.AddFile("C:\\a.txt");
+    TFormPellorinth& form = RunWith("C:\\a.txt\r\nhttp://x/\r\nC:\\gone.txt\r\n",
+                                    "C:\\i.ico\r\nC:\\i.ico\r\nC:\\i.ico\r\n");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Picture(form, i), "ico:C:\\i.ico");
+        form.DefaultIcon1.enabled = true;
+        form.SelectItemCell(i);
+        form.OnMenuCommand(kCmdDefaultIcon);
+        EXPECT_EQ(form.store.ListIcons[static_cast<std::size_t>(i)], "");
+        EXPECT_FALSE(form.DefaultIcon1.enabled);
+    }
+    EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
+    EXPECT_EQ(Picture(form, 1), "url");
+    EXPECT_EQ(Picture(form, 2), "unknown");
+}
+
+TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoad) {
+    platform.AddFile("C:\\a.txt");
+    platform.AddFile("C:\\broken.ico");  // exists, but is no icon
+    AddIconFile("C:\\ok.ico");
+    TFormPellorinth& form = RunWith("C:\\a.txt\r\nC:\\a.txt\r\nC:\\a.txt\r\nC:\\gone.txt\r\n\r\n",
+                                    "C:\\removed.ico\r\nC:\\broken.ico\r\nC:\\ok.ico\r\n");
+    EXPECT_EQ(form.store.ListIcons,
+              (std::vector<std::string>{"", "C:\\broken.ico", "C:\\ok.ico", "", ""}));
+    EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
+    EXPECT_EQ(Picture(form, 1), "assoc:C:\\a.txt");
+    EXPECT_EQ(Picture(form, 2), "ico:C:\\ok.ico");
+    // A missing target keeps the blank page, not the shell's guess for it.
+    EXPECT_EQ(Picture(form, 3), "unknown");
+    EXPECT_EQ(Picture(form, 4), "del");
+}
+
+TEST_F(ItemIconsTest, IconCommandsOnNoItemOrASeparatorChangeNothing) {
+    AddIconFile("C:\\i.ico");
+    TFormPellorinth& form = RunWith("\r\n", "");
+    form.ChangeIcon("C:\\i.ico", 5);
+    form.ChangeIcon("C:\\i.ico", -1);
+    form.ChangeIcon("C:\\i.ico", 0);
+    EXPECT_EQ(form.store.ListIcons, std::vector<std::string>{""});
+    EXPECT_EQ(Picture(form, 0), "del");
+}
+
+TEST_F(ItemIconsTest, IconFilesBesideTheProgramReplaceStockPictures) {
+    AddIconFile("C:\\Tools\\url.ico");
+    AddIconFile("C:\\Tools\\del.ico");
+    TFormPellorinth& form = RunWith("http://x/\r\n\r\n", "");
+    EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\url.ico");
+    EXPECT_EQ(Picture(form, 1), "ico:C:\\Tools\\del.ico");
+    EXPECT_EQ(NameOf(form.ImageDel2), "ico:C:\\Tools\\del.ico");
+
+    platform.iconFiles.clear();  // both there but unreadable
+    TFormPellorinth& broken = RunWith("http://x/\r\n\r\n", "");
+    EXPECT_EQ(Picture(broken, 0), "unknown");
+    EXPECT_EQ(Picture(broken, 1), "del");
+}
+
+}  // namespace
+}  // namespace pel::test

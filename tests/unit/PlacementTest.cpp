@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "app/Application.h"
+#include "bar/Placement.h"
+#include "bar/StockPictures.h"
+#include "fake/FakePlatform.h"
+
+namespace pel::test {
+namespace {
+
+class PlacementTest : public ::testing::Test {
+  protected:
+    FakePlatform platform;
+    Application app{platform};
+    TFormPellorinth& form = app.MainForm();
+
+    void AddItems(int n) {
+        for (int i = 0; i < n; ++i) {
+            form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
+        }
+    }
+    // The usual sequence when settings are applied.
+    void Apply(int edge, int visible, int monitor = 0, int dx = 0, int dy = 0) {
+        form.settings.VisibleIconCount = visible;
+        form.ChangeScreenOriental(edge, visible);
+        form.SetScreenPosition(edge, monitor, dx, dy);
+    }
+    [[nodiscard]] Point Client() const {
+        return {form.Panel1.bounds.Width(), form.Panel1.bounds.Height()};
+    }
+};
+
+TEST_F(PlacementTest, TwelveCellsOnTopAreCentredAndShifted) {
+    Apply(kEdgeTop, 12, 0, 5, 3);
+    EXPECT_EQ(Client(), (Point{472, 36}));
+    EXPECT_TRUE(form.settings.IsHorizontal);
+    // Outer 474 x 38 with the 2-pixel frame: (1920 - 474) / 2 = 723.
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(723 + 5, 0 + 3, 474, 38));
+    EXPECT_EQ(platform.barBounds, form.BarRect());
+}
+
+TEST_F(PlacementTest, BottomEdgeSitsOnTheWorkAreaBottom) {
+    Apply(kEdgeBottom, 12, 0, -20, -10);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(723 - 20, 1040 - 38 - 10, 474, 38));
+}
+
+TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
+    AddItems(5);
+    Apply(kEdgeBottom, 5);
+    form.ChangeScreenOriental(kEdgeRight, 5);
+    form.SetScreenPosition(kEdgeRight, 0, 0, 7);
+
+    EXPECT_FALSE(form.settings.IsHorizontal);
+    EXPECT_EQ(form.Grid1.ColCount(), 1);
+    EXPECT_EQ(form.Grid1.RowCount(), 5);
+    EXPECT_EQ(form.PanelLeft.bounds, (Rect{0, 0, 36, 20}));
+    EXPECT_EQ(form.PanelRight.bounds, (Rect{0, 200, 36, 220}));
+    EXPECT_EQ(form.Grid1.bounds, (Rect{0, 20, 36, 200}));
+    EXPECT_EQ(form.sbScrollLeft.bounds, Rect::FromSize(2, 2, 32, 16));
+    EXPECT_EQ(form.sbScrollRight.bounds, Rect::FromSize(2, 2, 32, 16));
+    EXPECT_EQ(form.sbScrollLeft.glyph, kGlyphBackColumn);
+    EXPECT_EQ(form.sbScrollRight.glyph, kGlyphForwardColumn);
+    EXPECT_EQ(Client(), (Point{36, 220}));
+    // (1040 - 222) / 2 = 409.
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(1920 - 38, 409 + 7, 38, 222));
+
+    form.ChangeScreenOriental(kEdgeTop, 5);
+    EXPECT_EQ(form.sbScrollLeft.bounds, Rect::FromSize(2, 2, 16, 32));
+    EXPECT_EQ(form.sbScrollLeft.glyph, kGlyphBackRow);
+    EXPECT_EQ(form.sbScrollRight.glyph, kGlyphForwardRow);
+    EXPECT_EQ(form.Grid1.ColCount(), 5);
+    EXPECT_EQ(form.Grid1.RowCount(), 1);
+}
+
+TEST_F(PlacementTest, ColumnsAreCentredOnWorkAreasThatDoNotStartAtZero) {
+    platform.AddMonitor(Rect{0, -1080, 1920, -40});    // above the first
+    platform.AddMonitor(Rect{1920, 100, 3200, 1024});  // beside it, task bar on top
+    Apply(kEdgeLeft, 5, 1);
+    // -1080 + (1040 - 222) / 2, not (-40 - 222) / 2.
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(0, -671, 38, 222));
+    Apply(kEdgeRight, 5, 2);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(3200 - 38, 100 + (924 - 222) / 2, 38, 222));
+    EXPECT_EQ(form.GetOffsetRange(true, 2, kEdgeRight), (Point{-(1280 - 38) / 12, 351}));
+    EXPECT_EQ(form.GetOffsetRange(false, 2, kEdgeRight), (Point{0, -351}));
+}
+
+TEST_F(PlacementTest, MonitorsSideBySideIncludingNegativeCoordinates) {
+    platform.AddMonitor(Rect{1920, 0, 3200, 1024});
+    platform.AddMonitor(Rect{-1280, 0, 0, 1024});
+    Apply(kEdgeTop, 12, 1);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(1920 + (1280 - 474) / 2, 0, 474, 38));
+    Apply(kEdgeBottom, 12, 2);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(-1280 + 403, 1024 - 38, 474, 38));
+    Apply(kEdgeLeft, 12, 2);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(-1280, (1024 - 474) / 2, 38, 474));
+    Apply(kEdgeRight, 12, 1);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(3200 - 38, 275, 38, 474));
+}
+
+TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
+    struct Case {
+        int edge;
+        Point max;
+        Point min;
+    };
+    // Row 474 x 38: hx = 723, qy = 1002 / 20 = 50. Column 38 x 474:
+    // qx = 1882 / 12 = 156, hy = 566 / 2 = 283.
+    const Case cases[] = {
+        {kEdgeTop, {723, 50}, {-723, 0}},
+        {kEdgeBottom, {723, -50}, {-723, 0}},
+        {kEdgeLeft, {156, 283}, {0, -283}},
+        {kEdgeRight, {-156, 283}, {0, -283}},
+    };
+    for (const Case& c : cases) {
+        Apply(c.edge, 12);
+        EXPECT_EQ(form.GetOffsetRange(true, 0, c.edge), c.max) << "edge " << c.edge;
+        EXPECT_EQ(form.GetOffsetRange(false, 0, c.edge), c.min) << "edge " << c.edge;
+    }
+}
+
+TEST_F(PlacementTest, SlidersSpanTheCornersInEitherOrder) {
+    TrackBarModel x{0, 50, 40};
+    TrackBarModel y{0, 50, -9};
+    SetMinMaxTrackValue({-156, 283}, {0, -283}, x, y);
+    EXPECT_EQ(x.min, -156);
+    EXPECT_EQ(x.max, 0);
+    EXPECT_EQ(x.position, 0) << "a position outside the range goes to the nearer end";
+    EXPECT_EQ(y.min, -283);
+    EXPECT_EQ(y.max, 283);
+    EXPECT_EQ(y.position, -9);
+}
+
+TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
+    platform.monitors = {Monitor{Rect{0, 0, 400, 300}, Rect{0, 0, 400, 300}}};
+    platform.frameSize = {3, 3};
+    Apply(kEdgeTop, 12);
+    // (400 - 475) / 2 is -37 truncated, not -38.
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(-37, 0, 475, 39));
+    const Point a = form.GetOffsetRange(true, 0, kEdgeTop);
+    const Point b = form.GetOffsetRange(false, 0, kEdgeTop);
+    EXPECT_EQ(a, (Point{-37, 13}));
+    EXPECT_EQ(b, (Point{37, 0}));
+    TrackBarModel x;
+    TrackBarModel y;
+    SetMinMaxTrackValue(a, b, x, y);
+    EXPECT_EQ(x.min, -37);
+    EXPECT_EQ(x.max, 37);
+    EXPECT_EQ(y.min, 0);
+    EXPECT_EQ(y.max, 13);
+}
+
+TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {
+    ASSERT_EQ(form.settings.MonitorIndex, 1) << "the built-in value names a second monitor";
+    Apply(kEdgeLeft, 12, form.settings.MonitorIndex, 10, 20);
+    const Rect onFirst = form.BarRect();
+    EXPECT_EQ(onFirst, Rect::FromSize(0 + 10, 283 + 20, 38, 474));
+    EXPECT_EQ(form.settings.MonitorIndex, 1) << "the stored choice is kept";
+    EXPECT_EQ(form.GetRectFromMonitor(1), (Rect{0, 0, 1920, 1040}));
+    EXPECT_EQ(form.GetRectFromMonitor(-4), (Rect{0, 0, 1920, 1040}));
+    EXPECT_EQ(form.GetOffsetRange(true, 7, kEdgeLeft), form.GetOffsetRange(true, 0, kEdgeLeft));
+}
+
+TEST_F(PlacementTest, WithoutMonitorsTheBarStaysWhereItIs) {
+    Apply(kEdgeTop, 12);
+    platform.monitors.clear();
+    const Rect before = form.BarRect();
+    form.SetScreenPosition(kEdgeBottom, 0, 10, -10);
+    EXPECT_EQ(form.BarRect(), before);
+    EXPECT_EQ(form.GetOffsetRange(true, 0, kEdgeTop), (Point{0, 0}));
+    EXPECT_EQ(form.GetRectFromMonitor(0), before);
+}
+
+TEST_F(PlacementTest, OffsetsOutsideTheirRangeKeepTheBarOnItsMonitor) {
+    Apply(kEdgeTop, 12, 0, 100000, -500);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(1446, 0, 474, 38)) << "right end on the edge";
+    Apply(kEdgeRight, 12, 0, INT_MAX, INT_MIN);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(1920 - 38, 0, 38, 474));
+}
+
+TEST_F(PlacementTest, UnknownEdgeKeepsOrientationAndPlaceAndAddsOffsets) {
+    AddItems(3);
+    Apply(kEdgeLeft, 5);
+    const Rect before = form.BarRect();
+    form.ChangeScreenOriental(9, 5);
+    form.SetScreenPosition(9, 0, 4, -6);
+    EXPECT_FALSE(form.settings.IsHorizontal);
+    EXPECT_EQ(form.Grid1.RowCount(), 3);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(before.left + 4, before.top - 6, 38, 222));
+    EXPECT_EQ(form.GetOffsetRange(true, 0, 9), (Point{0, 0}));
+    EXPECT_EQ(form.GetOffsetRange(false, 0, -1), (Point{0, 0}));
+    form.SetScreenPosition(9, 0, INT_MAX, INT_MIN);  // saturates instead of overflowing
+    EXPECT_GT(form.BarRect().left, before.left);
+    EXPECT_LT(form.BarRect().top, before.top);
+}
+
+TEST_F(PlacementTest, SeparatorsFollowTheOrientationBothWays) {
+    form.AddFileToList(-1, "", true);
+    AddItems(1);
+    form.AddFileToList(-1, "", true);
+    Apply(kEdgeRight, 3);
+    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel2);
+    EXPECT_EQ(form.store.ImageList1[1], form.ImageUrl);
+    EXPECT_EQ(form.store.ImageList1[2], form.ImageDel2);
+    Apply(kEdgeBottom, 3);
+    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel);
+    EXPECT_EQ(form.store.ImageList1[1], form.ImageUrl);
+    EXPECT_EQ(form.store.ImageList1[2], form.ImageDel);
+}
+
+TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {
+    for (const int edge : {kEdgeTop, kEdgeLeft}) {
+        form.sbScrollLeft.enabled = true;
+        form.sbScrollRight.enabled = true;
+        Apply(edge, 12);
+        EXPECT_EQ(form.Grid1.ColCount(), 1);
+        EXPECT_EQ(form.Grid1.RowCount(), 1);
+        EXPECT_FALSE(form.sbScrollLeft.enabled);
+        EXPECT_FALSE(form.sbScrollRight.enabled);
+    }
+}
+
+TEST_F(PlacementTest, DamagedVisibleCountStillGivesAUsableBar) {
+    form.ChangeScreenOriental(kEdgeTop, 0);
+    EXPECT_EQ(Client(), (Point{76, 36}));
+    form.ChangeScreenOriental(kEdgeTop, -5);
+    EXPECT_EQ(Client(), (Point{76, 36}));
+    form.ChangeScreenOriental(kEdgeLeft, INT_MAX);
+    EXPECT_EQ(Client(), (Point{36, kMaxVisibleCells * 36 + 40}));
+}
+
+}  // namespace
+}  // namespace pel::test

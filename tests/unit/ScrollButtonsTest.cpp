@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Application.h"
+#include "bar/ScrollButtons.h"
+#include "fake/FakePlatform.h"
+#include "fake/RasterCanvas.h"
+
+namespace pel::test {
+namespace {
+
+class ScrollButtonsTest : public ::testing::Test {
+  protected:
+    FakePlatform platform;
+    Application app{platform};
+    TFormPellorinth& form = app.MainForm();
+
+    void SetUp() override { platform.barVisible = true; }
+
+    void MakeBar(int items, int visible, int edge = kEdgeTop) {
+        for (int i = 0; i < items; ++i) {
+            form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
+        }
+        form.settings.VisibleIconCount = visible;
+        form.ChangeScreenOriental(edge, visible);
+    }
+    // Painting records where the current cell ends, as the window would
+    // after every change of the current cell.
+    void Paint() {
+        RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+        form.Paint(canvas);
+    }
+    void Select(int index) {
+        form.SelectItemCell(index);
+        Paint();
+    }
+    void ClickForward() {
+        form.sbScrollRightClick();
+        Paint();
+    }
+    void ClickBack() {
+        form.sbScrollLeftClick();
+        Paint();
+    }
+    [[nodiscard]] int First() const {
+        return form.settings.IsHorizontal ? form.Grid1.LeftCol() : form.Grid1.TopRow();
+    }
+};
+
+TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
+    MakeBar(30, 12);
+    Select(11);
+    ASSERT_EQ(form.CurCellEdge, 432);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 22);
+    EXPECT_EQ(First(), 11) << "window 11..22";
+    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    EXPECT_TRUE(form.sbScrollRight.enabled);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 29) << "33 is past the end";
+    EXPECT_EQ(First(), 18);
+    EXPECT_FALSE(form.sbScrollRight.enabled);
+    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 29);
+}
+
+TEST_F(ScrollButtonsTest, BackClickReturnsToTheStart) {
+    MakeBar(30, 12);
+    Select(22);
+    Select(11);  // window 11..22, current first: k = 1
+    ASSERT_EQ(First(), 11);
+    ClickBack();
+    EXPECT_EQ(form.CurrentItem(), 0);
+    EXPECT_EQ(First(), 0);
+    EXPECT_FALSE(form.sbScrollLeft.enabled);
+    EXPECT_TRUE(form.sbScrollRight.enabled);
+}
+
+TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
+    MakeBar(30, 12, kEdgeRight);
+    Select(11);
+    form.CheckButtons(form.Grid1.Col(), form.Grid1.Row());
+    ASSERT_TRUE(form.sbScrollRight.enabled);
+    // Press and release on the forward button, in client pixels.
+    const Point onForward{form.PanelRight.bounds.left + 10, form.PanelRight.bounds.top + 10};
+    form.OnMouseDown(MouseButton::Left, ShiftState{}, onForward);
+    form.OnMouseUp(MouseButton::Left, ShiftState{}, onForward);
+    Paint();
+    EXPECT_EQ(form.CurrentItem(), 22);
+    EXPECT_EQ(form.Grid1.TopRow(), 11);
+    const Point onBack{form.PanelLeft.bounds.left + 10, form.PanelLeft.bounds.top + 10};
+    form.OnMouseDown(MouseButton::Left, ShiftState{}, onBack);
+    form.OnMouseUp(MouseButton::Left, ShiftState{}, onBack);
+    EXPECT_EQ(form.CurrentItem(), 0);
+}
+
+TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
+    MakeBar(30, 12);
+    form.settings.HoverScroll = true;
+    const Point forwardZone{460, 18};
+    const Point backZone{10, 18};
+    Select(11);
+    form.HoverScrollStep(forwardZone);
+    Paint();
+    EXPECT_EQ(form.CurrentItem(), 12);
+    EXPECT_EQ(First(), 1);
+    EXPECT_TRUE(form.sbScrollLeft.enabled);
+
+    Select(29);  // window 18..29
+    form.sbScrollLeft.enabled = false;
+    form.sbScrollRight.enabled = true;
+    form.MenuOpen = 1;
+    form.HoverScrollStep(forwardZone);
+    EXPECT_EQ(form.CurrentItem(), 29) << "nothing past the window";
+    EXPECT_FALSE(form.sbScrollRight.enabled);
+    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    EXPECT_EQ(form.MenuOpen, 0);
+
+    Select(18);  // first visible
+    form.HoverScrollStep(backZone);
+    Paint();
+    EXPECT_EQ(form.CurrentItem(), 17);
+    EXPECT_EQ(First(), 17);
+    Select(0);
+    form.HoverScrollStep(backZone);
+    EXPECT_EQ(form.CurrentItem(), 0);
+    EXPECT_FALSE(form.sbScrollLeft.enabled);
+}
+
+TEST_F(ScrollButtonsTest, HoverZonesAreInsideTheEndPanelsOnly) {
+    MakeBar(30, 12);
+    Select(11);
+    for (const Point p : {Point{460, 0}, Point{460, 36}, Point{452, 18}, Point{472, 18},
+                          Point{200, 18}, Point{0, 18}, Point{20, 18}}) {
+        form.HoverScrollStep(p);
+        EXPECT_EQ(form.CurrentItem(), 11) << p.x << "," << p.y;
+    }
+    MakeBar(0, 12, kEdgeLeft);
+    Select(11);
+    form.HoverScrollStep({18, 460});
+    Paint();
+    EXPECT_EQ(form.CurrentItem(), 12) << "a column scrolls from below its grid";
+}
+
+TEST_F(ScrollButtonsTest, FewerItemsThanCellsNeverEnableTheButtons) {
+    MakeBar(5, 12);
+    for (int i = 0; i < 5; ++i) {
+        form.CheckButtons(i, 0);
+        EXPECT_FALSE(form.sbScrollRight.enabled) << i;
+        EXPECT_FALSE(form.sbScrollLeft.enabled) << i;
+    }
+}
+
+TEST_F(ScrollButtonsTest, BackIsSwitchedOnOnlyPastTheVisibleCount) {
+    EXPECT_FALSE(CheckButtonStates({false, false}, 12, 30, 12).back);
+    EXPECT_TRUE(CheckButtonStates({true, false}, 12, 30, 12).back) << "kept as it was";
+    EXPECT_TRUE(CheckButtonStates({false, false}, 13, 30, 12).back);
+    EXPECT_TRUE(CheckButtonStates({false, true}, 18, 30, 12).forward) << "kept as it was";
+}
+
+TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
+    MakeBar(3, 5);
+    struct Case {
+        int position;
+        int backAt;
+        int forwardAt;
+        int gridAt;
+    };
+    // Bar length 5 * 36 + 40 = 220.
+    const Case cases[] = {{0, 0, 200, 20}, {1, 180, 200, 0}, {2, 0, 20, 40}, {7, 0, 20, 40}};
+    for (const bool horizontal : {true, false}) {
+        form.ChangeScreenOriental(horizontal ? kEdgeBottom : kEdgeLeft, 5);
+        for (const Case& c : cases) {
+            form.settings.ScrollButtonPosition = c.position;
+            form.SetButtonScrollPos();
+            auto at = [horizontal](const Rect& r) { return horizontal ? r.left : r.top; };
+            EXPECT_EQ(at(form.PanelLeft.bounds), c.backAt) << c.position;
+            EXPECT_EQ(at(form.PanelRight.bounds), c.forwardAt) << c.position;
+            EXPECT_EQ(at(form.Grid1.bounds), c.gridAt) << c.position;
+        }
+    }
+    EXPECT_EQ(form.panelOrder, 2) << "an unknown position keeps the last layout";
+}
+
+TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
+    MakeBar(3, 3);
+    form.MenuOpen = 1;
+    form.OnMouseDown(MouseButton::Left, ShiftState{}, {1, 18});
+    EXPECT_EQ(form.MenuOpen, 0);
+    form.MenuOpen = 1;
+    form.OnMouseDown(MouseButton::Right, ShiftState{}, {form.PanelRight.bounds.right - 1, 1});
+    EXPECT_EQ(form.MenuOpen, 0);
+}
+
+TEST_F(ScrollButtonsTest, OneCellBarStillPages) {
+    MakeBar(3, 1);
+    Select(0);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 1);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 2);
+    EXPECT_FALSE(form.sbScrollRight.enabled);
+    ClickBack();
+    EXPECT_EQ(form.CurrentItem(), 1);
+}
+
+TEST_F(ScrollButtonsTest, StaleEdgeKeepsTheCurrentCellOnTheBar) {
+    MakeBar(30, 12);
+    Select(5);
+    for (const int edge : {100000, -100000, 0}) {
+        for (const bool hover : {false, true}) {
+            for (const bool forward : {false, true}) {
+                form.CurCellEdge = edge;
+                const int r = form.GetColVisiblePosition(edge, 5, hover, forward);
+                EXPECT_GE(r, 0);
+                EXPECT_LE(r, 29);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pel::test

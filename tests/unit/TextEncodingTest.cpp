@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "fake/FakePlatform.h"
+#include "store/TextEncoding.h"
+
+namespace pel::test {
+namespace {
+
+TEST(TextEncoding, MarkMeansUtf8AndAnythingElseIsTheCodePage) {
+    const FakePlatform codePage;  // Latin-1 stands in for the ANSI code page
+    EXPECT_EQ(DecodeDataFileText("M\xFCller", codePage), "M\xC3\xBCller");
+    EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF\xD0\x94x", codePage), "\xD0\x94x");
+    EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF", codePage), "");
+}
+
+TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {
+    const FakePlatform codePage;
+    EXPECT_EQ(EncodeDataFileText("M\xC3\xBCller", codePage), "M\xFCller");
+    const std::string cyrillic = "C:\\\xD0\x94\xD0\xBE\xD0\xBA\\x";
+    const std::string bytes = EncodeDataFileText(cyrillic, codePage);
+    EXPECT_EQ(bytes, "\xEF\xBB\xBF" + cyrillic);
+    EXPECT_EQ(DecodeDataFileText(bytes, codePage), cyrillic);
+}
+
+TEST(TextEncoding, BrokenUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(SanitizeUtf8("a\xFF"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
+    EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");       // overlong
+    EXPECT_EQ(SanitizeUtf8("\xED\xA0\x80").substr(0, 3), "\xEF\xBF\xBD");  // surrogate
+    EXPECT_EQ(SanitizeUtf8("x\xE2\x82"), "x\xEF\xBF\xBD\xEF\xBF\xBD");     // cut short
+    EXPECT_EQ(SanitizeUtf8("\xF0\x9F\x98\x80\xE2\x82\xAC"), "\xF0\x9F\x98\x80\xE2\x82\xAC");
+}
+
+}  // namespace
+}  // namespace pel::test

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "fake/FakePlatform.h"
+#include "store/PreferenceLines.h"
+
+namespace pel::test {
+namespace {
+
+constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
+constexpr const char* kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|";
+
+// Default settings and one separator.
+constexpr const char* kExample =
+    "[PATH]\r\n\r\n[~]\r\n[ICON]\r\n\r\n[~]\r\n[PREF]\r\n0\r\n0\r\nclBtnFace\r\nclYellow\r\n"
+    "Arial Narrow\r\n16\r\n1\r\nclBlack\r\n1\r\n0\r\n0\r\n12\r\n0\r\n0\r\nclSilver\r\nclWhite\r\n"
+    "0\r\n1\r\n0\r\n1\r\n0\r\n0\r\n1\r\n[~]\r\n";
+
+class UserDataTest : public ::testing::Test {
+  protected:
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    // A new run of the program on the same machine, up to its first show.
+    TFormPellorinth& Run() {
+        app = std::make_unique<Application>(platform);
+        TFormPellorinth& form = app->MainForm();
+        form.ImageUrl = std::make_shared<FakePicture>("url");
+        form.ImageDel = std::make_shared<FakePicture>("del");
+        form.ImageDel2 = std::make_shared<FakePicture>("del2");
+        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+        form.FormShow();
+        return form;
+    }
+
+    void WriteDataFile(const std::string& pref, const std::string& items = "[PATH]\r\n[~]\r\n") {
+        platform.AddFile(kDataFile, items + "[ICON]\r\n[~]\r\n[PREF]\r\n" + pref + "[~]\r\n");
+    }
+
+    static void ExpectInStep(const TFormPellorinth& form) {
+        ASSERT_EQ(form.store.ImageList1.size(), form.store.ListCurr.size());
+        ASSERT_EQ(form.store.ListIcons.size(), form.store.ListCurr.size());
+        EXPECT_EQ(form.CellCount(), std::max(1, form.store.Count()));
+    }
+};
+
+TEST_F(UserDataTest, DefaultSettingsAndOneSeparatorWriteTheKnownFileAndReadItBack) {
+    platform.AddMonitor(Rect{1920, 0, 3200, 1000});  // so that monitor 1 stays valid
+    TFormPellorinth& first = Run();
+    first.store.Clear();
+    first.settings = Settings{};
+    first.AddFileToList(-1, "", true);
+    first.SaveUserData();
+    EXPECT_EQ(platform.files[kDataFile], kExample);
+
+    TFormPellorinth& second = Run();
+    ExpectInStep(second);
+    EXPECT_EQ(second.store.ListCurr, std::vector<std::string>{""});
+    EXPECT_EQ(NameOf(second.store.ImageList1[0]), "del");
+    second.SaveUserData();
+    EXPECT_EQ(platform.files[kDataFile], kExample);
+    EXPECT_EQ(second.FormHint.Caption, "Pellorinth");
+}
+
+TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
+    platform.AddFile("C:\\\xD0\x94\xD0\xBE\xD0\xBA\\a.txt");  // Cyrillic folder name
+    platform.AddFile("C:\\M\xC3\xBCller.txt");
+    platform.AddFile("C:\\Tools\\i\\star.ico");
+    platform.iconFiles.insert("C:\\Tools\\i\\star.ico");
+    TFormPellorinth& first = Run();
+    first.store.Clear();
+    for (const char* target : {"C:\\\xD0\x94\xD0\xBE\xD0\xBA\\a.txt", "", "https://x.org/",
+                               "C:\\M\xC3\xBCller.txt", "C:\\gone.doc", ""}) {
+        first.AddFileToList(-1, target, true);
+    }
+    first.ChangeIcon("C:\\Tools\\i\\star.ico", 2);
+    Settings& s = first.settings;
+    s.AutoHide = true;
+    s.BackgroundColor = 0x00123456;
+    s.Hint = THintPref{0xFF000019, "Gr\xC3\xBC\xC3\x9F Sans", kStyleUnderline | kStyleStrikeOut, 22,
+                       0x00FFFFFF};
+    s.ScreenPosition = kEdgeRight;
+    s.VisibleIconCount = 4;
+    s.OffsetX = -20;
+    s.OffsetY = -35;
+    s.MonitorIndex = 0;
+    s.LanguageIndex = 0;
+    first.SaveUserData();
+    const std::string bytes = platform.files[kDataFile];
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> targets = first.store.ListCurr;
+    const std::vector<std::string> icons = first.store.ListIcons;
+    const std::vector<std::string> prefs = FormatPreferences(s);
+
+    TFormPellorinth& second = Run();
+    ExpectInStep(second);
+    EXPECT_EQ(second.store.ListCurr, targets);
+    EXPECT_EQ(second.store.ListIcons, icons);
+    EXPECT_EQ(NameOf(second.store.ImageList1[2]), "ico:C:\\Tools\\i\\star.ico");
+    EXPECT_EQ(NameOf(second.store.ImageList1[5]), "del2");  // the bar is a column now
+    EXPECT_EQ(FormatPreferences(second.settings), prefs);
+    EXPECT_TRUE(second.pmNoneFixedDock.checked);
+    EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
+    EXPECT_EQ(second.FormHint.Labels[1].color, 0xFF000019u);
+    second.SaveUserData();
+    EXPECT_EQ(platform.files[kDataFile], bytes);
+}
+
+TEST_F(UserDataTest, ShortPreferenceSectionsPlaceTheBarAsFarAsTheyGo) {
+    platform.AddMonitor(Rect{1920, 0, 3200, 1000});
+    // Bottom edge, five cells: the bar is 220 + 2 by 36 + 2 pixels.
+    const auto lines = [](std::size_t n) {
+        const char* all[] = {
+            "0", "0", "clBtnFace", "clYellow", "Arial", "16", "1", "clBlack", "1",  "0",  "0", "5",
+            "1", "0", "clSilver",  "clWhite",  "0",     "1",  "0", "0",       "10", "-3", "1"};
+        std::string text;
+        for (std::size_t i = 0; i < n; ++i) {
+            text += std::string(all[i]) + "\r\n";
+        }
+        return text;
+    };
+    WriteDataFile(lines(9));
+    EXPECT_EQ(Run().BarRect(), Rect::FromSize(579, 0, 762, 38));  // where the first show put it
+    WriteDataFile(lines(13));
+    EXPECT_EQ(Run().BarRect(), Rect::FromSize(1920 + 529, 962, 222, 38));  // built-in monitor 1
+    WriteDataFile(lines(19));
+    EXPECT_EQ(Run().BarRect(), Rect::FromSize(1920 + 529, 962, 222, 38));
+    WriteDataFile(lines(20));
+    EXPECT_EQ(Run().BarRect(), Rect::FromSize(849, 1002, 222, 38));
+    WriteDataFile(lines(23));
+    EXPECT_EQ(Run().BarRect(), Rect::FromSize(859, 999, 222, 38));
+}
+
+TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
+    platform.AddFile(kDataFile,
+                     "[path]\nhttp://a/\n\n[PREF]\n1\n1\nclRed\nclRed\nF\nnine\n0\nclRed\n0\n");
+    TFormPellorinth& form = Run();
+    ExpectInStep(form);
+    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"http://a/", ""}));
+    EXPECT_EQ(form.store.ListIcons, (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(form.settings.FixedIcons);
+    EXPECT_EQ(form.Grid1.color, 0x0000FFu);
+    EXPECT_EQ(form.FormHint.Labels[0].fontName, "F");
+    EXPECT_EQ(form.FormHint.Labels[0].fontSize, 16);  // the bad line ends reading there
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.AddFile(kDataFile, "\x89PNG\r\n\x1A\n\0\0binary");
+    TFormPellorinth& garbage = Run();
+    ExpectInStep(garbage);
+    EXPECT_EQ(garbage.store.Count(), 0);
+}
+
+TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
+    for (const char* name : {"Desktop", "My Pictures", "My Music", "My Video", "Personal"}) {
+        platform.registry[std::string(kShellFolders) + name] = std::string("C:\\U\\") + name;
+    }
+    TFormPellorinth& form = Run();
+    ExpectInStep(form);
+    EXPECT_EQ(form.store.ListCurr,
+              (std::vector<std::string>{
+                  "C:\\U\\Desktop\\", "C:\\U\\My Pictures\\", "C:\\U\\My Music\\",
+                  "C:\\U\\My Video\\", "C:\\U\\Personal\\", "", "", "http://pellorinth.example/"}));
+    EXPECT_EQ(form.settings.VisibleIconCount, 8);
+    EXPECT_EQ(form.settings.MonitorIndex, 0);
+    EXPECT_EQ(form.settings.LanguageIndex, 1);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize((1920 - 330) / 2, 0, 330, 38));
+    EXPECT_TRUE(platform.fileWrites.empty());
+}
+
+TEST_F(UserDataTest, FirstRunSkipsUnknownShellFoldersAndTakesProgramsThatExist) {
+    platform.registry[std::string(kShellFolders) + "Desktop"] = "C:\\U\\Desktop";
+    platform.AddFile("C:\\Program Files\\Internet Explorer\\iexplore.exe");
+    const std::vector<std::string> seeded = Run().store.ListCurr;
+    EXPECT_EQ(seeded,
+              (std::vector<std::string>{"C:\\U\\Desktop\\", "",
+                                        "C:\\Program Files\\Internet Explorer\\iexplore.exe", "",
+                                        "http://pellorinth.example/"}));
+}
+
+TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
+    platform.AddFile(kDataFile, kExample);
+    TFormPellorinth& form = Run();
+    form.AddFileToList(-1, "http://new/", true);
+    platform.readOnlyFiles.insert(kDataFile);
+    form.SaveUserData();
+    EXPECT_EQ(platform.fileWrites.size(), 1u);
+    EXPECT_EQ(platform.files[kDataFile], kExample);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The current drive need not be the data file's: its size does not matter.
+    platform.readOnlyFiles.clear();
+    platform.driveSize = -1;
+    form.SaveUserData();
+    form.store.Remove(0);
+    form.FormCloseQuery();  // a second save in the same run
+    const std::string saved = platform.files[kDataFile];
+    EXPECT_EQ(saved.find("[PATH]\r\nhttp://new/\r\n[~]\r\n"), 0u);
+    EXPECT_EQ(saved.rfind("[PATH]"), 0u);
+    EXPECT_EQ(saved.find("[PREF]"), saved.rfind("[PREF]"));
+}
+
+TEST_F(UserDataTest, UnreadableFileIsNeverOverwritten) {
+    platform.AddFile(kDataFile, kExample);
+    platform.unreadableFiles.insert(kDataFile);
+    TFormPellorinth& form = Run();
+    EXPECT_GT(form.store.Count(), 0);  // a usable bar all the same
+    form.FormCloseQuery();
+    EXPECT_TRUE(platform.fileWrites.empty());
+    EXPECT_EQ(platform.files[kDataFile], kExample);
+}
+
+}  // namespace
+}  // namespace pel::test

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "Win32TestSupport.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace pel::win32::test {
+namespace {
+
+class FilesTest : public ::testing::Test {
+  protected:
+    Win32Platform platform{::GetModuleHandleW(nullptr)};
+    TempFolder folder;
+
+    void MakeReadOnly(const std::string& path) {
+        ASSERT_TRUE(::SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+};
+
+TEST_F(FilesTest, FilesAndFoldersAreToldApart) {
+    const std::string file = folder.File("a.txt");
+    ASSERT_TRUE(platform.WriteWholeFile(file, "x"));
+    EXPECT_TRUE(platform.FileExists(file));
+    EXPECT_FALSE(platform.DirectoryExists(file));
+    EXPECT_TRUE(platform.DirectoryExists(folder.Path()));
+    EXPECT_FALSE(platform.FileExists(folder.Path()));
+    EXPECT_FALSE(platform.FileExists(folder.File("missing.txt")));
+    EXPECT_FALSE(platform.DirectoryExists(folder.File("missing")));
+    EXPECT_FALSE(platform.FileExists(""));
+    EXPECT_FALSE(platform.DirectoryExists(""));
+}
+
+TEST_F(FilesTest, WholeFileRoundTripKeepsEveryByteUnderAUnicodeName) {
+    const std::string file = folder.File("тест_ü.txt");
+    std::string bytes = "[PATH]\r\nC:\\a\r\n\r\n[~]\r\n";
+    bytes += std::string("\0\xE9\xFF\x80", 4);
+    ASSERT_TRUE(platform.WriteWholeFile(file, bytes));
+    EXPECT_TRUE(platform.FileExists(file));
+    EXPECT_EQ(platform.ReadWholeFile(file), bytes);
+
+    ASSERT_TRUE(platform.WriteWholeFile(file, "shorter"));
+    EXPECT_EQ(platform.ReadWholeFile(file), "shorter");
+    ASSERT_TRUE(platform.WriteWholeFile(file, ""));
+    EXPECT_EQ(platform.ReadWholeFile(file), "");
+    EXPECT_EQ(folder.EntryCount(), 1u) << "no temporary file may stay behind";
+}
+
+TEST_F(FilesTest, LargeFileRoundTrip) {
+    std::string bytes(3 * 1024 * 1024 + 17, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 31 % 251);
+    }
+    const std::string file = folder.File("big");
+    ASSERT_TRUE(platform.WriteWholeFile(file, bytes));
+    EXPECT_EQ(platform.ReadWholeFile(file), bytes);
+}
+
+TEST_F(FilesTest, PathsLongerThanMaxPathWork) {
+    std::string deep = folder.Path();
+    while (deep.size() < 300) {
+        deep += "\\" + std::string(40, 'd');
+        ASSERT_TRUE(::CreateDirectoryW(ToWidePath(deep).c_str(), nullptr) ||
+                    ::GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    const std::string file = deep + "\\data";
+    ASSERT_TRUE(platform.WriteWholeFile(file, "deep"));
+    EXPECT_TRUE(platform.FileExists(file));
+    EXPECT_TRUE(platform.DirectoryExists(deep));
+    EXPECT_EQ(platform.ReadWholeFile(file), "deep");
+}
+
+TEST_F(FilesTest, ReadingWhatIsNotAFileGivesNothing) {
+    EXPECT_EQ(platform.ReadWholeFile(folder.File("missing")), std::nullopt);
+    EXPECT_EQ(platform.ReadWholeFile(folder.Path()), std::nullopt);
+    EXPECT_EQ(platform.ReadWholeFile(""), std::nullopt);
+}
+
+TEST_F(FilesTest, AFailedWriteLeavesTheOldFileWholeAndNoLeftovers) {
+    const std::string file = folder.File("Pellorinth_data");
+    ASSERT_TRUE(platform.WriteWholeFile(file, "old content"));
+    MakeReadOnly(file);
+
+    EXPECT_FALSE(platform.WriteWholeFile(file, "new content"));
+    EXPECT_EQ(platform.ReadWholeFile(file), "old content");
+    EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
+TEST_F(FilesTest, WritingIntoAMissingFolderOrOverAFolderFails) {
+    EXPECT_FALSE(platform.WriteWholeFile(folder.File("no\\such\\file"), "x"));
+    const std::string sub = folder.File("sub");
+    ASSERT_TRUE(::CreateDirectoryW(ToWide(sub).c_str(), nullptr));
+    EXPECT_FALSE(platform.WriteWholeFile(sub, "x"));
+    EXPECT_TRUE(platform.DirectoryExists(sub));
+    EXPECT_FALSE(platform.WriteWholeFile("", "x"));
+    EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
+TEST_F(FilesTest, ALeftoverTemporaryFileDoesNotBlockTheWrite) {
+    const std::string file = folder.File("data");
+    const std::string leftover = file + ".tmp" + std::to_string(::GetCurrentProcessId());
+    ASSERT_TRUE(platform.WriteWholeFile(leftover, "stale"));
+    MakeReadOnly(leftover);
+    EXPECT_TRUE(platform.WriteWholeFile(file, "fresh"));
+    EXPECT_EQ(platform.ReadWholeFile(file), "fresh");
+    EXPECT_FALSE(platform.FileExists(leftover));
+}
+
+TEST_F(FilesTest, ExecutableLocationAndDrive) {
+    const std::string exe = platform.ExePath();
+    EXPECT_TRUE(platform.FileExists(exe)) << exe;
+    EXPECT_TRUE(exe.ends_with("pel_win32_tests.exe")) << exe;
+    const std::string exeFolder = platform.ExeFolder();
+    ASSERT_FALSE(exeFolder.empty());
+    EXPECT_EQ(exeFolder.back(), '\\');
+    EXPECT_EQ(exe.rfind(exeFolder, 0), 0u);
+    EXPECT_GT(platform.CurrentDriveSize(), 0);
+}
+
+}  // namespace
+}  // namespace pel::win32::test
