@@ -73,42 +73,47 @@ void TFormPellorinth::OnMouseUp(MouseButton button, ShiftState shift, Point clie
 
 void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
     Grid1KeyDown(key, shift);
-    // The grid's own navigation runs too, since the handler does not eat the key.
-    const bool horizontal = settings.IsHorizontal;
-    const int cur = CurrentItem();
-    const int page = horizontal ? Grid1.VisibleColCount() : Grid1.VisibleRowCount();
-    int next = cur;
+    // The grid's own navigation runs too, since the handler does not eat the
+    // key. Left, Right, Home and End move along the columns; Up, Down and the
+    // page keys move along the rows, so on a one-row bar they change nothing.
+    int col = Grid1.Col();
+    int row = Grid1.Row();
     switch (key) {
         case kVkLeft:
-            next = horizontal ? cur - 1 : cur;
+            --col;
             break;
         case kVkRight:
-            next = horizontal ? cur + 1 : cur;
+            ++col;
             break;
         case kVkUp:
-            next = horizontal ? cur : cur - 1;
+            --row;
             break;
         case kVkDown:
-            next = horizontal ? cur : cur + 1;
+            ++row;
             break;
         case kVkPrior:
-            next = cur - page;
+            row -= Grid1.VisibleRowCount();
             break;
         case kVkNext:
-            next = cur + page;
+            row += Grid1.VisibleRowCount();
             break;
         case kVkHome:
-            next = 0;
+            (shift.ctrl ? row : col) = 0;
             break;
         case kVkEnd:
-            next = CellCount() - 1;
+            if (shift.ctrl) {
+                row = Grid1.RowCount() - 1;
+            } else {
+                col = Grid1.ColCount() - 1;
+            }
             break;
         default:
             return;
     }
-    next = std::max(0, std::min(next, CellCount() - 1));
-    if (next != CurrentItem()) {
-        SelectItemCell(next);
+    col = std::clamp(col, 0, Grid1.ColCount() - 1);
+    row = std::clamp(row, 0, Grid1.RowCount() - 1);
+    if (col != Grid1.Col() || row != Grid1.Row()) {
+        SelectItemCell(settings.IsHorizontal ? col : row);
     }
 }
 

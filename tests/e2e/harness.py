@@ -34,7 +34,8 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
     wait_exit(bar, timeout=10)   exit status, or None while it still runs
     read_data_file(bar=None, raw=False)    the data file's text, or None
     probe(*args, check=True)     run the probe (tests/e2e/probe/Probe.cpp), stdout
-    make_window(cls, caption, rect=None)   a stand-in window until the test ends
+    make_window(cls, caption, rect=None)   a stand-in window until the test ends;
+                                 stand_in_reports(hwnd) reads the drops it got
     message_boxes(), box_text(hwnd), click_button(hwnd, which)
     winpath(path)                Unix path -> Wine path (Z:\\...)
     colorref(value)              0x00BBGGRR -> (r, g, b)
@@ -258,9 +259,10 @@ class Session:
         """Starts a Wine program (or any command) and remembers it for stop()."""
         log = open(log_path, "ab") if log_path else subprocess.DEVNULL
         try:
+            # Unbuffered, so select() on a piped stdout tells the truth.
             proc = subprocess.Popen(args, cwd=cwd, env=self.env, stdin=subprocess.DEVNULL,
                                     stdout=stdout if stdout is not None else log,
-                                    stderr=log)
+                                    stderr=log, bufsize=0)
         finally:
             if log_path:
                 log.close()
@@ -355,11 +357,11 @@ class BarTestCase(unittest.TestCase):
         self.session = Session.current()
         self.bar = None
         self._procs = []
+        self._stand_ins = {}
         self._folders = 0
 
     def tearDown(self):
-        outcome = getattr(self, "_outcome", None)
-        if outcome is not None and not getattr(outcome, "success", True):
+        if self._has_failed():
             self._save_artifacts()
         for proc in self._procs:
             stop_process(proc)
@@ -373,6 +375,12 @@ class BarTestCase(unittest.TestCase):
         for window in parse_windows(listing) if code == 0 else []:
             if window["visible"] and window["pid"] not in self.session.system_pids:
                 self.session.probe("kill", window["hwnd"], check=False)
+
+    def _has_failed(self):
+        # unittest offers no public way to ask this from tearDown.
+        result = getattr(getattr(self, "_outcome", None), "result", None)
+        reported = list(getattr(result, "failures", [])) + list(getattr(result, "errors", []))
+        return any(test is self for test, _ in reported)
 
     def _save_artifacts(self):
         base = os.path.join(self.session.artifacts, self.id().split(".", 1)[-1])
@@ -430,17 +438,32 @@ class BarTestCase(unittest.TestCase):
             return None
 
     def make_window(self, cls, caption, rect=None):
-        """A window of any class and caption, kept until the test ends."""
+        """A window of any class and caption, kept until the test ends. It
+        accepts dropped files and reports each drop (see stand_in_reports)."""
         args = ["wine", self.session.probe_copy, "makewin", cls, caption]
         if rect is not None:
             left, top, right, bottom = rect
             args += [left, top, right - left, bottom - top]
         proc = self.session.spawn([str(a) for a in args], stdout=subprocess.PIPE)
         self._procs.append(proc)
-        line = proc.stdout.readline().decode().strip()
+        line = read_line(proc.stdout, timeout=20)
         if not line.isdigit():
             self.fail("the stand-in window was not created")
+        self._stand_ins[int(line)] = proc
         return int(line)
+
+    def stand_in_reports(self, hwnd, count=1, timeout=10.0):
+        """The next `count` lines a stand-in window printed: for a drop,
+        ["drop", x, y, path, ...] with the paths as received."""
+        stream = self._stand_ins[hwnd].stdout
+        reports = []
+        for _ in range(count):
+            line = read_line(stream, timeout)
+            if not line:
+                self.fail("the stand-in window reported nothing within %.1f s" % timeout)
+            fields = line.replace(" ", "\t", 2).split("\t")
+            reports.append([unescape(f) for f in fields])
+        return reports
 
     # Looking at windows ---------------------------------------------------
 
@@ -560,6 +583,21 @@ class BarTestCase(unittest.TestCase):
 
     winpath = staticmethod(winpath)
     colorref = staticmethod(colorref)
+
+
+def read_line(stream, timeout):
+    """One line from an unbuffered pipe, or "" when none comes in time."""
+    data = b""
+    deadline = time.monotonic() + timeout
+    while not data.endswith(b"\n"):
+        remaining = deadline - time.monotonic()
+        if remaining <= 0 or not select.select([stream], [], [], remaining)[0]:
+            break
+        byte = stream.read(1)
+        if not byte:
+            break
+        data += byte
+    return data.decode("utf-8", "replace").rstrip("\r\n")
 
 
 def parse_windows(listing):

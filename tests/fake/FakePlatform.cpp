@@ -29,6 +29,9 @@ int FakePlatform::TrackMenu(const MenuEntry& root, Point) {
 }
 
 MessageResult FakePlatform::ShowMessage(const std::string& text, MessageKind kind) {
+    if (whileModal) {
+        whileModal();
+    }
     messages.push_back({text, kind});
     if (messageResults.empty()) {
         return kind == MessageKind::Confirmation ? MessageResult::Yes : MessageResult::Ok;
@@ -40,6 +43,9 @@ MessageResult FakePlatform::ShowMessage(const std::string& text, MessageKind kin
 
 std::string FakePlatform::InputBox(const std::string& caption, const std::string& prompt,
                                    const std::string& defaultText) {
+    if (whileModal) {
+        whileModal();
+    }
     inputs.push_back({caption, prompt, defaultText});
     if (inputResults.empty()) {
         return defaultText;
@@ -50,6 +56,9 @@ std::string FakePlatform::InputBox(const std::string& caption, const std::string
 }
 
 std::optional<std::string> FakePlatform::BrowseForFolder(const std::string& title) {
+    if (whileModal) {
+        whileModal();
+    }
     folderTitles.push_back(title);
     if (folderResults.empty()) {
         return std::nullopt;
@@ -60,6 +69,9 @@ std::optional<std::string> FakePlatform::BrowseForFolder(const std::string& titl
 }
 
 std::vector<std::string> FakePlatform::OpenFiles(OpenDialogState& state) {
+    if (whileModal) {
+        whileModal();
+    }
     openDialogs.push_back(state);
     if (openResults.empty()) {
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -49,6 +50,9 @@ class FakePlatform : public Platform {
     std::deque<std::string> inputResults;      // InputBox answers, default text when empty
     std::deque<std::optional<std::string>> folderResults;
     std::deque<std::vector<std::string>> openResults;
+    // Runs while a message box, input box, folder browser or file dialog is
+    // open, as the timer and the mouse can.
+    std::function<void()> whileModal;
 
     // --- what the code did ---
     Rect barBounds;

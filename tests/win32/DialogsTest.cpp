@@ -177,12 +177,6 @@ TEST_F(DialogsTest, InputBoxGivesTheDefaultWhenCancelledOrClosed) {
     }
 }
 
-TEST_F(DialogsTest, InputBoxKeepsALongDefaultWhole) {
-    const std::string longText = "http://x/" + std::string(40000, 'q');
-    const ModalDriver user(L"#32770", [](HWND box) { Press(box, IDOK); });
-    EXPECT_EQ(platform.InputBox("c", "p", longText), longText);
-}
-
 std::wstring CurrentFolder() {
     wchar_t folder[MAX_PATH] = {};
     ::GetCurrentDirectoryW(MAX_PATH, folder);

@@ -48,13 +48,6 @@ TEST_F(DisplayTest, MonitorsHaveSaneWorkAreas) {
     EXPECT_TRUE(primaryListed);
 }
 
-TEST_F(DisplayTest, SystemColoursAndCursorPosition) {
-    EXPECT_EQ(platform.SystemColor(COLOR_BTNFACE),
-              static_cast<Color>(::GetSysColor(COLOR_BTNFACE)));
-    ASSERT_TRUE(::SetCursorPos(123, 77));
-    EXPECT_EQ(platform.CursorPos(), (Point{123, 77}));
-}
-
 TEST_F(DisplayTest, BoundsFrameAndVisibility) {
     platform.SetBarBounds(Rect{10, 20, 510, 58});
     EXPECT_EQ(platform.BarBounds(), (Rect{10, 20, 510, 58}));

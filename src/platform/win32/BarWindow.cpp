@@ -4,6 +4,7 @@
 
 #include "bar/WindowStyle.h"
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/ResourceIds.h"
 #include "platform/win32/Utf.h"
 
 namespace pel::win32 {
@@ -11,7 +12,6 @@ namespace pel::win32 {
 namespace {
 
 constexpr UINT kBarTimerPeriodMs = 100;
-constexpr int kAppIconId = 1;
 
 ShiftState ShiftFromMessage(WPARAM wParam, bool doubleClick) {
     ShiftState s;
@@ -47,7 +47,7 @@ bool BarWindow::RegisterBarClass(HINSTANCE instance) {
     wc.lpfnWndProc = &BarWindow::WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kAppIconId));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     wc.lpszClassName = L"TFormPellorinth";
     return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
