@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "interaction/FormHint.h"
@@ -9,37 +7,6 @@
 
 namespace pel::test {
 namespace {
-
-// Notes the state of AutoHide each time a modal dialog is on screen.
-class ModalPlatform : public FakePlatform {
-  public:
-    std::function<void()> onModal;
-
-    MessageResult ShowMessage(const std::string& text, MessageKind kind) override {
-        Modal();
-        return FakePlatform::ShowMessage(text, kind);
-    }
-    std::string InputBox(const std::string& caption, const std::string& prompt,
-                         const std::string& defaultText) override {
-        Modal();
-        return FakePlatform::InputBox(caption, prompt, defaultText);
-    }
-    std::optional<std::string> BrowseForFolder(const std::string& title) override {
-        Modal();
-        return FakePlatform::BrowseForFolder(title);
-    }
-    std::vector<std::string> OpenFiles(OpenDialogState& state) override {
-        Modal();
-        return FakePlatform::OpenFiles(state);
-    }
-
-  private:
-    void Modal() {
-        if (onModal) {
-            onModal();
-        }
-    }
-};
 
 const MenuEntry* FindEntry(const MenuEntry& node, int id) {
     if (node.id == id) {
@@ -55,24 +22,17 @@ const MenuEntry* FindEntry(const MenuEntry& node, int id) {
 
 class MenuCommandsTest : public ::testing::Test {
   protected:
-    ModalPlatform platform;
+    FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
     std::vector<bool> autoHideInDialogs;
 
     void SetUp() override {
-        form.ImageUrl = std::make_shared<FakePicture>("url");
-        form.ImageDel = std::make_shared<FakePicture>("del");
-        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
-        form.Panel1.bounds = Rect::FromSize(0, 0, 12 * kCellSize + 40, kBarThickness);
-        form.LayoutPanels();
-        platform.onModal = [this] { autoHideInDialogs.push_back(form.settings.AutoHide); };
+        platform.whileModal = [this] { autoHideInDialogs.push_back(form.settings.AutoHide); };
     }
-
-    // Opens the context menu and picks `id` (0 closes it without a choice).
+    // A right click on the grid, then `id` chosen from the menu (0: none).
     void Choose(int id) {
         form.OnMouseDown(MouseButton::Right, ShiftState{}, {form.Grid1.bounds.left + 5, 5});
-        form.OnMouseUp(MouseButton::Right, ShiftState{}, {form.Grid1.bounds.left + 5, 5});
         platform.menuChoices.push_back(id);
         form.OnContextMenu({10, 10});
     }
@@ -87,28 +47,17 @@ class MenuCommandsTest : public ::testing::Test {
     }
 };
 
-TEST_F(MenuCommandsTest, AcceptableUrlRule) {
-    EXPECT_FALSE(IsAcceptableUrl(""));
-    EXPECT_FALSE(IsAcceptableUrl("http://abc"));  // ten characters
-    EXPECT_TRUE(IsAcceptableUrl("http://abcd"));
-    EXPECT_TRUE(IsAcceptableUrl("https://a.b"));
-    EXPECT_TRUE(IsAcceptableUrl("see http://"));
-    EXPECT_FALSE(IsAcceptableUrl("HTTP://example.org"));
-    EXPECT_FALSE(IsAcceptableUrl("www.example.org"));
-    // Characters are counted, not bytes.
-    EXPECT_FALSE(IsAcceptableUrl("http://абв"));
+TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
+    EXPECT_FALSE(IsAcceptableUrl("http://абв"));  // characters count, not bytes
     EXPECT_TRUE(IsAcceptableUrl("http://абвг"));
-}
-
-TEST_F(MenuCommandsTest, ClipboardEntryIsEnabledOnlyForAnAcceptableUrl) {
+    EXPECT_FALSE(IsAcceptableUrl("HTTP://example.org"));
     platform.clipboard = "http://abc";
     Choose(0);
-    EXPECT_EQ(form.MenuOpen, 1);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
+    EXPECT_EQ(form.MenuOpen, 1);
     platform.clipboard = "http://abcd";
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdAddUrlFromBuffer));
-    // Far beyond what a URL can be: refused whole rather than cut off.
     platform.clipboard = "http://example.org/" + std::string(kMaxClipboardChars, 'a');
     Choose(kCmdAddUrlFromBuffer);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
@@ -116,18 +65,21 @@ TEST_F(MenuCommandsTest, ClipboardEntryIsEnabledOnlyForAnAcceptableUrl) {
     EXPECT_EQ(form.MenuOpen, 0);
 }
 
-TEST_F(MenuCommandsTest, ClipboardUrlKeepsItsLeadingWordsAndGoesBeforeTheCurrentItem) {
+TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurrentCell) {
     AddItems({"C:\\a.txt", "C:\\b.txt"});
     form.SelectItemCell(1);
-    platform.clipboard = "Look at this: http://example.org/";
+    platform.clipboard = "Look: http://example.org/";
     Choose(kCmdAddUrlFromBuffer);
-    EXPECT_EQ(
-        form.store.ListCurr,
-        (std::vector<std::string>{"C:\\a.txt", "Look at this: http://example.org/", "C:\\b.txt"}));
+    form.SelectItemCell(0);
+    Choose(kCmdAddSeparator);
+    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{
+                                       "", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
+    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel);
     EXPECT_TRUE(autoHideInDialogs.empty());
+    EXPECT_EQ(form.MenuOpen, 0);
 }
 
-TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheItemUnderThePointerFromTheStart) {
+TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
     AddItems({"https://example.org/", "C:\\a.txt"});
     form.FormHint.visible = true;
     Choose(0);
@@ -136,48 +88,40 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheItemUnderThePointerFromTheStart
     EXPECT_FALSE(form.FormHint.visible);
 }
 
-TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemInReverseOrAtTheEndInOrder) {
+TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {
     AddItems({"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
     form.SelectItemCell(3);
     form.settings.AutoHide = true;
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
     Choose(kCmdAddFiles);
-    EXPECT_EQ(form.store.ListCurr,
-              (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\third.txt",
-                                        "C:\\second.txt", "C:\\first.txt", "C:\\3.txt"}));
-    ASSERT_EQ(platform.openDialogs.size(), 1u);
-    EXPECT_EQ(platform.openDialogs[0].filter, "All (*.*)|*.*");
-    EXPECT_TRUE(platform.openDialogs[0].multiSelect);
-    EXPECT_EQ(autoHideInDialogs, std::vector<bool>{false});
-    EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_EQ(form.MenuOpen, 0);
-    EXPECT_EQ(form.CellCount(), 7);
-
     form.settings.AddToEnd = true;
     platform.openResults.push_back({"C:\\x.txt", "C:\\y.txt"});
     Choose(kCmdAddFiles);
-    EXPECT_EQ(form.store.ListCurr[7], "C:\\x.txt");
-    EXPECT_EQ(form.store.ListCurr[8], "C:\\y.txt");
-
     Choose(kCmdAddFiles);  // cancelled
-    EXPECT_EQ(form.store.Count(), 9);
+    EXPECT_EQ(form.store.ListCurr,
+              (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\third.txt",
+                                        "C:\\second.txt", "C:\\first.txt", "C:\\3.txt", "C:\\x.txt",
+                                        "C:\\y.txt"}));
+    EXPECT_EQ(form.CellCount(), 9);
+    EXPECT_EQ(platform.openDialogs[0].filter, "All (*.*)|*.*");
+    EXPECT_TRUE(platform.openDialogs[0].multiSelect);
+    EXPECT_EQ(autoHideInDialogs, std::vector<bool>(3, false));
+    EXPECT_TRUE(form.settings.AutoHide);
     EXPECT_EQ(form.MenuOpen, 0);
 }
 
 TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
     AddItems({"C:\\a.txt"});
-    platform.folderResults.push_back("D:\\Музыка");
+    platform.folderResults = {"D:\\Музыка", std::nullopt};
     Choose(kCmdAddFolder);
-    platform.folderResults.push_back(std::nullopt);
     Choose(kCmdAddFolder);
     EXPECT_EQ(platform.folderTitles, (std::vector<std::string>{"Select folder", "Select folder"}));
     EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
-    EXPECT_EQ(form.MenuOpen, 0);
 }
 
-TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedBeforeAdding) {
+TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
     form.settings.LanguageIndex = kRussian;
-    platform.inputResults.push_back("http://x");  // too short: dropped without a word
+    platform.inputResults.push_back("http://x");
     Choose(kCmdAddUrl);
     form.settings.LanguageIndex = kEnglish;
     form.settings.AutoHide = true;
@@ -190,76 +134,51 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedBefor
     EXPECT_EQ(platform.inputs[1].prompt, "Enter URL adress:");
     EXPECT_EQ(platform.inputs[1].defaultText, "");
     EXPECT_EQ(form.store.ListCurr, std::vector<std::string>{"https://example.org/"});
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "url");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(autoHideInDialogs, (std::vector<bool>{false, false}));
     EXPECT_TRUE(form.settings.AutoHide);
 }
 
-TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAnEmptyAnswerKeepsIt) {
+TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
     AddItems({"C:\\a.txt", "http://old.example.org/"});
     form.store.ListIcons[1] = "my.ico";
     const PicturePtr picture = form.store.ImageList1[1];
     form.SelectItemCell(1);
-
     form.settings.LanguageIndex = kRussian;
-    platform.inputResults.push_back("");
+    platform.inputResults = {"", "https://new.example.org/"};
     Choose(kCmdChangeUrl);
     EXPECT_EQ(form.store.ListCurr[1], "http://old.example.org/");
-
     form.settings.LanguageIndex = kEnglish;
-    platform.inputResults.push_back("https://new.example.org/");
     Choose(kCmdChangeUrl);
-    EXPECT_EQ(form.store.ListCurr,
-              (std::vector<std::string>{"C:\\a.txt", "https://new.example.org/"}));
+    EXPECT_EQ(form.store.ListCurr[1], "https://new.example.org/");
     EXPECT_EQ(form.store.ListIcons[1], "my.ico");
     EXPECT_EQ(form.store.ImageList1[1], picture);
-
     ASSERT_EQ(platform.inputs.size(), 2u);
     EXPECT_EQ(platform.inputs[0].caption, "Изменить URL-адрес");
     EXPECT_EQ(platform.inputs[0].prompt, "Введите новый URL-адрес:");
     EXPECT_EQ(platform.inputs[0].defaultText, "http://old.example.org/");
     EXPECT_EQ(platform.inputs[1].caption, "Change URL adress");
     EXPECT_EQ(platform.inputs[1].prompt, "Enter new URL adress:");
-    EXPECT_EQ(form.MenuOpen, 0);
 
-    form.SelectItemCell(0);  // a file: nothing to edit
+    form.SelectItemCell(0);  // a file has no URL to edit
     form.ChangeUrl1Click();
     EXPECT_EQ(platform.inputs.size(), 2u);
-    EXPECT_EQ(form.store.ListCurr[0], "C:\\a.txt");
 }
 
-TEST_F(MenuCommandsTest, SeparatorTakesTheCurrentCell) {
-    AddItems({"C:\\a.txt", "C:\\b.txt"});
-    form.SelectItemCell(1);
-    Choose(kCmdAddSeparator);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"C:\\a.txt", "", "C:\\b.txt"}));
-    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "del");
-    EXPECT_EQ(form.MenuOpen, 0);
-}
-
-TEST_F(MenuCommandsTest, AutoHideToggleMakesTheBarOpaqueAtOnce) {
+TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
+    AddItems({"C:\\a.txt"});
     form.SetAlpha(150);
     Choose(kCmdAutoHide);
     EXPECT_TRUE(form.settings.AutoHide);
     EXPECT_TRUE(form.pmNoneFixedDock.checked);
     EXPECT_EQ(platform.alpha, 255);
-    EXPECT_EQ(form.MenuOpen, 0);
-    Choose(kCmdAutoHide);
-    EXPECT_FALSE(form.settings.AutoHide);
-    EXPECT_FALSE(form.pmNoneFixedDock.checked);
-}
 
-TEST_F(MenuCommandsTest, LockIconsSwitchesDeleteItem) {
-    AddItems({"C:\\a.txt"});
     Choose(kCmdFixedIcons);
     EXPECT_TRUE(form.settings.FixedIcons);
     EXPECT_TRUE(form.ChbFixedIcons.checked);
     EXPECT_FALSE(form.DeleteItem1.enabled);
     Choose(kCmdFixedIcons);
-    EXPECT_FALSE(form.settings.FixedIcons);
     EXPECT_TRUE(form.DeleteItem1.enabled);
-
     form.DeleteItem();
     Choose(kCmdFixedIcons);
     Choose(kCmdFixedIcons);

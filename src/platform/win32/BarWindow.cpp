@@ -173,10 +173,19 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             }
             return 0;
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED) {
+            // Minimising and restoring count as the application's events, not
+            // the resizes that placement makes.
+            if (wParam == SIZE_MINIMIZED || (wParam == SIZE_RESTORED && minimized_)) {
+                minimized_ = wParam == SIZE_MINIMIZED;
                 form_.AppDeactivate();
             }
             return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                SetCursor(platform_.BarCursor());
+                return TRUE;
+            }
+            break;
         case WM_WINDOWPOSCHANGED: {
             RECT r;
             if (GetWindowRect(hwnd_, &r)) {

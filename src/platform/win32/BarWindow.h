@@ -41,6 +41,7 @@ class BarWindow {
     Win32Platform& platform_;
     TFormPellorinth& form_;
     HWND hwnd_ = nullptr;
+    bool minimized_ = false;
 };
 
 }  // namespace pel::win32

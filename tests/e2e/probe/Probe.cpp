@@ -6,6 +6,26 @@
 
 namespace {
 
+// readonly <path> [0|1]: sets (default) or clears the read-only attribute the
+// way Explorer's check box does, which the Unix write bits cannot stand for.
+int ReadOnly(const probe::Args& args) {
+    if (args.empty() || (args.size() > 1 && args[1] != L"0" && args[1] != L"1")) {
+        return probe::Fail("usage: readonly <path> [0|1]");
+    }
+    const DWORD attributes = GetFileAttributesW(args[0].c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return probe::Fail("no such file: " + probe::ToUtf8(args[0]));
+    }
+    const bool set = args.size() < 2 || args[1] == L"1";
+    const DWORD changed =
+        set ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
+    if (!SetFileAttributesW(args[0].c_str(), changed)) {
+        return probe::Fail("SetFileAttributesW failed: " + std::to_string(GetLastError()));
+    }
+    probe::Out((GetFileAttributesW(args[0].c_str()) & FILE_ATTRIBUTE_READONLY) != 0 ? "1" : "0");
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)(const probe::Args&);
@@ -43,6 +63,7 @@ constexpr Command kCommands[] = {
     {L"makewin", probe::MakeWin,
      "makewin <class> <caption> [x y w h]  a window kept until "
      "closed"},
+    {L"readonly", ReadOnly, "readonly <path> [0|1]         set or clear the read-only attribute"},
 };
 
 int Usage() {
