@@ -1,0 +1,392 @@
+"""The data file and the item pictures in the real program: what a prepared
+file shows, what closing writes back, a write that must fail, the first run
+without a file, a target outside the ANSI code page and the menu's "Default"."""
+
+import os
+import shutil
+import struct
+import subprocess
+
+from harness import REPO, BarTestCase
+
+# The 23 preference lines of a file the program writes with its built-in
+# settings, except MonitorIndex 0 so that a one-monitor run keeps it.
+DEFAULT_PREFS = ["0", "0", "clBtnFace", "clYellow", "Arial Narrow", "16", "1", "clBlack", "1",
+                 "0", "0", "12", "0", "0", "clSilver", "clWhite", "0", "1", "0", "0", "0", "0",
+                 "1"]
+PREF_LINE = {
+    "AutoHide": 0, "FixedIcons": 1, "BackgroundColor": 2, "HintOutlineColor": 3,
+    "HintFontName": 4, "HintFontSize": 5, "HintFontStyle": 6, "HintFontColor": 7,
+    "ShowHints": 8, "ScrollButtonPosition": 9, "HoverScroll": 10, "VisibleIconCount": 11,
+    "ScreenPosition": 12, "GradientBackground": 13, "GradientStartColor": 14,
+    "GradientEndColor": 15, "AddToEnd": 16, "DeleteWithMouse": 17, "ConfirmDelete": 18,
+    "MonitorIndex": 19, "OffsetX": 20, "OffsetY": 21, "LanguageIndex": 22,
+}
+
+UTF8_BOM = b"\xef\xbb\xbf"
+CELL = 36
+ICON = 32
+ICON_MARGIN = 2
+SCROLL_PANEL = 20
+CUSTOM_COLOR = (200, 30, 150)
+CUSTOM_BORDER = 4
+
+NOTEPAD = "C:\\windows\\notepad.exe"
+WINDOWS_FOLDER = "C:\\windows\\"
+URL = "http://pellorinth.example/page"
+MISSING = "C:\\pellorinth-missing\\gone.exe"
+REGEDIT = "C:\\windows\\regedit.exe"
+
+
+def data_file_lines(items, icons=None, prefs=None):
+    """The lines of a data file: targets ("" is a separator), custom icon
+    paths (default: none) and preference overrides by member name."""
+    icons = list(icons) if icons is not None else [""] * len(items)
+    pref_lines = list(DEFAULT_PREFS)
+    for name, value in (prefs or {}).items():
+        pref_lines[PREF_LINE[name]] = str(value)
+    return (["[PATH]"] + list(items) + ["[~]", "[ICON]"] + icons + ["[~]", "[PREF]"] +
+            pref_lines + ["[~]"])
+
+
+def encode_lines(lines, encoding="cp1252", bom=b""):
+    return bom + "".join(line + "\r\n" for line in lines).encode(encoding)
+
+
+def section(text, header):
+    """The value lines of one section of a written file."""
+    lines = text.split("\r\n")
+    start = lines.index(header) + 1
+    return lines[start:lines.index("[~]", start)]
+
+
+def read_ico(path):
+    """A 32x32 32-bit .ico as 32 rows of (r, g, b, a), top row first."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = struct.unpack_from("<I", data, 18)[0]
+    width, double_height, _, bits = struct.unpack_from("<iiHH", data, offset + 4)
+    if (width, double_height, bits) != (ICON, 2 * ICON, 32):
+        raise ValueError("%s is not a 32x32 32-bit icon" % path)
+    pixels = data[offset + 40:offset + 40 + ICON * ICON * 4]
+    rows = []
+    for y in range(ICON - 1, -1, -1):  # stored bottom-up
+        row = []
+        for x in range(ICON):
+            b, g, r, a = pixels[4 * (y * ICON + x):4 * (y * ICON + x) + 4]
+            row.append((r, g, b, a))
+        rows.append(row)
+    return rows
+
+
+def solid_ico(color, border):
+    """A 32x32 icon of one colour with a transparent border `border` wide."""
+    r, g, b = color
+    pixels = bytearray()
+    mask = bytearray()
+    for y in range(ICON - 1, -1, -1):
+        mask_bits = 0
+        for x in range(ICON):
+            inside = border <= x < ICON - border and border <= y < ICON - border
+            pixels += bytes((b, g, r, 255)) if inside else bytes(4)
+            if not inside:
+                mask_bits |= 1 << (ICON - 1 - x)
+        mask += mask_bits.to_bytes(4, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, ICON, 2 * ICON, 1, 32, 0,
+                         len(pixels) + len(mask), 0, 0, 0, 0)
+    image = header + bytes(pixels) + bytes(mask)
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", ICON, ICON, 0, 0, 1, 32,
+                                                           len(image), 6 + 16)
+    return directory + image
+
+
+class DataFileTestCase(BarTestCase):
+    """Cells of a row bar with its back scroll panel on the left."""
+
+    def client(self):
+        return tuple(int(v) for v in self.probe("client", self.bar_hwnd()).split())
+
+    def cell_origin(self, index):
+        left, top = self.client()[:2]
+        return left + SCROLL_PANEL + CELL * index, top
+
+    def icon_pixels(self, shot, index):
+        x0, y0 = self.cell_origin(index)
+        return [[shot.pixel(x0 + ICON_MARGIN + x, y0 + ICON_MARGIN + y) for x in range(ICON)]
+                for y in range(ICON)]
+
+    def cell_background(self, shot, index):
+        # Inside the current cell's focus rectangle, outside the icon.
+        x0, y0 = self.cell_origin(index)
+        return shot.pixel(x0 + 1, y0 + 1)
+
+    def expected_pixels(self, picture, background):
+        return [[(r, g, b) if a == 255 else background for r, g, b, a in row] for row in picture]
+
+    def assert_shows_stock(self, shot, index, ico_name, what):
+        picture = read_ico(os.path.join(REPO, "res", ico_name))
+        expected = self.expected_pixels(picture, self.cell_background(shot, index))
+        actual = self.icon_pixels(shot, index)
+        wrong = [(x, y) for y in range(ICON) for x in range(ICON)
+                 if actual[y][x] != expected[y][x]]
+        self.assertEqual(wrong[:10], [], "cell %d (%s) is not %s: %d pixels differ" % (
+            index, what, ico_name, len(wrong)))
+
+    def assert_shows_an_icon_other_than(self, shot, index, ico_name, what):
+        background = self.cell_background(shot, index)
+        actual = self.icon_pixels(shot, index)
+        drawn = sum(1 for row in actual for pixel in row if pixel != background)
+        self.assertGreater(drawn, 50, "cell %d (%s) shows no icon" % (index, what))
+        picture = read_ico(os.path.join(REPO, "res", ico_name))
+        self.assertNotEqual(actual, self.expected_pixels(picture, background),
+                            "cell %d (%s) shows %s" % (index, what, ico_name))
+
+    def assert_shows_solid_icon(self, shot, index, color):
+        background = self.cell_background(shot, index)
+        actual = self.icon_pixels(shot, index)
+        for y in range(ICON):
+            for x in range(ICON):
+                inside = (CUSTOM_BORDER <= x < ICON - CUSTOM_BORDER and
+                          CUSTOM_BORDER <= y < ICON - CUSTOM_BORDER)
+                self.assertEqual(actual[y][x], color if inside else background,
+                                 "cell %d, icon pixel (%d, %d)" % (index, x, y))
+
+    def settle(self):
+        """Keeps the pointer off the bar and waits until the cells are painted."""
+        self.move(640, 400)
+        origin = self.cell_origin(0)
+        self.wait_for(lambda: self.pixel(origin[0] + 18, origin[1] + 18) !=
+                      self.pixel(origin[0] + 1, origin[1] + 1), timeout=5,
+                      message="the first cell to be painted")
+
+    def close_bar(self, bar):
+        self.probe("close", self.bar_hwnd())
+        self.assertEqual(self.wait_exit(bar), 0, "the bar did not end")
+
+    def open_menu_on_cell(self, index):
+        x, y = self.cell_origin(index)
+        self.move(x + CELL // 2, y + CELL // 2)
+        self.right_click(x + CELL // 2, y + CELL // 2)
+        return self.wait_for(self.open_menus, timeout=5, message="the context menu")[0]
+
+    def open_menus(self):
+        return [w["hwnd"] for w in self.windows() if w["cls"] == "#32768" and w["visible"]]
+
+    def menu_items(self, hwnd):
+        """(enabled, text) per item of an open menu; a divider is (None, "-")."""
+        items = []
+        for line in self.probe("menu", hwnd).splitlines():
+            if line == "-":
+                items.append((None, "-"))
+            else:
+                enabled, _, _, text = line.split("\t", 3)
+                items.append((enabled == "1", text))
+        return items
+
+
+class PicturesTests(DataFileTestCase):
+    def test_each_kind_of_item_shows_its_picture_where_the_file_places_the_bar(self):
+        items = [NOTEPAD, WINDOWS_FOLDER, URL, "", MISSING, REGEDIT]
+        icons = ["", "", "", "", "", ".my.ico"]
+        prefs = {"VisibleIconCount": len(items), "ScreenPosition": 1, "OffsetX": 100,
+                 "OffsetY": -4}
+        self.start_bar(data_file_lines(items, icons, prefs),
+                       files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+
+        left, top, right, bottom = self.bar_rect()
+        c_left, c_top, c_right, c_bottom = self.client()
+        self.assertEqual((c_right - c_left, c_bottom - c_top), (len(items) * CELL + 40, CELL))
+        work_left, _, work_right, work_bottom = self.work_area(0)
+        width, height = right - left, bottom - top
+        self.assertEqual(left, work_left + (work_right - work_left - width) // 2 + 100)
+        self.assertEqual(top, work_bottom - height - 4)
+
+        self.settle()
+        shot = self.screenshot()
+        self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "a program")
+        self.assert_shows_an_icon_other_than(shot, 1, "stock_unknown.ico", "a folder")
+        self.assert_shows_stock(shot, 2, "stock_url.ico", "a URL")
+        self.assert_shows_stock(shot, 3, "stock_del.ico", "a separator")
+        self.assert_shows_stock(shot, 4, "stock_unknown.ico", "a missing target")
+        self.assert_shows_solid_icon(shot, 5, CUSTOM_COLOR)
+        self.assertNotEqual(self.icon_pixels(shot, 0), self.icon_pixels(shot, 1),
+                            "the program and the folder show the same icon")
+
+    def test_custom_icon_whose_file_is_gone_falls_back_and_is_forgotten(self):
+        items = [NOTEPAD, URL]
+        bar = self.start_bar(data_file_lines(items, [".gone.ico", ".gone.ico"],
+                                             {"VisibleIconCount": 2}))
+        self.settle()
+        shot = self.screenshot()
+        self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "a program")
+        self.assert_shows_stock(shot, 1, "stock_url.ico", "a URL")
+        self.close_bar(bar)
+        self.assertEqual(section(self.read_data_file(bar), "[ICON]"), ["", ""])
+
+
+class RewriteTests(DataFileTestCase):
+    def test_closing_writes_back_what_it_read_byte_for_byte(self):
+        items = [NOTEPAD, WINDOWS_FOLDER, URL, "", MISSING, REGEDIT]
+        icons = ["", "", "", "", "", ".my.ico"]
+        prefs = {"VisibleIconCount": 5, "ScreenPosition": 2, "OffsetX": 3, "OffsetY": -20,
+                 "BackgroundColor": "$00123456", "HintFontStyle": 8, "AutoHide": 0,
+                 "GradientBackground": 1, "GradientStartColor": "clRed"}
+        prepared = encode_lines(data_file_lines(items, icons, prefs))
+        first = self.start_bar(prepared, files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+        self.close_bar(first)
+        written = self.read_data_file(first, raw=True)
+        self.assertEqual(written.decode("cp1252").split("\r\n"),
+                         prepared.decode("cp1252").split("\r\n"))
+        self.assertEqual(written, prepared)
+
+        # A second run from the file the program wrote, ended from the menu.
+        second = self.start_bar(folder=first.folder)
+        self.open_menu_on_cell(0)
+        self.key("Up", "Return")
+        self.assertEqual(self.wait_exit(second), 0, "Quit did not end the bar")
+        self.assertEqual(self.read_data_file(second, raw=True), written)
+
+    def test_read_only_data_file_is_left_whole_and_the_bar_still_ends(self):
+        # LF line ends: any write by the program would change the bytes.
+        original = "\n".join(data_file_lines([NOTEPAD, URL], prefs={"VisibleIconCount": 2}))
+        original = original.encode("cp1252") + b"\n"
+        bar = self.start_bar(original)
+        before = sorted(os.listdir(bar.folder))
+        self.assertEqual(self.probe("readonly", self.winpath(bar.data_path)), "1")
+        try:
+            self.close_bar(bar)
+            self.assertEqual(self.read_data_file(bar, raw=True), original)
+            self.assertEqual(sorted(os.listdir(bar.folder)), before,
+                             "the failed write left something behind")
+        finally:
+            self.probe("readonly", self.winpath(bar.data_path), 0)
+
+
+class FirstRunTests(DataFileTestCase):
+    def shell_folders(self):
+        out = subprocess.run(
+            ["wine", "reg", "query",
+             "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"],
+            env=self.session.env, stdin=subprocess.DEVNULL, capture_output=True, timeout=60,
+            check=True).stdout.decode("utf-8", "replace")
+        values = {}
+        for line in out.splitlines():
+            name, kind, value = (line.strip().split("    ") + ["", ""])[:3]
+            if kind == "REG_SZ":
+                values[name] = value
+        return values
+
+    def exists_in_prefix(self, path):
+        relative = path[len("C:\\"):].replace("\\", "/")
+        return os.path.isfile(os.path.join(self.session.env["WINEPREFIX"], "drive_c", relative))
+
+    def test_without_a_data_file_the_first_list_is_seeded_in_english_and_written(self):
+        registry = self.shell_folders()
+        expected = [registry[name] + "\\" for name in
+                    ("Desktop", "My Pictures", "My Music", "My Video", "Personal")
+                    if name in registry]
+        self.assertTrue(expected, "the prefix's registry has none of the folders")
+        expected.append("")
+        expected += [path for path in (
+            "C:\\Program Files\\Windows Media Player\\wmplayer.exe",
+            "C:\\Program Files\\Internet Explorer\\iexplore.exe") if self.exists_in_prefix(path)]
+        expected.append("")
+
+        bar = self.start_bar()
+        self.assertIsNone(self.read_data_file(bar), "the file was written before the close")
+        c_left, c_top, c_right, _ = self.client()
+        count = len(expected) + 1
+        self.assertEqual(c_right - c_left, count * CELL + 40, "not every seeded item shows")
+        self.assertEqual(self.bar_rect()[1], self.work_area(0)[1])
+
+        menu = self.open_menu_on_cell(count - 1)
+        texts = [text for _, text in self.menu_items(menu)]
+        self.assertIn("Settings", " ".join(texts))
+        self.assertEqual(texts[-1].replace("&", ""), "Quit")
+        self.key("Escape")
+        self.wait_for(lambda: not self.open_menus(), timeout=5, message="the menu to close")
+        self.move(640, 400)
+        self.settle()
+        self.assert_shows_stock(self.screenshot(), count - 1, "stock_url.ico", "the seeded URL")
+
+        self.close_bar(bar)
+        written = self.read_data_file(bar, raw=True)
+        self.assertFalse(written.startswith(UTF8_BOM))
+        text = written.decode("cp1252")
+        items = section(text, "[PATH]")
+        self.assertEqual(items[:-1], expected)
+        self.assertRegex(items[-1], r"^https?://\S+$")
+        self.assertEqual(section(text, "[ICON]"), [""] * count)
+        prefs = section(text, "[PREF]")
+        self.assertEqual(len(prefs), 23)
+        self.assertEqual(prefs[PREF_LINE["VisibleIconCount"]], str(count))
+        for name in ("ScreenPosition", "MonitorIndex", "OffsetX", "OffsetY"):
+            self.assertEqual(prefs[PREF_LINE[name]], "0", name)
+        self.assertEqual(prefs[PREF_LINE["LanguageIndex"]], "1")
+
+
+class UnicodeTests(DataFileTestCase):
+    def test_a_target_outside_the_code_page_round_trips_as_utf8_with_a_bom(self):
+        folder = self.new_folder()
+        os.makedirs(os.path.join(folder, "тест"))
+        with open(os.path.join(folder, "тест", "файл.txt"), "w") as f:
+            f.write("text\n")
+        target = self.winpath(os.path.join(folder, "тест", "файл.txt"))
+        missing = "C:\\тест\\нет.exe"
+        lines = data_file_lines([target, missing, "C:\\Café\\naïve.txt"],
+                                prefs={"VisibleIconCount": 3})
+        prepared = encode_lines(lines, "utf-8", UTF8_BOM)
+        shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
+        bar = self.start_bar(prepared, folder=folder)
+        self.settle()
+        shot = self.screenshot()
+        # Read back whole, the existing file gets its own icon, the gone one the blank page.
+        self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "the Unicode file")
+        self.assert_shows_stock(shot, 1, "stock_unknown.ico", "a missing Unicode target")
+        self.close_bar(bar)
+        written = self.read_data_file(bar, raw=True)
+        self.assertTrue(written.startswith(UTF8_BOM), written[:16])
+        self.assertEqual(written, prepared)
+
+    def test_a_file_the_code_page_holds_stays_ansi(self):
+        lines = data_file_lines(["C:\\Café\\naïve.txt"], prefs={"VisibleIconCount": 1})
+        bar = self.start_bar(encode_lines(lines, "utf-8", UTF8_BOM))
+        self.close_bar(bar)
+        self.assertEqual(self.read_data_file(bar, raw=True), encode_lines(lines))
+
+
+class DefaultIconTests(DataFileTestCase):
+    def test_default_from_the_menu_takes_back_the_custom_icon(self):
+        items = [NOTEPAD, URL]
+        bar = self.start_bar(data_file_lines(items, [".my.ico", ".my.ico"],
+                                             {"VisibleIconCount": 2}),
+                             files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+        self.settle()
+        self.assert_shows_solid_icon(self.screenshot(), 0, CUSTOM_COLOR)
+
+        menu = self.open_menu_on_cell(0)
+        texts = [text.replace("&", "") for _, text in self.menu_items(menu)]
+        self.assertEqual(texts[3].split("\t")[0], "Change Icon", texts)
+        # Delete Item, Change URL, Add Item, Change Icon; then its second entry.
+        self.key("Down", "Down", "Down", "Down", "Right")
+        submenu = self.wait_for(lambda: [h for h in self.open_menus() if h != menu],
+                                timeout=5, message="the Change Icon submenu")[0]
+        self.assertEqual([(enabled, text.replace("&", "")) for enabled, text in
+                          self.menu_items(submenu)], [(True, "Select..."), (True, "Default")])
+        self.key("Down", "Return")
+        self.wait_for(lambda: not self.open_menus(), timeout=5, message="the menu to close")
+
+        self.move(640, 400)
+        shot = self.wait_for(lambda: self.shot_if_cell_changed(0), timeout=5,
+                             message="cell 0 to lose its custom icon")
+        self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "the program")
+        self.assert_shows_solid_icon(shot, 1, CUSTOM_COLOR)
+        self.close_bar(bar)
+        self.assertEqual(section(self.read_data_file(bar), "[ICON]"), ["", ".my.ico"])
+
+    def shot_if_cell_changed(self, index):
+        shot = self.screenshot()
+        x0, y0 = self.cell_origin(index)
+        centre = shot.pixel(x0 + ICON_MARGIN + ICON // 2, y0 + ICON_MARGIN + ICON // 2)
+        return shot if centre != CUSTOM_COLOR else None
+
