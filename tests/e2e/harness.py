@@ -47,6 +47,7 @@ and logs of failed tests, PEL_E2E_KEEP=1 keeps the run's temporary folder.
 """
 
 import atexit
+import io
 import os
 import re
 import select
@@ -641,9 +642,11 @@ def main():
             time.sleep(1.0)  # let the first paint finish
             self.session.screenshot(os.path.abspath(options.out))
 
+    report = io.StringIO()
     with Session(exe=options.exe, probe=options.probe):
-        result = unittest.TextTestRunner(verbosity=0).run(Shooter())
+        result = unittest.TextTestRunner(stream=report, verbosity=0).run(Shooter())
     if not result.wasSuccessful():
+        print(report.getvalue())
         return 1
     print(os.path.abspath(options.out))
     return 0

@@ -2,8 +2,6 @@
 // end-to-end tests. Results go to stdout one per line; the exit code is 0 on
 // success and 1 when the thing asked for is not there or the call failed.
 
-#include <iterator>
-
 #include "ProbeCommands.h"
 
 namespace {
@@ -25,42 +23,6 @@ int ReadOnly(const probe::Args& args) {
         return probe::Fail("SetFileAttributesW failed: " + std::to_string(GetLastError()));
     }
     probe::Out((GetFileAttributesW(args[0].c_str()) & FILE_ATTRIBUTE_READONLY) != 0 ? "1" : "0");
-    return 0;
-}
-
-// menu <hwnd>: the items of an open pop-up menu window (class #32768), one a
-// line: enabled, checked, has-submenu (1/0) and the text, tab-separated; a
-// divider is "-".
-int MenuItems(const probe::Args& args) {
-    const std::optional<HWND> hwnd = probe::WindowArg(args, 0);
-    if (!hwnd) {
-        return 1;
-    }
-    const auto menu = reinterpret_cast<HMENU>(SendMessageW(*hwnd, MN_GETHMENU, 0, 0));
-    const int count = menu != nullptr ? GetMenuItemCount(menu) : -1;
-    if (count < 0) {
-        return probe::Fail("the window holds no menu");
-    }
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = static_cast<UINT>(std::size(text) - 1);
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) {
-            return probe::Fail("GetMenuItemInfoW failed at item " + std::to_string(i));
-        }
-        if ((info.fType & MFT_SEPARATOR) != 0) {
-            probe::Out("-");
-            continue;
-        }
-        const bool enabled = (info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0;
-        const bool checked = (info.fState & MFS_CHECKED) != 0;
-        probe::Out(std::string(enabled ? "1" : "0") + "\t" + (checked ? "1" : "0") + "\t" +
-                   (info.hSubMenu != nullptr ? "1" : "0") + "\t" +
-                   probe::Escape(probe::ToUtf8(text)));
-    }
     return 0;
 }
 
@@ -101,7 +63,6 @@ constexpr Command kCommands[] = {
     {L"makewin", probe::MakeWin,
      "makewin <class> <caption> [x y w h]  a window kept until "
      "closed"},
-    {L"menu", MenuItems, "menu <hwnd>                   items of an open pop-up menu"},
     {L"readonly", ReadOnly, "readonly <path> [0|1]         set or clear the read-only attribute"},
 };
 
