@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/NamedStockPictures.h"
 
 namespace pel::test {
 namespace {
@@ -16,10 +17,7 @@ class ItemIconsTest : public ::testing::Test {
     TFormPellorinth& Run() {
         app = std::make_unique<Application>(platform);
         TFormPellorinth& form = app->MainForm();
-        form.ImageUrl = std::make_shared<FakePicture>("url");
-        form.ImageDel = std::make_shared<FakePicture>("del");
-        form.ImageDel2 = std::make_shared<FakePicture>("del2");
-        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+        UseNamedStockPictures(form);
         form.FormShow();
         return form;
     }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/NamedStockPictures.h"
 
 namespace pel::test {
 namespace {
@@ -13,10 +14,7 @@ class ItemStoreTest : public ::testing::Test {
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override {
-        form.ImageUrl = std::make_shared<FakePicture>("url");
-        form.ImageDel = std::make_shared<FakePicture>("del");
-        form.ImageDel2 = std::make_shared<FakePicture>("del2");
-        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+        UseNamedStockPictures(form);
     }
 
     void ExpectInStep() const {

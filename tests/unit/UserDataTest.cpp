@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/NamedStockPictures.h"
 #include "store/PreferenceLines.h"
 
 namespace pel::test {
@@ -26,10 +27,7 @@ class UserDataTest : public ::testing::Test {
     TFormPellorinth& Run() {
         app = std::make_unique<Application>(platform);
         TFormPellorinth& form = app->MainForm();
-        form.ImageUrl = std::make_shared<FakePicture>("url");
-        form.ImageDel = std::make_shared<FakePicture>("del");
-        form.ImageDel2 = std::make_shared<FakePicture>("del2");
-        form.ImageUnKnown = std::make_shared<FakePicture>("unknown");
+        UseNamedStockPictures(form);
         form.FormShow();
         return form;
     }
