@@ -43,7 +43,8 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
 Run everything with `python3 tests/e2e/run.py` (scripts/test does); it prints
 `N passed, N failed` last. Environment: PEL_EXE and PEL_PROBE name the
 programs (default build/win64), PEL_E2E_ARTIFACTS the folder for screenshots
-and logs of failed tests, PEL_E2E_KEEP=1 keeps the run's temporary folder.
+and logs of failed tests (default /tmp/pel-e2e-artifacts; scripts/test uses
+build/e2e-artifacts), PEL_E2E_KEEP=1 keeps the run's temporary folder.
 """
 
 import atexit
@@ -157,7 +158,7 @@ class Session:
         self.exe = exe or default_exe()
         self.probe_exe = probe or default_probe()
         self.artifacts = artifacts or os.environ.get(
-            "PEL_E2E_ARTIFACTS", os.path.join(REPO, "build", "e2e-artifacts"))
+            "PEL_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "pel-e2e-artifacts"))
         self.keep = keep if keep is not None else os.environ.get("PEL_E2E_KEEP") == "1"
         self.root = None
         self.env = None

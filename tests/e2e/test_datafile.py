@@ -103,11 +103,20 @@ def solid_ico(color, border):
 class DataFileTestCase(BarTestCase):
     """Cells of a row bar with its back scroll panel on the left."""
 
+    def start_bar(self, *args, **kwargs):
+        self._client = None
+        return super().start_bar(*args, **kwargs)
+
     def client(self):
-        return tuple(int(v) for v in self.probe("client", self.bar_hwnd()).split())
+        """The bar's client area on the screen, asked once per start."""
+        if self._client is None:
+            self._client = tuple(int(v) for v in self.probe("client", self.bar_hwnd()).split())
+        return self._client
 
     def cell_origin(self, index):
-        left, top = self.client()[:2]
+        left, top, right, bottom = self.client()
+        if right - left == CELL and bottom - top > CELL:  # a column
+            return left, top + SCROLL_PANEL + CELL * index
         return left + SCROLL_PANEL + CELL * index, top
 
     def icon_pixels(self, shot, index):

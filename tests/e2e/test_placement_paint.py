@@ -203,8 +203,9 @@ class PaintTestCase(BarTestCase):
         """expected: {(x, y): (r, g, b)} on the screen."""
         wrong = [(xy, shot.pixel(*xy), colour) for xy, colour in sorted(expected.items())
                  if shot.pixel(*xy) != colour]
-        self.assertFalse(wrong, "%s: %d of %d pixels differ, first (x, y), got, want: %s" % (
-            what, len(wrong), len(expected), wrong[:8]))
+        if wrong:
+            self.fail("%s: %d of %d pixels differ; first (x, y), got, want: %s" % (
+                what, len(wrong), len(expected), wrong[:6]))
 
 
 class PlacementTests(PaintTestCase):
@@ -345,8 +346,9 @@ class ScrollGlyphTests(PaintTestCase):
         black = triangle_pixels(direction)
         wrong = [(xy, colours[xy]) for xy in sorted(colours)
                  if colours[xy] != (BLACK if xy in black else face)]
-        self.assertFalse(wrong, "%s glyph: %d pixels differ from a black %s triangle on %s, "
-                         "first: %s" % (what, len(wrong), direction, face, wrong[:8]))
+        if wrong:
+            self.fail("%s glyph: %d pixels differ from a black %s triangle on %s; first: %s" % (
+                what, len(wrong), direction, face, wrong[:6]))
 
     def check_buttons(self, edge, back, forward):
         geometry = self.start_quiet_bar([NOTEPAD] * (2 * VISIBLE), ScreenPosition=edge)

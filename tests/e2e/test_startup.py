@@ -51,6 +51,16 @@ class SingleInstanceTests(BarTestCase):
         self.assert_second_start_adds_nothing()
         self.assertTrue(first.running())
 
+    def test_two_copies_started_together_leave_one_bar(self):
+        # Both may look for a window before either has made one.
+        first = self.start_bar(wait=False)
+        second = self.start_bar(wait=False, folder=first.folder)
+        self.wait_for(self.bar_visible, timeout=self.start_timeout, message="a bar")
+        ended = self.wait_for(lambda: [b for b in (first, second) if not b.running()],
+                              timeout=10, message="one of the two copies to end")
+        self.assertEqual(ended[0].returncode, 0)
+        self.assertEqual(len(self.bar_windows()), 1)
+
     def test_same_class_with_another_caption_does_not_block(self):
         stand_in = self.make_window(BAR_CLASS, "Another caption")
         self.start_bar()
