@@ -53,8 +53,11 @@ import os
 import re
 import select
 import shutil
+import signal
 import subprocess
+import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -108,6 +111,42 @@ def stop_process(proc, grace=3.0):
     except subprocess.TimeoutExpired:
         proc.kill()
         proc.wait(timeout=10)
+
+
+def end_cleanly_on_sigterm():
+    """Lets `timeout` or a CI runner's SIGTERM run the clean-up code too."""
+    if threading.current_thread() is threading.main_thread() and \
+            signal.getsignal(signal.SIGTERM) == signal.SIG_DFL:
+        signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
+
+
+def prefix_processes(prefix):
+    """Ids of the processes running with this Wine prefix (ours alone use it)."""
+    wanted = ("WINEPREFIX=" + prefix).encode()
+    pids = []
+    for name in os.listdir("/proc"):
+        if not name.isdigit() or int(name) == os.getpid():
+            continue
+        try:
+            with open("/proc/%s/environ" % name, "rb") as f:
+                if wanted in f.read().split(b"\0"):
+                    pids.append(int(name))
+        except OSError:
+            continue
+    return pids
+
+
+def end_prefix_processes(prefix):
+    for _ in range(5):
+        pids = prefix_processes(prefix)
+        if not pids:
+            return
+        for pid in pids:
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except OSError:
+                pass
+        time.sleep(0.2)
 
 
 class Shot:
@@ -189,6 +228,7 @@ class Session:
                 raise HarnessError("%s not found at %s (build it first)" % (what, path))
         self.root = tempfile.mkdtemp(prefix="pel-e2e-")
         Session._current = self
+        end_cleanly_on_sigterm()
         try:
             self._start_xvfb()
             self._boot_prefix()
@@ -298,13 +338,17 @@ class Session:
             stop_process(proc)
         self.children = []
         if self.env is not None and os.path.isdir(self.env["WINEPREFIX"]):
-            subprocess.run(["wineserver", "-k"], env=self.env, stdin=subprocess.DEVNULL,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
             try:
+                subprocess.run(["wineserver", "-k"], env=self.env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
                 subprocess.run(["wineserver", "-w"], env=self.env, stdin=subprocess.DEVNULL,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
             except subprocess.TimeoutExpired:
                 pass
+        if self.env is not None:
+            # A Wine process that outlived its server would boot the prefix
+            # anew once it is deleted, and live on: end every one of ours.
+            end_prefix_processes(self.env["WINEPREFIX"])
         stop_process(self.xvfb)
         self.xvfb = None
         if self.root and not self.keep:

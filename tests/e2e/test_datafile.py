@@ -101,11 +101,21 @@ def solid_ico(color, border):
 
 
 class DataFileTestCase(BarTestCase):
-    """Cells of a row bar with its back scroll panel on the left."""
+    """Finds each cell from the bar's client area: the back scroll panel comes
+    first, then the cells in item order."""
 
     def start_bar(self, *args, **kwargs):
         self._client = None
         return super().start_bar(*args, **kwargs)
+
+    def move(self, x, y):
+        # `xdotool mousemove --sync` waits 15 s for a move that never comes
+        # when the pointer already stands there.
+        where = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.session.env,
+                               stdin=subprocess.DEVNULL, capture_output=True, timeout=30,
+                               check=True).stdout.decode()
+        if "X=%d\nY=%d\n" % (x, y) not in where:
+            super().move(x, y)
 
     def client(self):
         """The bar's client area on the screen, asked once per start."""
@@ -170,7 +180,7 @@ class DataFileTestCase(BarTestCase):
             return shot if shot.pixel(x0 + CELL // 2, y0 + CELL // 2) != shot.pixel(
                 x0 + 1, y0 + 1) else None
 
-        return self.wait_for(painted, timeout=5, message="the first cell to be painted")
+        return self.wait_for(painted, timeout=10, message="the first cell to be painted")
 
     def close_bar(self, bar):
         self.probe("close", self.bar_hwnd())
@@ -180,10 +190,11 @@ class DataFileTestCase(BarTestCase):
         x, y = self.cell_origin(index)
         self.move(x + CELL // 2, y + CELL // 2)
         self.right_click(x + CELL // 2, y + CELL // 2)
-        return self.wait_for(self.open_menus, timeout=5, message="the context menu")[0]
+        return self.wait_for(self.open_menus, timeout=10, message="the context menu")[0]
 
     def open_menus(self):
         return [w["hwnd"] for w in self.windows() if w["cls"] == "#32768" and w["visible"]]
+
 
 class PicturesTests(DataFileTestCase):
     def test_each_kind_of_item_shows_its_picture_where_the_file_places_the_bar(self):
@@ -301,15 +312,14 @@ class FirstRunTests(DataFileTestCase):
         # About, the second item from the end of the menu, speaks the interface's language.
         self.open_menu_on_cell(count - 1)
         self.key("Up", "Up", "Return")
-        box = self.wait_for(self.message_boxes, timeout=5, message="the About box")[0]
+        box = self.wait_for(self.message_boxes, timeout=10, message="the About box")[0]
         caption, texts = self.box_text(box)
         self.assertEqual(caption, "Information")
         self.assertTrue(any(t.startswith("Program for launch applications") for t in texts),
                         texts)
         self.click_button(box, "ok")
-        self.wait_for(lambda: not self.message_boxes(), timeout=5, message="the box to close")
-        self.settle()
-        self.assert_shows_stock(self.screenshot(), count - 1, "stock_url.ico", "the seeded URL")
+        self.wait_for(lambda: not self.message_boxes(), timeout=10, message="the box to close")
+        self.assert_shows_stock(self.settle(), count - 1, "stock_url.ico", "the seeded URL")
 
         self.close_bar(bar)
         written = self.read_data_file(bar, raw=True)
@@ -341,13 +351,26 @@ class UnicodeTests(DataFileTestCase):
         shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
         bar = self.start_bar(prepared, folder=folder)
         shot = self.settle()
-        # Read back whole, the existing file gets its own icon, the gone one the blank page.
+        # A target decoded wrongly would be missing and show the blank page.
         self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "the Unicode file")
         self.assert_shows_stock(shot, 1, "stock_unknown.ico", "a missing Unicode target")
         self.close_bar(bar)
         written = self.read_data_file(bar, raw=True)
         self.assertTrue(written.startswith(UTF8_BOM), written[:16])
         self.assertEqual(written, prepared)
+
+    def test_a_program_folder_outside_the_code_page_keeps_its_file_and_icons(self):
+        folder = os.path.join(self.new_folder(), "панель")
+        os.makedirs(folder)
+        shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
+        prepared = encode_lines(data_file_lines([NOTEPAD, URL], ["", ".my.ico"],
+                                                {"VisibleIconCount": 2, "ScreenPosition": 1}))
+        bar = self.start_bar(prepared, folder=folder,
+                             files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+        self.assertEqual(self.bar_rect()[3], self.work_area(0)[3], "the file was not read")
+        self.assert_shows_solid_icon(self.settle(), 1, CUSTOM_COLOR)
+        self.close_bar(bar)
+        self.assertEqual(self.read_data_file(bar, raw=True), prepared)
 
     def test_a_file_the_code_page_holds_stays_ansi(self):
         lines = data_file_lines(["C:\\Café\\naïve.txt"], prefs={"VisibleIconCount": 1})
@@ -362,24 +385,51 @@ class DefaultIconTests(DataFileTestCase):
         bar = self.start_bar(data_file_lines(items, [".my.ico", ".my.ico"],
                                              {"VisibleIconCount": 2}),
                              files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
-        self.settle()
-        self.assert_shows_solid_icon(self.screenshot(), 0, CUSTOM_COLOR)
+        self.assert_shows_solid_icon(self.settle(), 0, CUSTOM_COLOR)
 
         self.open_menu_on_cell(0)
         # Delete Item, Change URL, Add Item, Change Icon; then its second entry.
         self.key("Down", "Down", "Down", "Down", "Right")
-        self.wait_for(lambda: len(self.open_menus()) == 2, timeout=5,
+        self.wait_for(lambda: len(self.open_menus()) == 2, timeout=10,
                       message="the Change Icon submenu")
         self.key("Down", "Return")
-        self.wait_for(lambda: not self.open_menus(), timeout=5, message="the menu to close")
+        self.wait_for(lambda: not self.open_menus(), timeout=10, message="the menu to close")
 
         self.move(640, 400)
-        shot = self.wait_for(lambda: self.shot_if_cell_changed(0), timeout=5,
+        shot = self.wait_for(lambda: self.shot_if_cell_changed(0), timeout=10,
                              message="cell 0 to lose its custom icon")
         self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "the program")
         self.assert_shows_solid_icon(shot, 1, CUSTOM_COLOR)
         self.close_bar(bar)
         self.assertEqual(section(self.read_data_file(bar), "[ICON]"), ["", ".my.ico"])
+
+    def test_an_icon_chosen_in_the_program_folder_is_stored_relative_to_it(self):
+        bar = self.start_bar(data_file_lines([NOTEPAD, URL], prefs={"VisibleIconCount": 2}),
+                             files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+        self.settle()
+        self.open_menu_on_cell(1)
+        self.key("Down", "Down", "Down", "Down", "Right")
+        self.wait_for(lambda: len(self.open_menus()) == 2, timeout=10,
+                      message="the Change Icon submenu")
+        self.key("Return")
+        # The dialog opens in the program's folder, so the bare name picks the file there.
+        dialog = self.wait_for(self.message_boxes, timeout=10, message="the file dialog")[0]
+        self.type_text("my.ico")
+        self.key("Return")
+        self.wait_for(lambda: dialog not in self.message_boxes(), timeout=10,
+                      message="the file dialog to close")
+        self.move(640, 400)
+        shot = self.wait_for(lambda: self.shot_if_cell_is(1, CUSTOM_COLOR), timeout=10,
+                             message="cell 1 to show the chosen icon")
+        self.assert_shows_solid_icon(shot, 1, CUSTOM_COLOR)
+        self.close_bar(bar)
+        self.assertEqual(section(self.read_data_file(bar), "[ICON]"), ["", ".my.ico"])
+
+    def shot_if_cell_is(self, index, color):
+        shot = self.screenshot()
+        x0, y0 = self.cell_origin(index)
+        centre = shot.pixel(x0 + ICON_MARGIN + ICON // 2, y0 + ICON_MARGIN + ICON // 2)
+        return shot if centre == color else None
 
     def shot_if_cell_changed(self, index):
         shot = self.screenshot()

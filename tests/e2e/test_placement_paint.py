@@ -2,7 +2,7 @@
 
 import time
 
-from harness import BarTestCase
+from harness import BarTestCase, stop_process
 
 CELL = 36
 ICON = 32
@@ -179,10 +179,18 @@ def border(rect):
 class PaintTestCase(BarTestCase):
     """Starts a bar with the pointer well away from it and reads its screen."""
 
+    def point_at(self, x, y):
+        # xdotool's --sync waits about 15 s when the pointer is already at the
+        # target, so move without it and ask Wine where the pointer is.
+        target = "%d %d" % (x, y)
+        if self.probe("cursor") != target:
+            self.session.xdotool("mousemove", x, y)
+            self.wait_for(lambda: self.probe("cursor") == target, timeout=5,
+                          message="the pointer at " + target)
+
     def start_quiet_bar(self, targets, **prefs):
-        # Near the middle of the screen, off a 5-cell bar on any edge. Not the
-        # exact centre: xdotool's synchronous move there stalls for seconds.
-        self.move(600, 500)
+        # Near the middle of the screen: off a 5-cell bar on any edge.
+        self.point_at(600, 500)
         self.start_bar(data_file(targets, **prefs))
         hwnd = self.bar_hwnd()
         client = tuple(int(v) for v in self.probe("client", hwnd).split())
@@ -210,11 +218,17 @@ class PaintTestCase(BarTestCase):
 
 class PlacementTests(PaintTestCase):
     def assert_placed(self, edge, dx, dy, monitor=0):
-        self.start_bar(data_file([NOTEPAD] * VISIBLE, ScreenPosition=edge, OffsetX=dx,
-                                 OffsetY=dy, MonitorIndex=monitor))
-        hwnd = self.bar_hwnd()
-        rect = self.bar_rect(hwnd)
-        client = tuple(int(v) for v in self.probe("client", hwnd).split())
+        bar = self.start_bar(data_file([NOTEPAD] * VISIBLE, ScreenPosition=edge, OffsetX=dx,
+                                       OffsetY=dy, MonitorIndex=monitor))
+        try:
+            hwnd = self.bar_hwnd()
+            rect = self.bar_rect(hwnd)
+            client = tuple(int(v) for v in self.probe("client", hwnd).split())
+        finally:
+            # Ended, not closed: the next start must not find it, and nothing
+            # here needs its data file.
+            stop_process(bar.proc)
+            self.wait_for(lambda: self.find_bar() is None, message="the bar to end")
         length = VISIBLE * CELL + 2 * PANEL
         client_size = (length, CELL) if edge in (TOP, BOTTOM) else (CELL, length)
         self.assertEqual((client[2] - client[0], client[3] - client[1]), client_size)
@@ -228,14 +242,9 @@ class PlacementTests(PaintTestCase):
 
     def test_each_edge_with_offsets_inside_their_range(self):
         # Along the edge either way; away from it only inwards.
-        cases = [(TOP, 37, 3), (TOP, -120, 0), (BOTTOM, 52, -4), (LEFT, 6, -41),
-                 (RIGHT, -7, 29), (RIGHT, 0, 0)]
-        for edge, dx, dy in cases:
+        for edge, dx, dy in [(TOP, 37, 3), (BOTTOM, -52, -4), (LEFT, 6, -41), (RIGHT, -7, 29)]:
             with self.subTest(edge=edge, dx=dx, dy=dy):
                 self.assert_placed(edge, dx, dy)
-                self.probe("close", self.bar_hwnd())
-                self.assertEqual(self.wait_exit(self.bar), 0)
-                self.bar = None
 
     def test_monitor_index_naming_no_monitor_uses_monitor_0(self):
         status = self.session.probe("workarea", 3, check=False)[0]
@@ -320,7 +329,7 @@ class FocusOutlineTests(PaintTestCase):
         self.assertGreater(self.outlined(shot, old), 0, "no outline on the first cell")
         self.assertEqual(self.outlined(shot, new), 0)
 
-        self.move(*centre(new))
+        self.point_at(*centre(new))
         shot = self.settled_shot(lambda s: self.outlined(s, new) > 0 and
                                  self.outlined(s, old) == 0)
         self.assertEqual(self.outlined(shot, old), 0, "the old cell kept its outline")
@@ -361,7 +370,8 @@ class ScrollGlyphTests(PaintTestCase):
         disabled = self.glyph_colours(shot, back_panel, geometry)
         self.assertNotIn(BLACK, disabled.values(), "the disabled back button looks enabled")
 
-        self.click(*centre(forward_panel))
+        self.point_at(*centre(forward_panel))
+        self.session.xdotool("click", 1)
         x0, y0 = geometry.glyph_origin(back_panel)
         back_tip = triangle_pixels(back)
         shot = self.settled_shot(

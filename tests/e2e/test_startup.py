@@ -22,12 +22,6 @@ class StartupTests(BarTestCase):
         self.assertEqual([w["hwnd"] for w in own], [bars[0]["hwnd"]])
         self.assertTrue(bar.running())
 
-    def test_damaged_data_file_still_starts_and_closes(self):
-        garbage = bytes(range(256)) * 64 + b"[PREF]\r\n" + b"\xff" * 70000 + b"\r\n[~]"
-        bar = self.start_bar(data_file_text=garbage)
-        self.probe("close", self.bar_hwnd())
-        self.assertEqual(self.wait_exit(bar), 0)
-
 
 class SingleInstanceTests(BarTestCase):
     def assert_second_start_adds_nothing(self):
@@ -89,6 +83,12 @@ class ClosingTests(BarTestCase):
 
     def test_wm_close_ends_and_saves(self):
         bar = self.start_bar()
+        self.probe("close", self.bar_hwnd())
+        self.assert_ended_and_saved(bar)
+
+    def test_damaged_data_file_still_starts_and_is_rewritten_whole(self):
+        garbage = bytes(range(256)) * 64 + b"[PREF]\r\n" + b"\xff" * 70000 + b"\r\n[~]"
+        bar = self.start_bar(data_file_text=garbage)
         self.probe("close", self.bar_hwnd())
         self.assert_ended_and_saved(bar)
 
