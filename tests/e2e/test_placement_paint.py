@@ -217,9 +217,10 @@ class PaintTestCase(BarTestCase):
 
 
 class PlacementTests(PaintTestCase):
-    def assert_placed(self, edge, dx, dy, monitor=0):
-        bar = self.start_bar(data_file([NOTEPAD] * VISIBLE, ScreenPosition=edge, OffsetX=dx,
-                                       OffsetY=dy, MonitorIndex=monitor))
+    def assert_placed(self, edge, dx, dy, monitor=0, visible=VISIBLE):
+        bar = self.start_bar(data_file([NOTEPAD] * visible, ScreenPosition=edge, OffsetX=dx,
+                                       OffsetY=dy, MonitorIndex=monitor,
+                                       VisibleIconCount=visible))
         try:
             hwnd = self.bar_hwnd()
             rect = self.bar_rect(hwnd)
@@ -229,7 +230,7 @@ class PlacementTests(PaintTestCase):
             # here needs its data file.
             stop_process(bar.proc)
             self.wait_for(lambda: self.find_bar() is None, message="the bar to end")
-        length = VISIBLE * CELL + 2 * PANEL
+        length = visible * CELL + 2 * PANEL
         client_size = (length, CELL) if edge in (TOP, BOTTOM) else (CELL, length)
         self.assertEqual((client[2] - client[0], client[3] - client[1]), client_size)
         width, height = rect[2] - rect[0], rect[3] - rect[1]
@@ -245,6 +246,11 @@ class PlacementTests(PaintTestCase):
         for edge, dx, dy in [(TOP, 37, 3), (BOTTOM, -52, -4), (LEFT, 6, -41), (RIGHT, -7, 29)]:
             with self.subTest(edge=edge, dx=dx, dy=dy):
                 self.assert_placed(edge, dx, dy)
+
+    def test_bar_longer_than_the_screen_is_still_centred(self):
+        # 40 cells are wider than the 1280-pixel screen: the free space is
+        # negative and the bar overhangs both ends equally.
+        self.assert_placed(TOP, 5, 0, visible=40)
 
     def test_monitor_index_naming_no_monitor_uses_monitor_0(self):
         status = self.session.probe("workarea", 3, check=False)[0]

@@ -19,7 +19,7 @@ SCROLL_PANEL = 20
 DEFAULT_PREFS = ["0", "0", "clBtnFace", "clYellow", "Arial Narrow", "16", "1", "clBlack", "1",
                  "0", "0", "12", "0", "0", "clSilver", "clWhite", "0", "1", "0", "0", "0", "0",
                  "1"]
-AUTO_HIDE, FIXED_ICONS, VISIBLE_ICON_COUNT = 0, 1, 11
+AUTO_HIDE, FIXED_ICONS, VISIBLE_ICON_COUNT, CONFIRM_DELETE = 0, 1, 11, 18
 
 # The context menu from the top, dividers left out: Wine's menus step onto
 # disabled items too and skip only the dividers.
@@ -213,6 +213,24 @@ class DraggingTests(UsingTheBarTestCase):
             self.session.xdotool("mouseup", 1)
         self.assertEqual(self.message_boxes(), [])
         self.assertEqual(self.written_items(bar), [self.ITEMS[0], self.ITEMS[2], self.ITEMS[3]])
+
+    def test_with_confirmation_a_drag_off_asks_and_cancel_keeps_the_item(self):
+        bar = self.start_with(self.ITEMS, {CONFIRM_DELETE: 1})
+        x, y = self.cell_center(1)
+        self.move(x, y)
+        self.session.xdotool("mousedown", 1)
+        try:
+            # A step inside the cell first: the drag counts from a move over it.
+            self.move(x, y + 4)
+            self.move(x, self.bar_rect()[3] + 150)
+            box = self.wait_for(self.message_boxes, message="the question")[0]
+        finally:
+            self.session.xdotool("mouseup", 1)
+        self.assertEqual(self.box_text(box),
+                         ("Confirm", ['Do you want delete this icon "second" ?']))
+        self.click_button(box, "cancel")
+        self.wait_for(lambda: not self.message_boxes(), message="the question to close")
+        self.assertEqual(self.written_items(bar), self.ITEMS)
 
 
 class PagingTests(UsingTheBarTestCase):
