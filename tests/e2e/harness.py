@@ -324,8 +324,15 @@ class Session:
         return result.returncode, out
 
     def xdotool(self, *args):
-        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True,
-                       stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
+        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True,
+                                stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
+        return result.stdout.decode("ascii", "replace")
+
+    def pointer(self):
+        """The pointer's position as X sees it."""
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values["X"]), int(values["Y"])
 
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
@@ -579,7 +586,14 @@ class BarTestCase(unittest.TestCase):
     # Pointer and keys -----------------------------------------------------
 
     def move(self, x, y):
-        self.session.xdotool("mousemove", "--sync", x, y)
+        # xdotool's --sync waits about 15 s when the pointer is already at the
+        # target, so move plainly and poll until X reports the new position.
+        if self.session.pointer() == (x, y):
+            return
+        self.session.xdotool("mousemove", x, y)
+        deadline = time.monotonic() + 5
+        while self.session.pointer() != (x, y) and time.monotonic() < deadline:
+            time.sleep(0.01)
 
     def click(self, x, y, button=1):
         self.move(x, y)

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "platform/win32/BarWindow.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
@@ -39,6 +40,12 @@ int RunMessageLoop() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // A running copy is found by its class and its caption together.
     if (FindWindowW(L"TFormPellorinth", L"FormPellorinth") != nullptr) {
+        return 0;
+    }
+    // Two copies started together may both look before either has a window;
+    // the first to create this object runs, the other ends as if it had found one.
+    const pel::win32::UniqueHandle running(CreateMutexW(nullptr, FALSE, L"Local\\PellorinthBar"));
+    if (running && GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }
     ScopedCom com;
