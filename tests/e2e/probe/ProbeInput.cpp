@@ -108,29 +108,31 @@ std::wstring WithoutAccelerator(std::wstring text) {
 }
 
 // The button child of the dialog whose id or caption (ignoring '&') matches.
+// A button by its caption, else by its id: a box may give a standard button
+// another caption ("&Yes" on the OK button), and the caption is what a user sees.
 HWND FindButton(HWND dialog, const std::wstring& which, std::optional<long long> id) {
     struct Search {
         std::wstring caption;
         std::optional<long long> id;
-        HWND found = nullptr;
-    } search{WithoutAccelerator(which), id, nullptr};
+        HWND byCaption = nullptr;
+        HWND byId = nullptr;
+    } search{WithoutAccelerator(which), id};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM context) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(context);
-            if (s.id && GetDlgCtrlID(child) == *s.id) {
-                s.found = child;
+            const std::wstring caption = ToWide(WindowCaption(child));
+            if (SameName(WithoutAccelerator(caption), s.caption)) {
+                s.byCaption = child;
                 return FALSE;
             }
-            const std::wstring caption = ToWide(WindowCaption(child));
-            if (!s.id && SameName(WithoutAccelerator(caption), s.caption)) {
-                s.found = child;
-                return FALSE;
+            if (s.id && s.byId == nullptr && GetDlgCtrlID(child) == *s.id) {
+                s.byId = child;
             }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.byCaption != nullptr ? search.byCaption : search.byId;
 }
 
 class UniqueHandle {
