@@ -3,25 +3,13 @@
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
+#include "fake/ProgramRuns.h"
 
 namespace pel::test {
 namespace {
 
-constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
-
-class ItemIconsTest : public ::testing::Test {
+class ItemIconsTest : public ProgramRuns {
   protected:
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
-
-    TFormPellorinth& Run() {
-        app = std::make_unique<Application>(platform);
-        TFormPellorinth& form = app->MainForm();
-        UseNamedStockPictures(form);
-        form.FormShow();
-        return form;
-    }
-
     // A run whose bar holds exactly these items, with these icon lines.
     TFormPellorinth& RunWith(const std::string& items, const std::string& icons) {
         platform.AddFile(kDataFile, "[PATH]\r\n" + items + "[~]\r\n[ICON]\r\n" + icons +

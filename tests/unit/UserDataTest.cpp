@@ -3,12 +3,12 @@
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
+#include "fake/ProgramRuns.h"
 #include "store/PreferenceLines.h"
 
 namespace pel::test {
 namespace {
 
-constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|";
 
@@ -18,20 +18,8 @@ constexpr const char* kExample =
     "Arial Narrow\r\n16\r\n1\r\nclBlack\r\n1\r\n0\r\n0\r\n12\r\n0\r\n0\r\nclSilver\r\nclWhite\r\n"
     "0\r\n1\r\n0\r\n1\r\n0\r\n0\r\n1\r\n[~]\r\n";
 
-class UserDataTest : public ::testing::Test {
+class UserDataTest : public ProgramRuns {
   protected:
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
-
-    // A new run of the program on the same machine, up to its first show.
-    TFormPellorinth& Run() {
-        app = std::make_unique<Application>(platform);
-        TFormPellorinth& form = app->MainForm();
-        UseNamedStockPictures(form);
-        form.FormShow();
-        return form;
-    }
-
     void WriteDataFile(const std::string& pref, const std::string& items = "[PATH]\r\n[~]\r\n") {
         platform.AddFile(kDataFile, items + "[ICON]\r\n[~]\r\n[PREF]\r\n" + pref + "[~]\r\n");
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Application.h"
+#include "fake/FakePlatform.h"
+#include "fake/NamedStockPictures.h"
+
+namespace pel::test {
+
+// Runs of the program on one fake machine: each Run() starts a new process up
+// to its first show, so files written by the last run are what the next reads.
+class ProgramRuns : public ::testing::Test {
+  protected:
+    static constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
+
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    TFormPellorinth& Run() {
+        app = std::make_unique<Application>(platform);
+        TFormPellorinth& form = app->MainForm();
+        UseNamedStockPictures(form);
+        form.FormShow();
+        return form;
+    }
+};
+
+}  // namespace pel::test
