@@ -80,7 +80,7 @@ int SetClipFile(const Args& args) {
     if (args.empty()) {
         return Fail("usage: setclipfile <path> [ansi]");
     }
-    std::ifstream file(std::filesystem::path(args[0]), std::ios::binary);
+    std::ifstream file{std::filesystem::path(args[0]), std::ios::binary};
     if (!file) {
         return Fail("cannot read " + ToUtf8(args[0]));
     }
