@@ -52,13 +52,7 @@ void GdiCanvas::DrawImage(const PixelImage& image, const Rect& dest) {
         height > kMaxImageSide) {
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(width, height);
     void* bits = nullptr;
     const UniqueBitmap scratch(::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const UniqueDC scratchDc(::CreateCompatibleDC(dc_));

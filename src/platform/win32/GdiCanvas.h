@@ -7,6 +7,18 @@
 
 namespace pel::win32 {
 
+// Header of a 32-bit top-down DIB, the layout PixelImage already has.
+inline BITMAPINFO TopDownBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // Draws onto a GDI device context, normally the off-screen buffer's.
 class GdiCanvas final : public Canvas {
   public:

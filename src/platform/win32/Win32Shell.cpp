@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "platform/win32/Win32Picture.h"
@@ -27,13 +28,7 @@ PicturePtr Wrap(HICON icon) {
 // Top-down 32-bit colour bitmap holding the pixels as they are; transparent
 // pixels are made black so that the XOR step leaves the screen as it was.
 UniqueBitmap ColourBitmap(const PixelImage& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(image.width, image.height);
     void* bits = nullptr;
     UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || bits == nullptr) {
