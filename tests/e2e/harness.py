@@ -410,6 +410,7 @@ class BarTestCase(unittest.TestCase):
         self.session = Session.current()
         self.bar = None
         self._procs = []
+        self._bars = []
         self._stand_ins = {}
         self._folders = 0
 
@@ -468,11 +469,17 @@ class BarTestCase(unittest.TestCase):
         for name, content in (files or {}).items():
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(content if isinstance(content, bytes) else content.encode("utf-8"))
+        if not any(b.running() for b in self._bars):
+            # A bar of the previous test may still be going away; a new copy
+            # would take it for a running one and end, or a test would measure it.
+            self.wait_for(lambda: self.find_bar() is None, timeout=15,
+                          message="the previous test's bar to go")
         log_path = os.path.join(folder, "wine.log")
         proc = self.session.spawn(["wine", os.path.join(folder, "Pellorinth.exe")],
                                   cwd=folder, log_path=log_path)
         self._procs.append(proc)
         bar = Bar(folder, proc, log_path)
+        self._bars.append(bar)
         if self.bar is None:
             self.bar = bar
         if wait:
