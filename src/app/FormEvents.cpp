@@ -18,16 +18,15 @@ Point Origin(const Rect& r) {
 
 }  // namespace
 
-struct PointerCapture {
-    enum Target { None, Grid, BackButton, ForwardButton };
-};
+using Target = PointerGesture::Target;
 
 void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point client) {
     const Rect backButton = Offset(sbScrollLeft.bounds, Origin(PanelLeft.bounds));
     const Rect forwardButton = Offset(sbScrollRight.bounds, Origin(PanelRight.bounds));
+    const bool left = button == MouseButton::Left;
     if (Grid1.bounds.Contains(client)) {
-        captureTarget_ = PointerCapture::Grid;
-        if (button == MouseButton::Left && !shift.doubleClick) {
+        const bool selecting = left && !shift.doubleClick;
+        if (gesture.Begin(button, Target::Grid, selecting) && selecting) {
             // The grid's own selecting: focus, current cell, auto-repeat.
             Grid1.focused = true;
             const Point cell =
@@ -35,15 +34,14 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
             if (cell.x >= 0) {
                 SelectItemCell(settings.IsHorizontal ? cell.x : cell.y);
             }
-            platform.SetRepeatTimer(true);
         }
         Grid1MouseDown(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
-    } else if (button == MouseButton::Left && backButton.Contains(client)) {
-        captureTarget_ = sbScrollLeft.enabled ? PointerCapture::BackButton : PointerCapture::None;
-    } else if (button == MouseButton::Left && forwardButton.Contains(client)) {
-        captureTarget_ =
-            sbScrollRight.enabled ? PointerCapture::ForwardButton : PointerCapture::None;
+    } else if (left && sbScrollLeft.enabled && backButton.Contains(client)) {
+        gesture.Begin(button, Target::BackButton);
+    } else if (left && sbScrollRight.enabled && forwardButton.Contains(client)) {
+        gesture.Begin(button, Target::ForwardButton);
     } else if (PanelLeft.bounds.Contains(client)) {
+        // A disabled button takes no input; the panel under it does.
         PanelLeftMouseDown();
     } else if (PanelRight.bounds.Contains(client)) {
         PanelRightMouseDown();
@@ -51,24 +49,33 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
 }
 
 void TFormPellorinth::OnMouseMove(ShiftState shift, Point client) {
-    if (captureTarget_ == PointerCapture::Grid || Grid1.bounds.Contains(client)) {
+    if (gesture.CurrentTarget() == Target::Grid || Grid1.bounds.Contains(client)) {
         Grid1MouseMove(shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
     }
 }
 
 void TFormPellorinth::OnMouseUp(MouseButton button, ShiftState shift, Point client) {
-    const int target = captureTarget_;
-    captureTarget_ = PointerCapture::None;
-    if (target == PointerCapture::Grid) {
-        platform.SetRepeatTimer(false);
-        Grid1MouseUp(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
-    } else if (target == PointerCapture::BackButton &&
-               Offset(sbScrollLeft.bounds, Origin(PanelLeft.bounds)).Contains(client)) {
-        sbScrollLeftClick();
-    } else if (target == PointerCapture::ForwardButton &&
-               Offset(sbScrollRight.bounds, Origin(PanelRight.bounds)).Contains(client)) {
-        sbScrollRightClick();
+    switch (gesture.End(button)) {
+        case Target::Grid:
+            Grid1MouseUp(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
+            break;
+        case Target::BackButton:
+            if (Offset(sbScrollLeft.bounds, Origin(PanelLeft.bounds)).Contains(client)) {
+                sbScrollLeftClick();
+            }
+            break;
+        case Target::ForwardButton:
+            if (Offset(sbScrollRight.bounds, Origin(PanelRight.bounds)).Contains(client)) {
+                sbScrollRightClick();
+            }
+            break;
+        case Target::None:
+            break;
     }
+}
+
+void TFormPellorinth::OnCaptureLost() {
+    gesture.Cancel();
 }
 
 void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {

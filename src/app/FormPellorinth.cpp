@@ -22,7 +22,7 @@ void TFormPellorinth::FormCreate() {
     settings.Hint = THintPref{};
     DataFilePath = platform.ExeFolder() + kApplicationTitle + "_data";
     StartupFolder = ShellFolderPath("StartUp");
-    DragSource = 0;
+    gesture.DragSource = 0;
 }
 
 void TFormPellorinth::FormShow() {
@@ -132,6 +132,9 @@ void TFormPellorinth::OnBoundsChanged(const Rect& outer) {
 }
 
 void TFormPellorinth::SetAlpha(int alpha) {
+    if (alpha == alpha_) {
+        return;
+    }
     alpha_ = alpha;
     platform.SetBarAlpha(alpha);
 }
@@ -232,13 +235,6 @@ void TFormPellorinth::OnMenuCommand(int id) {
             MenuOpen = 0;
             break;
     }
-}
-
-void TFormPellorinth::TimerPellorinthTimer() {
-    if (settings.HoverScroll && !DragMoved) {
-        HoverScrollStep(getCurrentPoint(false));
-    }
-    CheckDragOff();
 }
 
 }  // namespace pel

@@ -2,9 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Widgets.h"
+#include "bar/AutoHideZones.h"
+#include "bar/Fade.h"
+#include "interaction/PointerGesture.h"
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
 #include "prefs/LanguageTables.h"
@@ -56,6 +61,8 @@ class TFormPellorinth {
     void OnMouseMove(ShiftState shift, Point client);
     void OnMouseUp(MouseButton button, ShiftState shift, Point client);
     void OnContextMenu(Point screen);
+    // The window lost the pointer to another window mid-gesture.
+    void OnCaptureLost();
     void OnKeyDown(int key, ShiftState shift);
     void OnMenuCommand(int id);
     void Paint(Canvas& canvas);
@@ -65,6 +72,15 @@ class TFormPellorinth {
     // --- item store (store/) ---
     void AddFileToList(int position, const std::string& target, bool isNew);
     [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
+
+    // --- dropped files and the start-up shortcut (store/) ---
+    // Names dropped from the shell, in the shell's order.
+    void WMDropFiles(const std::vector<std::string>& names);
+    // Writes the start-up shortcut; false when it could not be written or
+    // the user has no start-up folder.
+    bool MyLinkForStartUp();
+    // The shortcut's path; nullopt when the user has no start-up folder.
+    [[nodiscard]] std::optional<std::string> StartupShortcutPath() const;
 
     // --- data file (store/) ---
     void LoadUserData();
@@ -135,8 +151,21 @@ class TFormPellorinth {
     void OpenIcon1Click();
     void DefaultIcon1Click();
 
-    // --- timer (bar/, interaction/) ---
+    // --- timer and auto-hide (bar/) ---
     void TimerPellorinthTimer();
+    [[nodiscard]] bool GetShowPanel(int x, int y) const;
+    [[nodiscard]] bool GetHidePanel(int x, int y) const;
+    [[nodiscard]] bool GetStopFadePanel(int x, int y) const;
+    // One auto-hide step of the tick: fade, hide or show.
+    void AutoHideStep();
+    // Auto-hide is on and no dialog suspends it.
+    [[nodiscard]] bool AutoHideActive() const { return settings.AutoHide && autoHideSuspensions_ == 0; }
+    [[nodiscard]] int FadeStep() const { return fade_.Step(); }
+    void ResetFade() { fade_.Reset(); }
+
+    // --- item hints (interaction/) ---
+    void ShowHintCell();
+    void HintEvent(int index);
 
     // --- language (prefs/) ---
     void ChangeLanguage(int language);
@@ -178,15 +207,9 @@ class TFormPellorinth {
     int FirstShowDone = 0;
     int MenuOpen = 0;  // the tag of PopupMenu1
 
-    // Pointer state.
-    int DragSource = 0;
-    bool DragMoved = false;
-    bool DragHeld = false;
+    // The press in progress and its drag (DragSource, DragMoved, DragHeld).
+    PointerGesture gesture{platform};
     int DeleteConfirmOpen = 0;  // the tag of DeleteItem1
-    bool lastPressWasDouble = false;
-
-    // Fade state.
-    int FadeStep = 0;
 
     // Painting state.
     int CurCellEdge = 0;
@@ -235,31 +258,30 @@ class TFormPellorinth {
   private:
     void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button, const PanelModel& panel);
 
+    void ShowSequence();
+    void HideSequence();
+    [[nodiscard]] BarPlace CurrentPlace() const;
+
     Rect bounds_;
-    int captureTarget_ = 0;
     int alpha_ = 255;
+    Fade fade_;
+    int autoHideSuspensions_ = 0;
     bool closing_ = false;
 };
 
-// Remembers AutoHide, switches it off, and switches it back on at the end
-// of the scope only if it was on.
+// Keeps the bar from fading under a dialog for the scope's life. The record
+// keeps the user's AutoHide, so a save meanwhile (log-off) stores it as it is.
 class TFormPellorinth::AutoHideSuspension {
   public:
-    explicit AutoHideSuspension(TFormPellorinth& form)
-        : form_(form), wasOn_(form.settings.AutoHide) {
-        form_.settings.AutoHide = false;
+    explicit AutoHideSuspension(TFormPellorinth& form) : form_(form) {
+        ++form_.autoHideSuspensions_;
     }
-    ~AutoHideSuspension() {
-        if (wasOn_) {
-            form_.settings.AutoHide = true;
-        }
-    }
+    ~AutoHideSuspension() { --form_.autoHideSuspensions_; }
     AutoHideSuspension(const AutoHideSuspension&) = delete;
     AutoHideSuspension& operator=(const AutoHideSuspension&) = delete;
 
   private:
     TFormPellorinth& form_;
-    bool wasOn_;
 };
 
 }  // namespace pel

@@ -2,7 +2,15 @@
 
 namespace pel {
 
-TFormHint::TFormHint() {
+namespace {
+
+// The labels' offsets draw a one-pixel outline, so the window is two pixels
+// larger than the text each way.
+constexpr int kOutlineMargin = 2;
+
+}  // namespace
+
+TFormHint::TFormHint(HintView& view) : view_(view) {
     Labels[0].position = {1, 1};
     Labels[1].position = {0, 0};
     Labels[2].position = {2, 2};
@@ -25,11 +33,55 @@ void TFormHint::ApplyFont(const THintPref& hint) {
         label.color = hint.HintOutlineColor;
     }
     Labels[0].color = hint.HintFontColor;
+    Resize();
+    view_.Invalidate();
 }
 
 void TFormHint::SetCaptionText(const std::string& text) {
+    if (text == Labels[0].caption) {
+        return;
+    }
     for (auto& label : Labels) {
         label.caption = text;
+    }
+    Resize();
+    view_.Invalidate();
+}
+
+void TFormHint::Resize() {
+    const LabelModel& label = Labels[0];
+    const Point extent = label.caption.empty()
+                             ? Point{}
+                             : view_.TextExtent(label.caption, FontSpec{label.fontName,
+                                                                        label.fontSize,
+                                                                        label.fontStyle});
+    const Point size{extent.x + kOutlineMargin, extent.y + kOutlineMargin};
+    if (size == size_) {
+        return;
+    }
+    size_ = size;
+    view_.SetBounds(Rect::FromSize(position_.x, position_.y, size_.x, size_.y));
+}
+
+void TFormHint::MoveTo(Point topLeft) {
+    if (topLeft == position_) {
+        return;
+    }
+    position_ = topLeft;
+    view_.SetBounds(Rect::FromSize(position_.x, position_.y, size_.x, size_.y));
+}
+
+void TFormHint::Show() {
+    if (!visible_) {
+        visible_ = true;
+        view_.Show(true);
+    }
+}
+
+void TFormHint::Hide() {
+    if (visible_) {
+        visible_ = false;
+        view_.Show(false);
     }
 }
 

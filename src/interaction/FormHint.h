@@ -1,28 +1,46 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "app/Widgets.h"
+#include "platform/Platform.h"
 #include "store/Settings.h"
 
 namespace pel {
 
 // The floating item name: five stacked labels, four of them offset by one
-// pixel in the outline colour around the text label.
+// pixel in the outline colour around the text label. It tells its view only
+// what changed, so a tick that changes nothing touches no window.
 class TFormHint {
-public:
-    TFormHint();
+  public:
+    explicit TFormHint(HintView& view);
 
     // The first label takes the hint font; the other four the same font in
     // the outline colour.
     void ApplyFont(const THintPref& hint);
+    // Every label gets `text`; the window wraps them: the text's size + 2.
     void SetCaptionText(const std::string& text);
+    [[nodiscard]] const std::string& Text() const { return Labels[0].caption; }
+    [[nodiscard]] Point Size() const { return size_; }
+
+    void MoveTo(Point topLeft);
+    [[nodiscard]] Point Position() const { return position_; }
+    void Show();
+    void Hide();
+    [[nodiscard]] bool Visible() const { return visible_; }
 
     std::string Caption;
-    bool visible = false;
-    Point position;
     // Label1 (text) first, then Label2..Label5 (outline).
     std::array<LabelModel, 5> Labels;
+
+  private:
+    void Resize();
+
+    HintView& view_;
+    Point position_;
+    Point size_;
+    bool visible_ = false;
 };
 
 }  // namespace pel

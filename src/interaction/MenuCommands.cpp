@@ -27,9 +27,7 @@ void TFormPellorinth::PopupMenu1Popup() {
     // The entries follow cell changes only; the pointer may not have left
     // the first cell since the items were loaded.
     UpdateItemMenu(*this, CurrentItem());
-    if (FormHint.visible) {
-        FormHint.visible = false;
-    }
+    FormHint.Hide();
 }
 
 std::string TFormPellorinth::ReadClipboardTextForUrl() const {

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/FormPellorinth.h"
+#include "bar/Placement.h"
 #include "interaction/ItemMenu.h"
 #include "interaction/PointerRules.h"
 
@@ -56,7 +57,7 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
         if (deleted) {
             form.store.Remove(index);
             form.Delete_SelectedCol();
-            if (count <= form.settings.VisibleIconCount) {
+            if (count <= UsableVisibleCount(form.settings.VisibleIconCount)) {
                 form.sbScrollRight.enabled = false;
             }
             if (form.store.ListCurr.empty()) {
@@ -114,14 +115,14 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
     }
     MenuOpen = 0;
     // The release that ends a double click must not launch a second time.
-    lastPressWasDouble = shift.doubleClick;
+    gesture.PressWasDouble = shift.doubleClick;
     if (shift.LeftAlone()) {
         const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
         // A press beside every item starts no drag; every press starts a
         // new gesture, whatever a lost release left behind.
-        DragSource = store.IsItem(index) ? index : -1;
-        DragMoved = false;
-        DragHeld = false;
+        gesture.DragSource = store.IsItem(index) ? index : -1;
+        gesture.DragMoved = false;
+        gesture.DragHeld = false;
     }
 }
 
@@ -130,11 +131,12 @@ void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
     if (index == -1) {
         return;
     }
-    if (shift.LeftAlone()) {
-        if (index != DragSource) {
-            DragMoved = true;
+    // A button pressed outside the bar never makes a drag here.
+    if (shift.LeftAlone() && gesture.LeftOnGrid()) {
+        if (index != gesture.DragSource) {
+            gesture.DragMoved = true;
         }
-        DragHeld = true;
+        gesture.DragHeld = true;
     }
     if (index != CurrentItem()) {
         SelectItemCell(index);
@@ -145,24 +147,24 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
     if (button != MouseButton::Left) {
         return;
     }
-    const bool endsDoubleClick = lastPressWasDouble;
-    lastPressWasDouble = false;
-    DragHeld = false;
+    const bool endsDoubleClick = gesture.PressWasDouble;
+    gesture.PressWasDouble = false;
+    gesture.DragHeld = false;
     const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
     if (index >= static_cast<int>(store.ListCurr.size())) {
         return;
     }
-    if (DragMoved) {
-        DragMoved = false;
-        if (index != DragSource && index != -1 && !settings.FixedIcons &&
-            store.IsItem(DragSource)) {
-            store.Move(DragSource, index);
+    if (gesture.DragMoved) {
+        gesture.DragMoved = false;
+        if (index != gesture.DragSource && index != -1 && !settings.FixedIcons &&
+            store.IsItem(gesture.DragSource)) {
+            store.Move(gesture.DragSource, index);
             // The current cell now shows the moved item.
             UpdateItemMenu(*this, index);
             Repaint();
         }
     }
-    if (index == DragSource && index != -1 && !endsDoubleClick) {
+    if (index == gesture.DragSource && index != -1 && !endsDoubleClick) {
         StartFile(store.ListCurr[static_cast<std::size_t>(index)]);
     }
 }
@@ -221,6 +223,8 @@ bool TFormPellorinth::CheckFileDelete(int index) {
     const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
     const std::string question = DeleteQuestion(settings.LanguageIndex, name);
     DeleteConfirmOpen = 1;
+    // The box takes the pointer, which ends the drag that kept the bar shown.
+    const AutoHideSuspension suspension(*this);
     const MessageResult answer = platform.ShowMessage(question, MessageKind::Confirmation);
     DeleteConfirmOpen = 0;
     return answer != MessageResult::Cancel;
@@ -233,7 +237,7 @@ void TFormPellorinth::Delete_SelectedCol() {
 }
 
 void TFormPellorinth::CheckDragOff() {
-    if (!DragHeld || settings.FixedIcons || !settings.DeleteWithMouse) {
+    if (!gesture.DragHeld || settings.FixedIcons || !settings.DeleteWithMouse) {
         return;
     }
     const Point pointer = platform.CursorPos();
@@ -241,15 +245,14 @@ void TFormPellorinth::CheckDragOff() {
         return;
     }
     // The item that was pressed goes, not whatever cell the pointer crossed
-    // last on its way out. DragHeld stays set while the question is open so
-    // the bar does not fade under it.
-    if (store.IsItem(DragSource)) {
-        const ItemSnapshot pressed = ItemSnapshot::Of(store, DragSource);
+    // last on its way out.
+    if (store.IsItem(gesture.DragSource)) {
+        const ItemSnapshot pressed = ItemSnapshot::Of(store, gesture.DragSource);
         // Once it is gone a later release must neither move nor launch what
         // then stands at its index.
-        DragSource = DeleteItemAt(*this, DragSource) ? -1 : pressed.FindIn(store, DragSource);
+        gesture.DragSource = DeleteItemAt(*this, gesture.DragSource) ? -1 : pressed.FindIn(store, gesture.DragSource);
     }
-    DragHeld = false;
+    gesture.DragHeld = false;
 }
 
 }  // namespace pel

@@ -47,6 +47,28 @@ struct MenuEntry {
     std::vector<MenuEntry> children;
 };
 
+// A font as the hint labels use it: face, size in points, FontStyleBits.
+struct FontSpec {
+    std::string name;
+    int pointSize = 0;
+    std::uint8_t style = 0;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The floating hint window as the core drives it. The view paints the hint
+// form's labels; it never activates and lets every click through.
+class HintView {
+  public:
+    virtual ~HintView() = default;
+    // Width and height of one line of `text` in `font`, "&" drawn as itself.
+    [[nodiscard]] virtual Point TextExtent(const std::string& text, const FontSpec& font) const = 0;
+    // Outer rectangle in screen coordinates.
+    virtual void SetBounds(const Rect& outer) = 0;
+    virtual void Show(bool visible) = 0;
+    // The labels changed; paint them again.
+    virtual void Invalidate() = 0;
+};
+
 // Every service the bar needs of the system. One implementation talks to
 // Win32; tests use a fake they fully control. Strings are UTF-8; paths use
 // backslashes as on Windows.
@@ -80,6 +102,9 @@ public:
     // Shows the menu at a screen point and returns the chosen id, 0 for none.
     virtual int TrackMenu(const MenuEntry& root, Point screen) = 0;
 
+    // --- the hint window ---
+    virtual HintView& Hint() = 0;
+
     // --- modal dialogs ---
     virtual MessageResult ShowMessage(const std::string& text, MessageKind kind) = 0;
     // Returns the edited text on OK and `defaultText` on Cancel.
@@ -96,6 +121,10 @@ public:
     // An .ico file as a 32 x 32 picture; null when it cannot be read.
     virtual PicturePtr LoadIconFile(const std::string& path) = 0;
     virtual PicturePtr MakePicture(const PixelImage& image) = 0;
+    // Writes a shell link at `linkPath` to `target`, starting in
+    // `workingFolder`. False, and no file left behind, when any step fails.
+    virtual bool CreateShellLink(const std::string& linkPath, const std::string& target,
+                                 const std::string& workingFolder) = 0;
 
     // --- registry ---
     // A string value under the current user's root; nullopt when missing.

@@ -1,6 +1,7 @@
 #include <string_view>
 
 #include "app/FormPellorinth.h"
+#include "bar/Placement.h"
 
 namespace pel {
 
@@ -44,7 +45,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
     }
     SetCellCount(store.Count());
     MenuOpen = 0;
-    sbScrollRight.enabled = store.Count() > settings.VisibleIconCount;
+    sbScrollRight.enabled = store.Count() > UsableVisibleCount(settings.VisibleIconCount);
     Repaint();
 }
 

@@ -4,6 +4,10 @@
 
 namespace pel {
 
+// Under the current user's root: where the shell keeps its folders' paths.
+inline constexpr const char* kShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
 // Paths inside the program's folder (given with its trailing backslash) are
 // kept as "." and the rest, so that a moved program folder keeps its icons:
 // C:\Tools\icons\a.ico becomes .icons\a.ico. Letter case must match.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/FormPellorinth.h"
+#include "bar/Placement.h"
 #include "interaction/FormHint.h"
 #include "store/DataFile.h"
 #include "store/ExePaths.h"
@@ -12,9 +13,6 @@
 namespace pel {
 
 namespace {
-
-constexpr const char* kShellFoldersKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // The first item list: these shell folders, then the entries below (an empty
 // entry is a separator).
@@ -104,7 +102,7 @@ void TFormPellorinth::LoadUserData() {
     }
 
     SetCellCount(store.Count());
-    sbScrollRight.enabled = CellCount() > settings.VisibleIconCount;
+    sbScrollRight.enabled = CellCount() > UsableVisibleCount(settings.VisibleIconCount);
 }
 
 void TFormPellorinth::SaveUserData() {

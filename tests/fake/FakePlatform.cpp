@@ -1,5 +1,7 @@
 #include "fake/FakePlatform.h"
 
+#include <algorithm>
+
 namespace pel::test {
 
 std::string NameOf(const PicturePtr& picture) {
@@ -11,6 +13,23 @@ FakePlatform::FakePlatform() {
     AddMonitor(Rect{0, 0, 1920, 1040}, Rect{0, 0, 1920, 1080});
     sysColors[15] = 0x00F0F0F0;  // button face
     sysColors[13] = 0x00D77800;  // highlight
+}
+
+Point FakeHintView::TextExtent(const std::string& text, const FontSpec& font) const {
+    // Code points, not bytes, so Cyrillic measures like Latin.
+    const auto chars = static_cast<int>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    return {chars * font.pointSize / 2, font.pointSize * 3 / 2};
+}
+
+bool FakePlatform::CreateShellLink(const std::string& linkPath, const std::string& target,
+                                   const std::string& workingFolder) {
+    if (linksFail) {
+        return false;
+    }
+    links[linkPath] = {target, workingFolder};
+    files[linkPath] = "link";
+    return true;
 }
 
 Color FakePlatform::SystemColor(int index) const {

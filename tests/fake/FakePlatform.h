@@ -24,6 +24,27 @@ class FakePicture : public Picture {
 // Name of a fake picture, "" for null.
 std::string NameOf(const PicturePtr& picture);
 
+// A hint window that measures text as 8 pixels a character per 16 points
+// and 24 pixels high per 16 points, and counts what it was asked to do.
+class FakeHintView : public HintView {
+  public:
+    [[nodiscard]] Point TextExtent(const std::string& text, const FontSpec& font) const override;
+    void SetBounds(const Rect& outer) override {
+        bounds = outer;
+        ++changes;
+    }
+    void Show(bool v) override {
+        visible = v;
+        ++changes;
+    }
+    void Invalidate() override { ++invalidations; }
+
+    Rect bounds;
+    bool visible = false;
+    int changes = 0;  // bounds and visibility
+    int invalidations = 0;
+};
+
 // A platform whose every answer the test sets and whose every effect it reads.
 class FakePlatform : public Platform {
   public:
@@ -79,6 +100,12 @@ class FakePlatform : public Platform {
     std::vector<OpenDialogState> openDialogs;
     std::vector<std::string> shellOpened;
     std::vector<std::string> fileWrites;
+    FakeHintView hint;
+    struct Link {
+        std::string target, workingFolder;
+    };
+    std::map<std::string, Link> links;  // written shell links by path
+    bool linksFail = false;            // CreateShellLink fails
 
     // --- Platform ---
     [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
@@ -107,6 +134,9 @@ class FakePlatform : public Platform {
     PicturePtr AssociatedIcon(const std::string& path) override;
     PicturePtr LoadIconFile(const std::string& path) override;
     PicturePtr MakePicture(const PixelImage& image) override;
+    bool CreateShellLink(const std::string& linkPath, const std::string& target,
+                         const std::string& workingFolder) override;
+    HintView& Hint() override { return hint; }
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;
     [[nodiscard]] ClipboardText ReadClipboardText(std::size_t maxChars) const override;

@@ -34,7 +34,7 @@ TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
     form.settings.AutoHide = true;
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
-        autoHideInBox.push_back(form.settings.AutoHide);
+        autoHideInBox.push_back(form.AutoHideActive());
         EXPECT_EQ(platform.cursorHistory.back(), CursorKind::Default);
     };
     for (const std::intptr_t code : {2, 5, 32}) {

@@ -28,7 +28,7 @@ class MenuCommandsTest : public ::testing::Test {
     std::vector<bool> autoHideInDialogs;
 
     void SetUp() override {
-        platform.whileModal = [this] { autoHideInDialogs.push_back(form.settings.AutoHide); };
+        platform.whileModal = [this] { autoHideInDialogs.push_back(form.AutoHideActive()); };
     }
     // A right click on the grid, then `id` chosen from the menu (0: none).
     void Choose(int id) {
@@ -81,11 +81,12 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
 
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
     AddItems({"https://example.org/", "C:\\a.txt"});
-    form.FormHint.visible = true;
+    form.FormHint.Show();
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
     EXPECT_TRUE(ShownEnabled(kCmdChangeUrl));
-    EXPECT_FALSE(form.FormHint.visible);
+    EXPECT_FALSE(form.FormHint.Visible());
+    EXPECT_FALSE(platform.hint.visible);
 }
 
 TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {

@@ -178,7 +178,7 @@ TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
     AddItems(4);
     form.settings.ConfirmDelete = true;
     platform.whileModal = [this] {
-        EXPECT_TRUE(form.DragHeld);  // keeps the bar shown under the box
+        EXPECT_TRUE(form.gesture.DragHeld);  // keeps the bar shown under the box
         platform.whileModal = nullptr;
         form.TimerPellorinthTimer();  // no second question, no second deletion
         form.AddFileToList(0, "C:\\dropped.txt", true);

@@ -44,7 +44,7 @@ TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     EXPECT_EQ(form.settings.Hint.HintOutlineColor, 0x00FFFFu);
     EXPECT_EQ(form.DataFilePath, "C:\\Tools\\Pellorinth_data");
     EXPECT_EQ(form.StartupFolder, "C:\\Start\\");
-    EXPECT_EQ(form.DragSource, 0);
+    EXPECT_EQ(form.gesture.DragSource, 0);
     EXPECT_EQ(form.FirstShowDone, 0);
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+namespace pel {
+
+// Where the bar lies, as the auto-hide tests read it: its edge, its outer
+// rectangle (kept while hidden), and the work area and full rectangle of its
+// monitor.
+struct BarPlace {
+    int edge = 0;
+    Rect bar;
+    Rect workArea;
+    Rect monitor;
+};
+
+// The pointer touches the bar's screen edge within the bar's span.
+[[nodiscard]] bool InShowZone(const BarPlace& place, Point p);
+// The pointer is outside the zone that keeps the bar; never for an unknown edge.
+[[nodiscard]] bool OutsideKeepZone(const BarPlace& place, Point p);
+// The pointer is over the bar.
+[[nodiscard]] bool OverBar(const BarPlace& place, Point p);
+
+}  // namespace pel

@@ -1,0 +1,48 @@
+#include "app/FormPellorinth.h"
+#include "bar/Placement.h"
+#include "interaction/FormHint.h"
+#include "interaction/HintPlacement.h"
+#include "interaction/PointerRules.h"
+
+namespace pel {
+
+void TFormPellorinth::HintEvent(int index) {
+    if (index < 0 || index >= static_cast<int>(store.ListCurr.size())) {
+        FormHint.SetCaptionText({});
+        return;
+    }
+    const std::string& target = store.ListCurr[static_cast<std::size_t>(index)];
+    FormHint.SetCaptionText(IsUrl(target) ? target : ItemDisplayName(target));
+}
+
+void TFormPellorinth::ShowHintCell() {
+    if (MenuOpen == 1 || !platform.BarVisible()) {
+        return;
+    }
+    const Point p = getCurrentPoint(true);
+    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, p);
+    const int along = settings.IsHorizontal ? p.x : p.y;
+    const int slot = along / kCellSize;
+    if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
+        !settings.ShowHints) {
+        FormHint.Hide();
+        return;
+    }
+    HintEvent(index);
+    HintPlaceInput in;
+    in.edge = settings.ScreenPosition;
+    in.bar = BarRect();
+    in.workArea = GetRectFromMonitor(settings.MonitorIndex);
+    in.gridSize = {Grid1.bounds.Width(), Grid1.bounds.Height()};
+    in.gridPoint = p;
+    in.cursor = platform.CursorPos();
+    in.hintSize = FormHint.Size();
+    if (const std::optional<Point> at = HintPosition(in)) {
+        FormHint.MoveTo(*at);
+        FormHint.Show();
+    } else {
+        FormHint.Hide();
+    }
+}
+
+}  // namespace pel
