@@ -159,7 +159,9 @@ class TFormPellorinth {
     // One auto-hide step of the tick: fade, hide or show.
     void AutoHideStep();
     // Auto-hide is on and no dialog suspends it.
-    [[nodiscard]] bool AutoHideActive() const { return settings.AutoHide && autoHideSuspensions_ == 0; }
+    [[nodiscard]] bool AutoHideActive() const {
+        return settings.AutoHide && autoHideSuspensions_ == 0;
+    }
     [[nodiscard]] int FadeStep() const { return fade_.Step(); }
     void ResetFade() { fade_.Reset(); }
 

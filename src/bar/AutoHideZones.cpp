@@ -6,6 +6,9 @@ namespace pel {
 
 namespace {
 
+// How far past its screen edge the pointer still calls the bar back.
+constexpr int kOutwards = 15;
+
 bool Between(int low, int v, int high) {
     return low <= v && v <= high;
 }
@@ -15,17 +18,21 @@ bool Between(int low, int v, int high) {
 bool InShowZone(const BarPlace& place, Point p) {
     const Rect& b = place.bar;
     const Rect& a = place.workArea;
-    // Top and bottom use the monitor's own rows, so a monitor below or above
-    // the primary works as one at the origin does.
+    // Top and bottom use the monitor's own edge rows, so a monitor below or
+    // above the primary works as one at the origin does. A neighbour beyond
+    // that edge lends as many pixels as the side edges take, not all of it:
+    // a pointer resting there would keep the bar from ever hiding.
+    const Rect& m = place.monitor;
     switch (place.edge) {
         case kEdgeTop:
-            return p.y <= place.monitor.top && Between(b.left, p.x, b.right);
+            return Between(m.top - kOutwards, p.y, m.top) && Between(b.left, p.x, b.right);
         case kEdgeBottom:
-            return p.y >= place.monitor.bottom - 1 && Between(b.left, p.x, b.right);
+            return Between(m.bottom - 1, p.y, m.bottom - 1 + kOutwards) &&
+                   Between(b.left, p.x, b.right);
         case kEdgeLeft:
-            return Between(a.left - 15, p.x, a.left + 2) && Between(b.top, p.y, b.bottom);
+            return Between(a.left - kOutwards, p.x, a.left + 2) && Between(b.top, p.y, b.bottom);
         case kEdgeRight:
-            return Between(a.right - 1, p.x, a.right + 15) && Between(b.top, p.y, b.bottom);
+            return Between(a.right - 1, p.x, a.right + kOutwards) && Between(b.top, p.y, b.bottom);
         default:
             return false;
     }

@@ -50,11 +50,11 @@ void TFormHint::SetCaptionText(const std::string& text) {
 
 void TFormHint::Resize() {
     const LabelModel& label = Labels[0];
-    const Point extent = label.caption.empty()
-                             ? Point{}
-                             : view_.TextExtent(label.caption, FontSpec{label.fontName,
-                                                                        label.fontSize,
-                                                                        label.fontStyle});
+    const Point extent =
+        label.caption.empty()
+            ? Point{}
+            : view_.TextExtent(label.caption,
+                               FontSpec{label.fontName, label.fontSize, label.fontStyle});
     const Point size{extent.x + kOutlineMargin, extent.y + kOutlineMargin};
     if (size == size_) {
         return;

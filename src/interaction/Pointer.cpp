@@ -250,7 +250,9 @@ void TFormPellorinth::CheckDragOff() {
         const ItemSnapshot pressed = ItemSnapshot::Of(store, gesture.DragSource);
         // Once it is gone a later release must neither move nor launch what
         // then stands at its index.
-        gesture.DragSource = DeleteItemAt(*this, gesture.DragSource) ? -1 : pressed.FindIn(store, gesture.DragSource);
+        gesture.DragSource = DeleteItemAt(*this, gesture.DragSource)
+                                 ? -1
+                                 : pressed.FindIn(store, gesture.DragSource);
     }
     gesture.DragHeld = false;
 }

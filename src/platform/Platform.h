@@ -73,7 +73,7 @@ class HintView {
 // Win32; tests use a fake they fully control. Strings are UTF-8; paths use
 // backslashes as on Windows.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // --- display ---

@@ -3,9 +3,7 @@
 
 namespace pel {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void TFormPellorinth::WMDropFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) {

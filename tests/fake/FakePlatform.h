@@ -62,7 +62,7 @@ class FakePlatform : public Platform {
     std::string clipboard;
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> dirs;
-    std::set<std::string> readOnlyFiles;  // writes to these fail
+    std::set<std::string> readOnlyFiles;    // writes to these fail
     std::set<std::string> unreadableFiles;  // exist, but reading them fails
     std::int64_t driveSize = 100'000'000'000;
     std::string exePath = "C:\\Tools\\Pellorinth.exe";
@@ -105,7 +105,7 @@ class FakePlatform : public Platform {
         std::string target, workingFolder;
     };
     std::map<std::string, Link> links;  // written shell links by path
-    bool linksFail = false;            // CreateShellLink fails
+    bool linksFail = false;             // CreateShellLink fails
 
     // --- Platform ---
     [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }

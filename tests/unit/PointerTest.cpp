@@ -281,5 +281,56 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
     EXPECT_EQ(restarted.MainForm().store.ListCurr, targets);
 }
 
+// Only the release of the button that began a drag ends it; losing the
+// pointer to another window ends it as a release outside every cell would.
+TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
+    AddItems(6);
+    DragOver(0, 1);
+    platform.cursor = Cell(1);
+    ShiftState both;
+    both.left = true;
+    both.right = true;
+    form.OnMouseDown(MouseButton::Right, both, Client(Cell(1)));
+    form.OnMouseUp(MouseButton::Right, both, Client(Cell(1)));
+    EXPECT_TRUE(form.gesture.DragHeld);
+    EXPECT_TRUE(platform.repeatTimer);
+    Release(Cell(1));
+    EXPECT_EQ(form.store.ListCurr, Targets({1, 0, 2, 3, 4, 5}));
+    EXPECT_FALSE(form.gesture.DragHeld);
+    MoveTo(Below(Cell(1)), false);
+    form.TimerPellorinthTimer();
+    EXPECT_EQ(form.store.Count(), 6);
+
+    form.settings.HoverScroll = true;
+    DragOver(2, 4);
+    form.OnCaptureLost();
+    EXPECT_FALSE(platform.repeatTimer);
+    EXPECT_FALSE(form.gesture.DragMoved);  // hover scrolling may run again
+    MoveTo(Below(Cell(4)));
+    form.TimerPellorinthTimer();
+    Release(Cell(4));
+    EXPECT_EQ(form.store.ListCurr, Targets({1, 0, 2, 3, 4, 5}));
+    EXPECT_TRUE(platform.shellOpened.empty());
+
+    // A button pressed away from the bar and dragged onto it drags nothing.
+    MoveTo(Cell(2));
+    MoveTo(Below(Cell(2)));
+    form.TimerPellorinthTimer();
+    EXPECT_EQ(form.store.Count(), 6);
+}
+
+TEST_F(PointerTest, PressOnADisabledScrollButtonIsAPressOnItsPanel) {
+    AddItems(2);
+    ASSERT_FALSE(form.sbScrollLeft.enabled);
+    ASSERT_FALSE(form.sbScrollRight.enabled);
+    for (const Rect& panel : {form.PanelLeft.bounds, form.PanelRight.bounds}) {
+        form.MenuOpen = 1;
+        const Point middle{(panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2};
+        form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);
+        EXPECT_EQ(form.MenuOpen, 0);
+        form.OnMouseUp(MouseButton::Left, ShiftState{}, middle);
+    }
+}
+
 }  // namespace
 }  // namespace pel::test

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "fake/FakePlatform.h"
+#include "interaction/HintPlacement.h"
+
+namespace pel::test {
+namespace {
+
+// A 100 x 30 hint for a pointer 10 pixels into cell 2 of the grid.
+TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
+    struct Case {
+        const char* what;
+        int edge;
+        Rect bar;
+        Rect area;
+        int cursorAlong;  // screen coordinate along the bar
+        std::optional<Point> at;
+    };
+    const Rect area{0, 0, 1920, 1040};
+    const Rect left{-1920, 0, 0, 1040};  // a monitor left of the primary
+    const Case cases[] = {
+        {"top", kEdgeTop, {500, 0, 978, 38}, area, 600, Point{558, 38}},
+        {"top at the right end", kEdgeTop, {1400, 0, 1920, 38}, area, 1900, Point{1820, 38}},
+        {"top at the left end", kEdgeTop, {0, 0, 478, 38}, area, 30, Point{0, 38}},
+        {"top left of the primary", kEdgeTop, {-1900, 0, -1422, 38}, left, -1890, Point{-1920, 38}},
+        {"top right of the primary",
+         kEdgeTop,
+         {1920, 0, 2398, 38},
+         {1920, 0, 3840, 1040},
+         1930,
+         Point{1920, 38}},
+        {"bottom", kEdgeBottom, {500, 1002, 978, 1040}, area, 600, Point{558, 972}},
+        {"left", kEdgeLeft, {0, 300, 38, 778}, area, 400, Point{40, 393}},
+        {"left at the bottom", kEdgeLeft, {0, 600, 38, 1078}, area, 1030, Point{40, 1010}},
+        {"left on a narrow area",
+         kEdgeLeft,
+         {0, 300, 38, 778},
+         {0, 0, 120, 1040},
+         400,
+         Point{40, 393}},
+        {"right", kEdgeRight, {1882, 300, 1920, 778}, area, 400, Point{1780, 393}},
+        {"right at the bottom", kEdgeRight, {1882, 600, 1920, 1078}, area, 1030, Point{1780, 1010}},
+        {"unknown edge", 5, {0, 0, 478, 38}, area, 100, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        HintPlaceInput in;
+        in.edge = c.edge;
+        in.bar = c.bar;
+        in.workArea = c.area;
+        const bool row = c.edge == kEdgeTop || c.edge == kEdgeBottom || c.edge > 3;
+        in.gridSize = row ? Point{432, 36} : Point{36, 432};
+        in.gridPoint = row ? Point{2 * 36 + 10, 5} : Point{5, 2 * 36 + 10};
+        in.cursor =
+            row ? Point{c.cursorAlong, c.bar.top + 5} : Point{c.bar.left + 5, c.cursorAlong};
+        in.hintSize = {100, 30};
+        EXPECT_EQ(HintPosition(in), c.at) << c.what;
+    }
+}
+
+class HintTest : public ::testing::Test {
+  protected:
+    FakePlatform platform;
+    Application app{platform};
+    TFormPellorinth& form = app.MainForm();
+
+    void SetUp() override {
+        platform.dirs.insert("C:\\Data\\Photos");
+        platform.AddFile("C:\\Tools\\notepad.exe");
+        form.FormShow();
+        form.store = ItemStore{};
+        form.SetCellCount(0);
+        for (const char* target :
+             {"C:\\Tools\\notepad.exe", "C:\\Data\\Photos", "http://example.org/a&b", ""}) {
+            form.AddFileToList(-1, target, true);
+        }
+        form.settings.VisibleIconCount = 12;
+        form.ChangeScreenOriental(kEdgeTop, 12);
+        form.SetScreenPosition(kEdgeTop, 0, 0, 0);
+        platform.barVisible = true;
+        form.MenuOpen = 0;
+    }
+    Point Cell(int i) const {
+        const Rect bar = form.BarRect();
+        return {bar.left + 1 + form.Grid1.bounds.left + i * kCellSize + 20, bar.top + 10};
+    }
+    void TickAt(Point p) {
+        platform.cursor = p;
+        form.TimerPellorinthTimer();
+    }
+};
+
+TEST_F(HintTest, ShowsEachItemsNameBelowTheBarCentredOnItsCell) {
+    const char* names[] = {"notepad", "Photos", "http://example.org/a&b", ""};
+    for (int i = 0; i < 4; ++i) {
+        TickAt(Cell(i));
+        EXPECT_EQ(form.FormHint.Text(), names[i]);
+        ASSERT_TRUE(platform.hint.visible) << i;
+        const Rect r = platform.hint.bounds;
+        EXPECT_EQ(r.top, form.BarRect().bottom);
+        EXPECT_EQ(r.left + r.Width() / 2, Cell(i).x - 2) << i;  // the cell's middle
+    }
+    // Names measure in the hint font, plus the outline's two pixels.
+    EXPECT_EQ(platform.hint.bounds.Width(), 2);
+    TickAt(Cell(0));
+    EXPECT_EQ(platform.hint.bounds.Width(), 7 * 8 + 2);
+}
+
+TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
+    TickAt(Cell(1));
+    TickAt({Cell(1).x, form.BarRect().bottom + 50});
+    EXPECT_FALSE(platform.hint.visible);
+    TickAt(Cell(5));  // a cell with no item
+    EXPECT_FALSE(platform.hint.visible);
+
+    TickAt(Cell(1));
+    form.OnMouseDown(MouseButton::Right, ShiftState{}, {Cell(1).x - form.BarRect().left - 1, 9});
+    form.PopupMenu1Popup();
+    EXPECT_FALSE(platform.hint.visible);
+    TickAt(Cell(0));
+    EXPECT_FALSE(platform.hint.visible);
+    form.OnMenuCommand(kCmdNone);
+    TickAt(Cell(0));
+    EXPECT_TRUE(platform.hint.visible);
+
+    platform.barVisible = false;
+    TickAt(Cell(5));
+    EXPECT_TRUE(platform.hint.visible);  // a bar off screen leaves it be
+    platform.barVisible = true;
+    form.settings.ShowHints = false;
+    TickAt(Cell(0));
+    EXPECT_FALSE(platform.hint.visible);
+}
+
+TEST_F(HintTest, MonitorIndexNamingNoMonitorPlacesOnMonitorZero) {
+    form.settings.MonitorIndex = 9;
+    const Rect bar = form.BarRect();
+    form.SetBarRect(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
+    form.store.ListCurr[3] = std::string(100, 'x');
+    TickAt(Cell(3));
+    EXPECT_EQ(platform.hint.bounds.right, 1920);
+}
+
+}  // namespace
+}  // namespace pel::test
