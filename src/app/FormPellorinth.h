@@ -264,6 +264,9 @@ class TFormPellorinth {
     void HideSequence();
     [[nodiscard]] BarPlace CurrentPlace() const;
 
+    // The data file's bytes when they did not read cleanly: copied beside it
+    // before the first save replaces them.
+    std::optional<std::string> backupBeforeSave_;
     Rect bounds_;
     int alpha_ = 255;
     Fade fade_;

@@ -72,6 +72,23 @@ DataFileContent ParseDataFile(std::string_view text) {
                            ReadSection(lines, kPrefHeader)};
 }
 
+DataFileReading ReadDataFile(std::string_view text) {
+    const std::vector<std::string> lines = SplitLines(text);
+    DataFileReading reading;
+    reading.content =
+        DataFileContent{ReadSection(lines, kPathHeader), ReadSection(lines, kIconHeader),
+                        ReadSection(lines, kPrefHeader)};
+    const bool blank = std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find_first_not_of(" \t") == std::string::npos;
+    });
+    reading.hasItemList =
+        blank || std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return EqualsIgnoringAsciiCase(line, kPathHeader);
+        });
+    reading.clean = lines == SplitLines(FormatDataFile(reading.content));
+    return reading;
+}
+
 std::string FormatDataFile(const DataFileContent& content) {
     std::string out;
     AppendSection(out, kPathHeader, content.items);

@@ -31,6 +31,18 @@ std::vector<std::string> ReadSection(const std::vector<std::string>& lines,
 
 DataFileContent ParseDataFile(std::string_view text);
 
+// A data file's text as read, and how far it can be trusted.
+struct DataFileReading {
+    DataFileContent content;
+    // The item list's header is there, or the text is blank. Without it the
+    // items cannot be found, and saving would write an empty list over them.
+    bool hasItemList = false;
+    // The text is line for line what saving the content writes back.
+    bool clean = false;
+};
+
+DataFileReading ReadDataFile(std::string_view text);
+
 // Every line ends with CR LF. A value cannot span lines, so a line break
 // inside one is written as a space rather than shifting every later value.
 std::string FormatDataFile(const DataFileContent& content);

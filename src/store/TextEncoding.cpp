@@ -51,6 +51,56 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 without its mark; a lone surrogate or an odd last byte becomes U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    const auto unit = [bytes, bigEndian](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        const bool high = u >= 0xD800 && u <= 0xDBFF;
+        const bool low = u >= 0xDC00 && u <= 0xDFFF;
+        if (high && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+            i += 2;
+        } else if (high || low) {
+            out += kReplacementCharacter;
+        } else {
+            AppendUtf8(out, u);
+        }
+    }
+    if (i < bytes.size()) {
+        out += kReplacementCharacter;
+    }
+    return out;
+}
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
 }  // namespace
 
 std::string SanitizeUtf8(std::string_view text) {
@@ -73,7 +123,23 @@ std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage)
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         return SanitizeUtf8(bytes.substr(kUtf8Bom.size()));
     }
+    for (const auto mark : {kUtf16LeMark, kUtf16BeMark}) {
+        if (bytes.substr(0, mark.size()) == mark) {
+            return Utf16ToUtf8(bytes.substr(mark.size()), mark == kUtf16BeMark);
+        }
+    }
     return codePage.AnsiToUtf8(bytes);
+}
+
+bool IsOwnEncoding(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) {
+        return false;
+    }
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        return SanitizeUtf8(bytes) == bytes;
+    }
+    return bytes.substr(0, kUtf16LeMark.size()) != kUtf16LeMark &&
+           bytes.substr(0, kUtf16BeMark.size()) != kUtf16BeMark;
 }
 
 std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage) {

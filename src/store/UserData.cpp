@@ -59,12 +59,12 @@ void LoadStockIconFiles(TFormPellorinth& form) {
     }
 }
 
-void LoadDataFile(TFormPellorinth& form, std::string_view bytes) {
-    const DataFileContent content = ParseDataFile(DecodeDataFileText(bytes, form.platform));
-
+// False when some preference line could not be read.
+bool LoadDataFile(TFormPellorinth& form, const DataFileContent& content) {
     Settings& s = form.settings;
     FormPreferenceSteps steps(form);
-    ReadPreferences(content.prefs, s, static_cast<int>(form.platform.Monitors().size()), steps);
+    const bool prefsRead =
+        ReadPreferences(content.prefs, s, static_cast<int>(form.platform.Monitors().size()), steps);
     // Whatever part of the preferences was read, what shows them follows.
     form.pmNoneFixedDock.checked = s.AutoHide;
     form.ChbFixedIcons.checked = s.FixedIcons;
@@ -80,6 +80,7 @@ void LoadDataFile(TFormPellorinth& form, std::string_view bytes) {
     for (std::size_t i = 0; i < content.items.size(); ++i) {
         form.AddFileToList(-1, content.items[i], false);
     }
+    return prefsRead;
 }
 
 }  // namespace
@@ -94,7 +95,16 @@ void TFormPellorinth::LoadUserData() {
     if (!platform.FileExists(DataFilePath)) {
         FirstUserLoad();
     } else if (const auto bytes = platform.ReadWholeFile(DataFilePath)) {
-        LoadDataFile(*this, *bytes);
+        const DataFileReading reading = ReadDataFile(DecodeDataFileText(*bytes, platform));
+        if (!reading.hasItemList) {
+            // Damaged or not ours: run as without a file and leave it alone.
+            DataFileUnreadable = true;
+            FirstUserLoad();
+        } else if (!LoadDataFile(*this, reading.content) || !reading.clean ||
+                   !IsOwnEncoding(*bytes)) {
+            // Saving will not give back what was there; keep the user a way back.
+            backupBeforeSave_ = *bytes;
+        }
     } else {
         // Locked or unreadable: run with the first list, leave the file alone.
         DataFileUnreadable = true;
@@ -108,6 +118,12 @@ void TFormPellorinth::LoadUserData() {
 void TFormPellorinth::SaveUserData() {
     if (DataFileUnreadable) {
         return;
+    }
+    if (backupBeforeSave_) {
+        if (!platform.WriteWholeFile(DataFilePath + ".bak", *backupBeforeSave_)) {
+            return;  // without its copy the file is not replaced
+        }
+        backupBeforeSave_.reset();
     }
     const DataFileContent content{store.ListCurr, store.ListIcons, FormatPreferences(settings)};
     // One whole-file replace: a crash or a full disk leaves the old file, and

@@ -11,6 +11,12 @@ TEST(TextEncoding, MarkMeansUtf8AndAnythingElseIsTheCodePage) {
     EXPECT_EQ(DecodeDataFileText("M\xFCller", codePage), "M\xC3\xBCller");
     EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF\xD0\x94x", codePage), "\xD0\x94x");
     EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF", codePage), "");
+    using namespace std::string_literals;
+    // UTF-16 either way round: Д, a pair for U+1F600, then a lone surrogate
+    // and an odd last byte, which become U+FFFD.
+    EXPECT_EQ(DecodeDataFileText("\xFF\xFE\x14\x04\x3D\xD8\x00\xDEx\0\x00\xDC!"s, codePage),
+              "\xD0\x94\xF0\x9F\x98\x80x\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(DecodeDataFileText("\xFE\xFF\x04\x14\0x"s, codePage), "\xD0\x94x");
 }
 
 TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {

@@ -134,7 +134,69 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     platform.AddFile(kDataFile, "\x89PNG\r\n\x1A\n\0\0binary");
     TFormPellorinth& garbage = Run();
     ExpectInStep(garbage);
-    EXPECT_EQ(garbage.store.Count(), 0);
+    EXPECT_TRUE(garbage.DataFileUnreadable);  // runs as without a file
+}
+
+// What a start and a close do to each kind of file: the items it gives, and
+// whether it is replaced and copied to .bak first.
+TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplaced) {
+    const std::string example(kExample);
+    std::string damagedHeader = example;
+    damagedHeader.replace(0, 6, "[PAHT]");
+    const auto utf16 = [](const std::string& ascii, bool bigEndian) {
+        std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char c : ascii) {
+            out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+        }
+        return out;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int items;  // -1: the first list, as without a file
+        bool replaced;
+        bool backedUp;
+    };
+    const Case cases[] = {
+        {"own file", example, 1, true, false},
+        {"LF line ends",
+         "[PATH]\nC:\\a\n[~]\n[ICON]\n\n[~]\n[PREF]\n" + example.substr(example.find("[PREF]") + 8),
+         1, true, false},
+        {"UTF-16 LE", utf16(example, false), 1, true, true},
+        {"UTF-16 BE", utf16(example, true), 1, true, true},
+        {"item header damaged", damagedHeader, -1, false, false},
+        {"UTF-16 with the header damaged", utf16(damagedHeader, false), -1, false, false},
+        {"no header at all", "C:\\a.txt\r\nC:\\b.txt\r\n", -1, false, false},
+        {"closing line missing", "[PATH]\r\nC:\\a.txt\r\n[ICON]\r\n[~]\r\n", 1, true, true},
+        {"bad preference line", "[PATH]\r\n[~]\r\n[ICON]\r\n[~]\r\n[PREF]\r\nx\r\n[~]\r\n", 0, true,
+         true},
+        {"not text", "[PATH]\r\nC:\\a\0.txt\r\n[~]\r\n", 1, true, true},
+        {"blank", "\r\n \r\n", 0, true, true},
+    };
+    const std::string backup = std::string(kDataFile) + ".bak";
+    for (const Case& c : cases) {
+        platform.files.erase(backup);
+        platform.AddFile(kDataFile, c.bytes);
+        TFormPellorinth& form = Run();
+        if (c.items >= 0) {
+            EXPECT_EQ(form.store.Count(), c.items) << c.what;
+        } else {
+            EXPECT_TRUE(form.DataFileUnreadable) << c.what;
+        }
+        form.FormCloseQuery();
+        form.FormCloseQuery();
+        EXPECT_EQ(platform.files[kDataFile] != c.bytes, c.replaced) << c.what;
+        const auto copy = platform.files.find(backup);
+        EXPECT_EQ(copy != platform.files.end(), c.backedUp) << c.what;
+        if (c.backedUp && copy != platform.files.end()) {
+            EXPECT_EQ(copy->second, c.bytes) << c.what;
+        }
+    }
+
+    platform.AddFile(kDataFile, utf16(example, false));
+    platform.readOnlyFiles.insert(backup);
+    Run().FormCloseQuery();
+    EXPECT_EQ(platform.files[kDataFile], utf16(example, false));  // no copy, no replace
 }
 
 TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
