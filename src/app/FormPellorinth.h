@@ -68,6 +68,9 @@ class TFormPellorinth {
     void Paint(Canvas& canvas);
     // The window's outer rectangle changed (moved by the system).
     void OnBoundsChanged(const Rect& outer);
+    // Monitors or work areas changed: the bar goes where its settings put it
+    // now, on monitor 0 while its own monitor is gone.
+    void OnDisplayChanged();
 
     // --- item store (store/) ---
     void AddFileToList(int position, const std::string& target, bool isNew);
@@ -267,6 +270,9 @@ class TFormPellorinth {
     // The data file's bytes when they did not read cleanly: copied beside it
     // before the first save replaces them.
     std::optional<std::string> backupBeforeSave_;
+    // What the last save wrote: saving the same again (the session ending
+    // after its close query) writes nothing.
+    std::string lastSaved_;
     Rect bounds_;
     int alpha_ = 255;
     Fade fade_;

@@ -161,6 +161,12 @@ void TFormPellorinth::SetScreenPosition(int edge, int monitor, int dx, int dy) {
         PlaceBar(edge, *area, w, h, knownEdge ? offset.x : dx, knownEdge ? offset.y : dy, current));
 }
 
+void TFormPellorinth::OnDisplayChanged() {
+    ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
+    SetScreenPosition(settings.ScreenPosition, settings.MonitorIndex, settings.OffsetX,
+                      settings.OffsetY);
+}
+
 Rect TFormPellorinth::GetRectFromMonitor(int monitor) const {
     // Without any monitor the bar's own rectangle is the best area there is.
     return MonitorWorkArea(platform.Monitors(), monitor).value_or(BarRect());

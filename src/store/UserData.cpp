@@ -126,11 +126,17 @@ void TFormPellorinth::SaveUserData() {
         backupBeforeSave_.reset();
     }
     const DataFileContent content{store.ListCurr, store.ListIcons, FormatPreferences(settings)};
+    std::string bytes = EncodeDataFileText(FormatDataFile(content), platform);
+    if (bytes == lastSaved_) {
+        return;
+    }
     // One whole-file replace: a crash or a full disk leaves the old file, and
     // a failure is not worth a message at close. The write is tried even when
     // the current drive reports no size, since that drive need not hold the
     // file and a skipped write would lose the whole run's changes.
-    platform.WriteWholeFile(DataFilePath, EncodeDataFileText(FormatDataFile(content), platform));
+    if (platform.WriteWholeFile(DataFilePath, bytes)) {
+        lastSaved_ = std::move(bytes);
+    }
 }
 
 void TFormPellorinth::FirstUserLoad() {

@@ -231,5 +231,28 @@ TEST_F(PlacementTest, DamagedVisibleCountStillGivesAUsableBar) {
     EXPECT_EQ(Client(), (Point{36, kMaxVisibleCells * 36 + 40}));
 }
 
+// The bar follows work areas and monitors as they change while it runs; its
+// own monitor's index stays, so it goes back there when that one returns.
+TEST_F(PlacementTest, DisplayChangesReplaceTheBarFromItsSettings) {
+    platform.AddMonitor(Rect{1920, 0, 3200, 1000});
+    form.settings.ScreenPosition = kEdgeRight;
+    form.settings.MonitorIndex = 1;
+    form.OnDisplayChanged();
+    EXPECT_EQ(form.BarRect().right, 3200);
+
+    platform.monitors[1].workArea.right = 3100;  // a task bar moved to the right
+    form.OnDisplayChanged();
+    EXPECT_EQ(form.BarRect().right, 3100);
+    platform.monitors.pop_back();  // unplugged
+    platform.barVisible = false;   // and the bar hidden meanwhile
+    form.OnDisplayChanged();
+    EXPECT_EQ(form.BarRect().right, 1920);
+    EXPECT_EQ(form.settings.MonitorIndex, 1);
+    EXPECT_FALSE(platform.barVisible);
+    platform.AddMonitor(Rect{1920, 0, 3200, 1000});
+    form.OnDisplayChanged();
+    EXPECT_EQ(form.BarRect().right, 3200);
+}
+
 }  // namespace
 }  // namespace pel::test

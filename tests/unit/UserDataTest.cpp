@@ -242,6 +242,8 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     form.SaveUserData();
     form.store.Remove(0);
     form.FormCloseQuery();  // a second save in the same run
+    form.FormCloseQuery();  // the session's end after its close query: unchanged, unwritten
+    EXPECT_EQ(platform.fileWrites.size(), 3u);
     const std::string saved = platform.files[kDataFile];
     EXPECT_EQ(saved.find("[PATH]\r\nhttp://new/\r\n[~]\r\n"), 0u);
     EXPECT_EQ(saved.rfind("[PATH]"), 0u);
