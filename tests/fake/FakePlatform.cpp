@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/TextEncoding.h"
+
 namespace pel::test {
 
 std::string NameOf(const PicturePtr& picture) {
@@ -176,30 +178,72 @@ std::string FakePlatform::ExeFolder() const {
     return exePath.substr(0, exePath.find_last_of('\\') + 1);
 }
 
+namespace {
+
+// The Unicode character of an ANSI byte; U+FFFD when the code page has none.
+char32_t AnsiChar(FakePlatform::CodePage page, unsigned char c) {
+    if (c < 0x80 || page == FakePlatform::CodePage::Latin1) {
+        return c;
+    }
+    if (c >= 0xC0) {
+        return 0x0410 + (c - 0xC0);
+    }
+    return c == 0xA8 ? 0x0401 : (c == 0xB8 ? 0x0451 : 0xFFFD);
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
 std::string FakePlatform::AnsiToUtf8(std::string_view ansi) const {
+    if (codePage == CodePage::Utf8) {
+        return SanitizeUtf8(ansi);
+    }
     std::string out;
     for (const char ch : ansi) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        AppendUtf8(out, AnsiChar(codePage, static_cast<unsigned char>(ch)));
     }
     return out;
 }
 
 std::optional<std::string> FakePlatform::Utf8ToAnsi(std::string_view utf8) const {
+    if (codePage == CodePage::Utf8) {
+        // Only ASCII reads the same once the code page is something else.
+        const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return ascii ? std::optional<std::string>(utf8) : std::nullopt;
+    }
     std::string out;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
             out += static_cast<char>(c);
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[++i]);
-            out += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
-        } else {
+            continue;
+        }
+        if (c < 0xC2 || c > 0xDF || i + 1 >= utf8.size()) {
+            return std::nullopt;  // no two-byte character
+        }
+        const char32_t wanted =
+            ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
+        bool found = false;
+        for (unsigned b = 0x80; b <= 0xFF && !found; ++b) {
+            if (AnsiChar(codePage, static_cast<unsigned char>(b)) == wanted) {
+                out += static_cast<char>(b);
+                found = true;
+            }
+        }
+        if (!found) {
             return std::nullopt;
         }
     }

@@ -147,7 +147,11 @@ class FakePlatform : public Platform {
     [[nodiscard]] std::int64_t CurrentDriveSize() const override { return driveSize; }
     [[nodiscard]] std::string ExePath() const override { return exePath; }
     [[nodiscard]] std::string ExeFolder() const override;
-    // Latin-1 stands in for the ANSI code page.
+    // The ANSI code page: Latin-1 by default; UTF-8 as Windows can be set to;
+    // or Cyrillic like 1251 (C0..FF are А..я, A8 and B8 Ё and ё, the other
+    // high bytes stand for nothing).
+    enum class CodePage { Latin1, Utf8, Cyrillic };
+    CodePage codePage = CodePage::Latin1;
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 

@@ -28,6 +28,28 @@ TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {
     EXPECT_EQ(DecodeDataFileText(bytes, codePage), cyrillic);
 }
 
+// What a name is written as on each kind of system, and that it reads back.
+TEST(TextEncoding, EachCodePageWritesWhatReadsBackAfterTheCodePageChanges) {
+    struct Case {
+        FakePlatform::CodePage page;
+        std::string text;
+        std::string bytes;
+    };
+    const std::string otchet = "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82";  // Отчёт
+    const Case cases[] = {
+        {FakePlatform::CodePage::Cyrillic, otchet, "\xCE\xF2\xF7\xB8\xF2"},
+        {FakePlatform::CodePage::Cyrillic, "M\xC3\xBCller", "\xEF\xBB\xBFM\xC3\xBCller"},
+        {FakePlatform::CodePage::Utf8, otchet, "\xEF\xBB\xBF" + otchet},
+        {FakePlatform::CodePage::Utf8, "plain", "plain"},
+    };
+    for (const Case& c : cases) {
+        FakePlatform codePage;
+        codePage.codePage = c.page;
+        EXPECT_EQ(EncodeDataFileText(c.text, codePage), c.bytes) << c.text;
+        EXPECT_EQ(DecodeDataFileText(c.bytes, codePage), c.text) << c.text;
+    }
+}
+
 TEST(TextEncoding, BrokenUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(SanitizeUtf8("a\xFF"
                            "b"),
