@@ -2,8 +2,12 @@
 
 #include <windowsx.h>
 
+#include <string>
+#include <vector>
+
 #include "bar/WindowStyle.h"
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/ResourceIds.h"
 #include "platform/win32/Utf.h"
 
@@ -40,74 +44,44 @@ Point PointFromLParam(LPARAM lParam) {
 
 }  // namespace
 
-bool BarWindow::RegisterBarClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &BarWindow::WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-    wc.lpszClassName = L"TFormPellorinth";
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& platform,
                                              TFormPellorinth& form) {
-    if (!RegisterBarClass(instance)) {
-        return nullptr;
-    }
-    auto window = std::make_unique<BarWindow>(Key{}, platform, form);
     const WindowStyle params = CreateParams();
+    WindowSetup setup;
+    setup.className = L"TFormPellorinth";
+    setup.classStyle = CS_DBLCLKS;
+    setup.icon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    setup.cursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    setup.caption = ToWide(kMainFormCaption);
+    setup.style = params.style;
     // Tool window: the bar never gets a task-bar button.
-    const DWORD exStyle = params.exStyle | WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW;
-    const Rect r = form.BarRect();
-    const std::wstring caption = ToWide(kMainFormCaption);
-    HWND hwnd =
-        CreateWindowExW(exStyle, L"TFormPellorinth", caption.c_str(), params.style, r.left, r.top,
-                        r.Width(), r.Height(), nullptr, nullptr, instance, window.get());
-    if (hwnd == nullptr) {
+    setup.exStyle = params.exStyle | WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW;
+    setup.bounds = form.BarRect();
+    setup.instance = instance;
+    auto window = WindowBase::Create(setup, platform, form);
+    if (!window) {
         return nullptr;
     }
-    SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
+    const HWND hwnd = window->Handle();
+    // Files dropped from Explorer (or, under Wine, from any XDND source)
+    // reach only a window that asked for them.
+    ::DragAcceptFiles(hwnd, TRUE);
+    ::SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
     platform.AttachBarWindow(hwnd);
     // The frame is known only now; let the form size the window again.
     form.LayoutPanels();
-    SetTimer(hwnd, kBarTimerId, kBarTimerPeriodMs, nullptr);
+    ::SetTimer(hwnd, kBarTimerId, kBarTimerPeriodMs, nullptr);
     return window;
 }
 
 BarWindow::~BarWindow() {
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
+    Destroy();
 }
 
 void BarWindow::Show() {
     form_.FormShow();
-    ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
-}
-
-LRESULT CALLBACK BarWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<BarWindow*>(create->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<BarWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->platform_.AttachBarWindow(nullptr);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
 }
 
 LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -119,7 +93,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             return 1;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            SetCapture(hwnd_);
+            SetCapture(Handle());
             form_.OnMouseDown(MouseButton::Left,
                               ShiftFromMessage(wParam, message == WM_LBUTTONDBLCLK),
                               PointFromLParam(lParam));
@@ -134,12 +108,21 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             form_.OnMouseMove(ShiftFromMessage(wParam, false), PointFromLParam(lParam));
             return 0;
         case WM_LBUTTONUP:
-            if (GetCapture() == hwnd_) {
-                ReleaseCapture();
-            }
+            ReleaseOwnCapture();
             form_.OnMouseUp(MouseButton::Left, ShiftFromMessage(wParam, false),
                             PointFromLParam(lParam));
             return 0;
+        case WM_CAPTURECHANGED:
+            // Another window (a message box, a menu) took the pointer: the
+            // release of the button will never come here.
+            if (!releasingCapture_ && reinterpret_cast<HWND>(lParam) != Handle()) {
+                form_.OnCaptureLost();
+            }
+            return 0;
+        case WM_CANCELMODE:
+            ReleaseOwnCapture();
+            form_.OnCaptureLost();
+            break;
         case WM_RBUTTONUP:
             form_.OnMouseUp(MouseButton::Right, ShiftFromMessage(wParam, false),
                             PointFromLParam(lParam));
@@ -152,6 +135,9 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             form_.OnContextMenu(screen);
             return 0;
         }
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_KEYDOWN:
             form_.OnKeyDown(static_cast<int>(wParam), ShiftFromKeyboard());
             return 0;
@@ -165,7 +151,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             form_.Grid1.focused = message == WM_SETFOCUS;
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_ACTIVATEAPP:
             if (wParam == FALSE) {
@@ -188,38 +174,58 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             break;
         case WM_WINDOWPOSCHANGED: {
             RECT r;
-            if (GetWindowRect(hwnd_, &r)) {
+            if (GetWindowRect(Handle(), &r)) {
                 form_.OnBoundsChanged(Rect{r.left, r.top, r.right, r.bottom});
             }
             return 0;
         }
         case WM_CLOSE:
             if (form_.FormCloseQuery()) {
-                DestroyWindow(hwnd_);
+                DestroyWindow(Handle());
             }
             return 0;
         case WM_QUERYENDSESSION:
-            // The session ends like the menu's Quit: the data file is written now.
-            return form_.FormCloseQuery() ? TRUE : FALSE;
+            // The session ends like the menu's Quit: the data file is written
+            // now, and the answer is yes at once, never a question.
+            form_.FormCloseQuery();
+            return TRUE;
+        case WM_ENDSESSION:
+            // Anything changed since the query is saved too; the same bytes
+            // are not written twice.
+            if (wParam != FALSE) {
+                form_.SaveUserData();
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            form_.OnDisplayChanged();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) {
+                form_.OnDisplayChanged();
+            }
+            break;
         case WM_DESTROY:
-            KillTimer(hwnd_, kBarTimerId);
-            KillTimer(hwnd_, kRepeatTimerId);
+            KillTimer(Handle(), kBarTimerId);
+            KillTimer(Handle(), kRepeatTimerId);
             PostQuitMessage(0);
             return 0;
+        case WM_NCDESTROY:
+            platform_.AttachBarWindow(nullptr);
+            break;
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
 void BarWindow::OnPaint() {
     PAINTSTRUCT ps;
-    HDC target = BeginPaint(hwnd_, &ps);
+    HDC target = BeginPaint(Handle(), &ps);
     if (target == nullptr) {
         return;
     }
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Handle(), &client);
     {
         OffscreenBuffer buffer(target, client.right, client.bottom);
         if (buffer.Valid()) {
@@ -228,7 +234,35 @@ void BarWindow::OnPaint() {
             buffer.CopyTo(target, 0, 0);
         }
     }
-    EndPaint(hwnd_, &ps);
+    EndPaint(Handle(), &ps);
+}
+
+void BarWindow::OnDropFiles(HDROP drop) {
+    // The drop's memory goes back to the shell however the reading ends.
+    const UniqueDrop owner(drop);
+    const UINT count = ::DragQueryFileW(owner.get(), 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = ::DragQueryFileW(owner.get(), i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        const UINT copied = ::DragQueryFileW(owner.get(), i, name.data(), length + 1);
+        // An unreadable name would become an empty item, which is a separator.
+        if (copied == 0) {
+            continue;
+        }
+        name.resize(copied);
+        names.push_back(ToUtf8(name));
+    }
+    form_.WMDropFiles(names);
+}
+
+void BarWindow::ReleaseOwnCapture() {
+    if (::GetCapture() == Handle()) {
+        releasingCapture_ = true;
+        ::ReleaseCapture();
+        releasingCapture_ = false;
+    }
 }
 
 }  // namespace pel::win32

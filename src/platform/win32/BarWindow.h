@@ -6,42 +6,36 @@
 
 #include "app/FormPellorinth.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowBase.h"
 
 namespace pel::win32 {
 
 // The bar's window: turns messages into the form's handlers and paints the
 // form's models through an off-screen buffer. One per process.
-class BarWindow {
+class BarWindow final : public WindowBase<BarWindow> {
   public:
     // Returns null when the window cannot be created.
     static std::unique_ptr<BarWindow> Create(HINSTANCE instance, Win32Platform& platform,
                                              TFormPellorinth& form);
-    // Only Create makes one; the key keeps the constructor out of other hands.
-    class Key {
-        friend class BarWindow;
-        Key() = default;
-    };
     BarWindow(Key, Win32Platform& platform, TFormPellorinth& form)
         : platform_(platform), form_(form) {}
     ~BarWindow();
-    BarWindow(const BarWindow&) = delete;
-    BarWindow& operator=(const BarWindow&) = delete;
 
     // The first show: the form's show handler, then the window on screen.
     void Show();
-    [[nodiscard]] HWND Handle() const { return hwnd_; }
 
   private:
-    static bool RegisterBarClass(HINSTANCE instance);
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept;
+    friend class WindowBase<BarWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void OnPaint();
+    void OnDropFiles(HDROP drop);
+    // Releases the capture without it counting as lost to another window.
+    void ReleaseOwnCapture();
 
     Win32Platform& platform_;
     TFormPellorinth& form_;
-    HWND hwnd_ = nullptr;
     bool minimized_ = false;
+    bool releasingCapture_ = false;
 };
 
 }  // namespace pel::win32

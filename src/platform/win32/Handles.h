@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <utility>
 
 namespace pel::win32 {
@@ -86,6 +88,12 @@ struct Hook {
     static Type None() noexcept { return nullptr; }
     static void Close(Type h) noexcept { ::UnhookWindowsHookEx(h); }
 };
+// The names of a shell drop; the drop owns its memory until DragFinish.
+struct Drop {
+    using Type = HDROP;
+    static Type None() noexcept { return nullptr; }
+    static void Close(Type h) noexcept { ::DragFinish(h); }
+};
 struct CoTaskMemory {
     using Type = void*;
     static Type None() noexcept { return nullptr; }
@@ -105,6 +113,7 @@ using UniqueFile = Unique<traits::FileHandle>;
 using UniqueRegKey = Unique<traits::RegKey>;
 using UniqueHook = Unique<traits::Hook>;
 using UniqueCoTaskMem = Unique<traits::CoTaskMemory>;
+using UniqueDrop = Unique<traits::Drop>;
 
 // Selects a GDI object into a DC and puts the previous one back.
 class SelectedObject {

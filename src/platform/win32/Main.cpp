@@ -6,25 +6,10 @@
 #include "app/Application.h"
 #include "platform/win32/BarWindow.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/HintWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
-
-// COM for the shell's dialogs and links; S_FALSE still needs its CoUninitialize.
-class ScopedCom {
-  public:
-    ScopedCom() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ScopedCom() {
-        if (ok_) {
-            CoUninitialize();
-        }
-    }
-    ScopedCom(const ScopedCom&) = delete;
-    ScopedCom& operator=(const ScopedCom&) = delete;
-
-  private:
-    bool ok_;
-};
 
 int RunMessageLoop() {
     MSG msg;
@@ -48,7 +33,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (running && GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }
-    ScopedCom com;
+    // COM for the shell's dialogs and links.
+    const pel::win32::ScopedCom com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -58,6 +44,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!bar) {
         return 0;
     }
+    // Before the first show, which sizes the hint. The names are a nicety:
+    // without their window the bar runs and the hint calls do nothing.
+    const auto hint = pel::win32::HintWindow::Create(instance, app.HintForm(), platform.Hint());
     bar->Show();
     RunMessageLoop();
     // The program's exit status is always success.

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "platform/Platform.h"
+#include "platform/win32/Win32HintView.h"
 
 namespace pel::win32 {
 
-// The Win32 implementation of every platform service. The bar window is
-// attached once it exists; until then the bar-window operations do nothing.
+// The Win32 implementation of every platform service. The bar and hint
+// windows are attached once they exist; until then their operations do nothing.
 class Win32Platform final : public Platform {
   public:
     explicit Win32Platform(HINSTANCE instance);
@@ -37,6 +38,7 @@ class Win32Platform final : public Platform {
     void SetBarCursor(CursorKind cursor) override;
     void SetRepeatTimer(bool running) override;
     int TrackMenu(const MenuEntry& root, Point screen) override;
+    Win32HintView& Hint() override { return hint_; }
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;
@@ -46,6 +48,8 @@ class Win32Platform final : public Platform {
     PicturePtr AssociatedIcon(const std::string& path) override;
     PicturePtr LoadIconFile(const std::string& path) override;
     PicturePtr MakePicture(const PixelImage& image) override;
+    bool CreateShellLink(const std::string& linkPath, const std::string& target,
+                         const std::string& workingFolder) override;
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;
     [[nodiscard]] ClipboardText ReadClipboardText(std::size_t maxChars) const override;
@@ -63,6 +67,7 @@ class Win32Platform final : public Platform {
     HINSTANCE instance_;
     HWND bar_ = nullptr;
     HCURSOR cursor_ = nullptr;
+    Win32HintView hint_;
     // GetCursorPos fails while another desktop (lock screen, UAC) is active;
     // the last position keeps the bar from reacting to a made-up one.
     mutable Point lastCursor_;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Platform.h"
+#include "platform/win32/Handles.h"
+
+namespace pel::win32 {
+
+// The hint window as the core drives it. Measuring works from the start, on
+// the screen's DC; the window operations wait until the window is attached.
+class Win32HintView final : public HintView {
+  public:
+    void Attach(HWND hint) { hint_ = hint; }
+    [[nodiscard]] HWND Window() const { return hint_; }
+
+    // The one font measuring and painting share, made again only when the
+    // font or the device's resolution differs from the last one asked for.
+    HFONT FontFor(const FontSpec& font, HDC dc) const;
+
+    [[nodiscard]] Point TextExtent(const std::string& text, const FontSpec& font) const override;
+    void SetBounds(const Rect& outer) override;
+    void Show(bool visible) override;
+    void Invalidate() override;
+
+  private:
+    HWND hint_ = nullptr;
+    mutable FontSpec fontMadeFor_;
+    mutable int dpiMadeFor_ = 0;
+    mutable UniqueFont font_;
+};
+
+}  // namespace pel::win32
