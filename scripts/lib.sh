@@ -4,7 +4,7 @@
 PEL_PACKAGES=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix
-    wine wine64 xvfb xdotool imagemagick x11-utils
+    wine wine64 xvfb xdotool imagemagick x11-utils libx11-dev
     clang python3
 )
 

@@ -26,10 +26,23 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
         `files` {name: bytes|str} beside it, start it; returns a Bar
     find_bar() / bar_windows()   hwnd of the bar window or None / every one
     bar_rect(), bar_visible(), bar_alpha(), work_area(i), windows()
+    window_style(hwnd)           (style, extended style, owner hwnd or 0)
+    watch_alpha(duration_ms, hwnd=None, then=None)
+                                 samples the bar's (or hwnd's) layered alpha and
+                                 visibility every ~5 ms for duration_ms, calling
+                                 then() once sampling runs; [(ms, alpha, visible)]
+                                 at each change, the first at about 0 ms, alpha
+                                 None once the window is destroyed
+    hint_window(), hint_rect(), hint_visible()   the floating item name window
     screenshot(name=None)        Shot: .path (PNG) and .pixel(x, y) -> (r, g, b)
     pixel(x, y)                  one pixel of a fresh screenshot
     move(x, y), click(x, y, button=1), right_click(x, y), double_click(x, y),
     drag(x0, y0, x1, y1), key(*names), type_text(text)        (xdotool)
+    drop_files(x, y, paths, check=True)   moves the pointer to (x, y) and drops
+                                 the files there over XDND, as a file manager
+                                 does (tests/e2e/xdnd/xdnd_drop.c, built with cc
+                                 once per run); (exit status, message): 0 taken,
+                                 2 refused; with check, anything but 0 fails
     wait_for(fn, timeout=10, message=...)  poll until fn() is truthy, return it
     wait_exit(bar, timeout=10)   exit status, or None while it still runs
     read_data_file(bar=None, raw=False)    the data file's text, or None
@@ -64,6 +77,9 @@ import unittest
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BAR_CLASS = "TFormPellorinth"
 BAR_CAPTION = "FormPellorinth"
+HINT_CLASS = "TFormHint"
+HINT_CAPTION = "Pellorinth"
+XDND_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "xdnd", "xdnd_drop.c")
 DATA_FILE_NAME = "Pellorinth_data"
 SCREEN = "1280x1024x24"
 
@@ -323,6 +339,17 @@ class Session:
                 result.stderr.decode("utf-8", "replace").strip()))
         return result.returncode, out
 
+    def xdnd_tool(self):
+        """The XDND drop tool, compiled on first use into the run's folder."""
+        path = os.path.join(self.root, "xdnd_drop")
+        if not os.path.isfile(path):
+            result = subprocess.run(["cc", "-O2", "-o", path, XDND_SOURCE, "-lX11"],
+                                    stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+            if result.returncode != 0:
+                raise HarnessError("cannot build %s (needs cc and libx11-dev): %s" % (
+                    XDND_SOURCE, result.stderr.decode("utf-8", "replace").strip()))
+        return path
+
     def xdotool(self, *args):
         result = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True,
                                 stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
@@ -557,6 +584,48 @@ class BarTestCase(unittest.TestCase):
     def bar_alpha(self, hwnd=None):
         return int(self.probe("alpha", hwnd or self.bar_hwnd()).split()[0])
 
+    def window_style(self, hwnd):
+        return tuple(int(v) for v in self.probe("style", hwnd).split())
+
+    def watch_alpha(self, duration_ms, hwnd=None, then=None):
+        hwnd = hwnd or self.bar_hwnd()
+        proc = self.session.spawn(["wine", self.session.probe_copy, "watch", str(hwnd),
+                                   str(int(duration_ms))], stdout=subprocess.PIPE)
+        self._procs.append(proc)
+        # The first line is the first sample: from then on no change is missed.
+        first = read_line(proc.stdout, timeout=20)
+        if not first:
+            self.fail("the probe did not start watching window %d" % hwnd)
+        if then is not None:
+            then()
+        try:
+            rest, _ = proc.communicate(timeout=duration_ms / 1000.0 + 20)
+        except subprocess.TimeoutExpired:
+            stop_process(proc)
+            self.fail("the probe's watch of window %d did not end" % hwnd)
+        changes = []
+        for line in [first] + rest.decode("utf-8", "replace").splitlines():
+            fields = line.split()
+            if len(fields) == 3:
+                changes.append((int(fields[0]), int(fields[1]), fields[2] == "1"))
+            elif fields[1:] == ["gone"]:
+                changes.append((int(fields[0]), None, False))
+        return changes
+
+    def hint_window(self):
+        code, out = self.session.probe("find", HINT_CLASS, HINT_CAPTION, check=False)
+        return int(out) if code == 0 and out.isdigit() else None
+
+    def hint_rect(self):
+        hwnd = self.hint_window()
+        if hwnd is None:
+            self.fail("there is no hint window")
+        return tuple(int(v) for v in self.probe("rect", hwnd).split())
+
+    def hint_visible(self):
+        hwnd = self.hint_window()
+        return hwnd is not None and self.bar_visible(hwnd)
+
     def work_area(self, index=0):
         return tuple(int(v) for v in self.probe("workarea", index).split())
 
@@ -620,6 +689,17 @@ class BarTestCase(unittest.TestCase):
             self.move(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
             time.sleep(0.03)
         self.session.xdotool("mouseup", 1)
+
+    def drop_files(self, x, y, paths, check=True):
+        tool = self.session.xdnd_tool()
+        self.move(x, y)
+        result = subprocess.run([tool, str(x), str(y)] + [os.path.abspath(p) for p in paths],
+                                env=self.session.env, stdin=subprocess.DEVNULL,
+                                capture_output=True, timeout=60)
+        message = result.stderr.decode("utf-8", "replace").strip()
+        if check and result.returncode != 0:
+            self.fail("the drop at (%d, %d) failed (%d): %s" % (x, y, result.returncode, message))
+        return result.returncode, message
 
     def key(self, *names):
         self.session.xdotool("key", "--delay", 60, *names)

@@ -40,6 +40,8 @@ constexpr Command kCommands[] = {
     {L"client", probe::ClientRect, "client <hwnd>                 client area on the screen"},
     {L"visible", probe::Visible, "visible <hwnd>                1 or 0"},
     {L"alpha", probe::Alpha, "alpha <hwnd>                  opacity and whether layered"},
+    {L"style", probe::Style, "style <hwnd>                  style, extended style, owner hwnd"},
+    {L"watch", probe::Watch, "watch <hwnd> <ms>             ms alpha visible, at each change"},
     {L"text", probe::Text, "text <hwnd>                   caption, then class<TAB>text per child"},
     {L"children", probe::Children,
      "children <hwnd>               hwnd id class text visible "

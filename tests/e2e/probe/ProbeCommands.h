@@ -13,6 +13,8 @@ int Rect(const Args& args);
 int ClientRect(const Args& args);
 int Visible(const Args& args);
 int Alpha(const Args& args);
+int Style(const Args& args);
+int Watch(const Args& args);
 int Text(const Args& args);
 int Children(const Args& args);
 int WorkArea(const Args& args);

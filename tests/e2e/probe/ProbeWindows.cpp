@@ -46,6 +46,21 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
     return TRUE;
 }
 
+// Opacity as the layered attributes give it: 255 for a window that is not
+// layered or whose alpha was never set, -1 when the attributes are unreadable.
+int LayeredAlpha(HWND hwnd) {
+    if ((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
+        return 255;
+    }
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    COLORREF key = 0;
+    if (!GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags)) {
+        return -1;
+    }
+    return (flags & LWA_ALPHA) != 0 ? alpha : 255;
+}
+
 }  // namespace
 
 int Find(const Args& args) {
@@ -125,18 +140,60 @@ int Alpha(const Args& args) {
     if (!hwnd) {
         return 1;
     }
-    const LONG_PTR exStyle = GetWindowLongPtrW(*hwnd, GWL_EXSTYLE);
-    if ((exStyle & WS_EX_LAYERED) == 0) {
-        Out("255 0");
-        return 0;
-    }
-    BYTE alpha = 255;
-    DWORD flags = 0;
-    COLORREF key = 0;
-    if (!GetLayeredWindowAttributes(*hwnd, &key, &alpha, &flags)) {
+    const bool layered = (GetWindowLongPtrW(*hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    const int alpha = LayeredAlpha(*hwnd);
+    if (alpha < 0) {
         return Fail("layered attributes are not readable (UpdateLayeredWindow?)");
     }
-    Out(std::to_string((flags & LWA_ALPHA) != 0 ? alpha : 255) + " 1");
+    Out(std::to_string(alpha) + (layered ? " 1" : " 0"));
+    return 0;
+}
+
+int Style(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    if (!hwnd) {
+        return 1;
+    }
+    const auto style = static_cast<unsigned long>(GetWindowLongPtrW(*hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<unsigned long>(GetWindowLongPtrW(*hwnd, GWL_EXSTYLE));
+    Out(std::to_string(style) + " " + std::to_string(exStyle) + " " +
+        HwndText(GetWindow(*hwnd, GW_OWNER)));
+    return 0;
+}
+
+int Watch(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    const auto duration = args.size() > 1 ? ParseNumber(args[1]) : std::nullopt;
+    if (!hwnd) {
+        return 1;
+    }
+    if (!duration || *duration < 0) {
+        return Fail("usage: watch <hwnd> <milliseconds>");
+    }
+    // A tick of the program's 100 ms timer must not fall between two samples
+    // unseen, so sample far more often and report only the changes. Wine's
+    // Sleep keeps to the millisecond, unlike Windows' default 15.6 ms tick.
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER start{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    std::string last;
+    for (long long elapsed = 0; elapsed <= *duration;) {
+        if (!IsWindow(*hwnd)) {
+            Out(std::to_string(elapsed) + " gone");
+            break;
+        }
+        const std::string sample = std::to_string(LayeredAlpha(*hwnd)) + " " +
+                                   (IsWindowVisible(*hwnd) ? "1" : "0");
+        if (sample != last) {
+            Out(std::to_string(elapsed) + " " + sample);
+            last = sample;
+        }
+        Sleep(5);
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
+        elapsed = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
+    }
     return 0;
 }
 
