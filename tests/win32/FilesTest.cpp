@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "Win32TestSupport.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -96,12 +98,35 @@ TEST_F(FilesTest, WritingIntoAMissingFolderOrOverAFolderFails) {
 
 TEST_F(FilesTest, ALeftoverTemporaryFileDoesNotBlockTheWrite) {
     const std::string file = folder.File("data");
-    const std::string leftover = file + ".tmp" + std::to_string(::GetCurrentProcessId());
+    const std::string leftover = file + ".tmp";  // what a killed save leaves
     ASSERT_TRUE(platform.WriteWholeFile(leftover, "stale"));
     MakeReadOnly(leftover);
     EXPECT_TRUE(platform.WriteWholeFile(file, "fresh"));
     EXPECT_EQ(platform.ReadWholeFile(file), "fresh");
     EXPECT_FALSE(platform.FileExists(leftover));
+}
+
+TEST_F(FilesTest, AFileHeldForAMomentIsWaitedForAndKeepsItsAttributes) {
+    const std::string file = folder.File("data");
+    ASSERT_TRUE(platform.WriteWholeFile(file, "old"));
+    ASSERT_TRUE(::SetFileAttributesW(ToWide(file).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    // Some file systems under Wine cannot keep the attribute at all.
+    const bool keepsHidden =
+        (::GetFileAttributesW(ToWide(file).c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+    HANDLE held = ::CreateFileW(ToWide(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread releaser([held] {
+        ::Sleep(250);
+        ::CloseHandle(held);
+    });
+    const bool written = platform.WriteWholeFile(file, "new");
+    releaser.join();
+    EXPECT_TRUE(written);
+    EXPECT_EQ(platform.ReadWholeFile(file), "new");
+    EXPECT_EQ((::GetFileAttributesW(ToWide(file).c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0,
+              keepsHidden);
+    EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
 TEST_F(FilesTest, ExecutableLocationAndDrive) {

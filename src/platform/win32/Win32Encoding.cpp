@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "platform/win32/Utf.h"
@@ -33,10 +34,12 @@ std::optional<std::string> Win32Platform::Utf8ToAnsi(std::string_view utf8) cons
     if (wideLength <= 0) {
         return std::nullopt;  // not valid UTF-8
     }
-    // With the system code page set to UTF-8 every text is exact, and the
-    // used-default flag below would make the call fail.
+    // With the system code page set to UTF-8, only ASCII reads the same
+    // after the code page changes back; anything else needs the UTF-8 mark.
     if (::GetACP() == CP_UTF8) {
-        return std::string(utf8);
+        const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return ascii ? std::optional<std::string>(utf8) : std::nullopt;
     }
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, wide.data(), wideLength);

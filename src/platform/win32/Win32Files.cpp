@@ -20,6 +20,11 @@ DWORD Attributes(const std::string& path) {
     return ::GetFileAttributesW(ToWidePath(path).c_str());
 }
 
+constexpr int kRenameAttempts = 6;
+constexpr DWORD kRenameRetryMs = 100;
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -133,8 +138,9 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& b
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
     }
-    TemporaryFile temporary(target + L".tmp" + std::to_wstring(::GetCurrentProcessId()));
-    // A leftover of an earlier process with the same id must not block us.
+    // One fixed name, as only one copy runs: a save killed half-way leaves at
+    // most this file, which the next save writes over.
+    TemporaryFile temporary(target + L".tmp");
     ::SetFileAttributesW(temporary.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     {
         const UniqueFile file(::CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
@@ -146,14 +152,27 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& b
             return false;
         }
     }
-    // One rename replaces the old file, so a failure at any step above or
-    // here leaves it whole.
-    if (!::MoveFileExW(temporary.path().c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return false;
+    // The new file keeps the attributes of the one it replaces.
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        ::SetFileAttributesW(temporary.path().c_str(), attributes & kKeptAttributes);
     }
-    temporary.Keep();
-    return true;
+    // One rename replaces the old file, so a failure at any step above or
+    // here leaves it whole. An indexer, a virus scanner or an editor may hold
+    // the file for a moment; that is waited out, briefly.
+    for (int attempt = 0;; ++attempt) {
+        if (::MoveFileExW(temporary.path().c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            temporary.Keep();
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          error == ERROR_ACCESS_DENIED;
+        if (!busy || attempt == kRenameAttempts - 1) {
+            return false;
+        }
+        ::Sleep(kRenameRetryMs);
+    }
 }
 
 std::int64_t Win32Platform::CurrentDriveSize() const {
