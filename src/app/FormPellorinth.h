@@ -12,6 +12,7 @@
 #include "interaction/PointerGesture.h"
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
+#include "prefs/DlgPref.h"
 #include "prefs/LanguageTables.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
@@ -45,9 +46,17 @@ enum MenuCommand : int {
 
 // The bar: its widget models, the item store, the settings and every handler.
 // Handlers are defined in the folder of the subsystem that owns them.
-class TFormPellorinth {
+class TFormPellorinth final : public BarPreview {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
+
+    // --- the preview the preferences dialog drives (prefs/) ---
+    void Preview(const Settings& candidate) override;
+    void PreviewPlace(const Settings& candidate) override;
+    [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const override;
+    [[nodiscard]] Rect WorkAreaOf(int monitor) const override;
+    [[nodiscard]] int MonitorCount() const override;
+    [[nodiscard]] int ItemCount() const override;
 
     // --- lifecycle (app/) ---
     void FormCreate();

@@ -54,7 +54,7 @@ void TFormHint::Resize() {
         label.caption.empty()
             ? Point{}
             : view_.TextExtent(label.caption,
-                               FontSpec{label.fontName, label.fontSize, label.fontStyle});
+                               FontFace{label.fontName, label.fontSize, label.fontStyle});
     const Point size{extent.x + kOutlineMargin, extent.y + kOutlineMargin};
     if (size == size_) {
         return;

@@ -48,11 +48,18 @@ struct MenuEntry {
 };
 
 // A font as the hint labels use it: face, size in points, FontStyleBits.
-struct FontSpec {
+struct FontFace {
     std::string name;
     int pointSize = 0;
     std::uint8_t style = 0;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontFace&, const FontFace&) = default;
+};
+
+// A font with its colour, as the system font chooser offers it.
+struct FontChoice {
+    FontFace font;
+    Color color = 0;
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 // The floating hint window as the core drives it. The view paints the hint
@@ -61,7 +68,7 @@ class HintView {
   public:
     virtual ~HintView() = default;
     // Width and height of one line of `text` in `font`, "&" drawn as itself.
-    [[nodiscard]] virtual Point TextExtent(const std::string& text, const FontSpec& font) const = 0;
+    [[nodiscard]] virtual Point TextExtent(const std::string& text, const FontFace& font) const = 0;
     // Outer rectangle in screen coordinates.
     virtual void SetBounds(const Rect& outer) = 0;
     virtual void Show(bool visible) = 0;
@@ -113,6 +120,13 @@ class Platform {
     virtual std::optional<std::string> BrowseForFolder(const std::string& title) = 0;
     // Returns the chosen files (empty when cancelled) and updates the state.
     virtual std::vector<std::string> OpenFiles(OpenDialogState& state) = 0;
+    // Shows the preferences dialog modally until OK (true) or Cancel, Esc or
+    // its close box (false). The window mirrors the dialog's models.
+    virtual bool ShowPreferences() = 0;
+    // The system colour chooser opened on `initial`; nullopt when cancelled.
+    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    // The system font chooser, with colour, opened on `initial`.
+    virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 
     // --- shell ---
     // ShellExecute with the default verb; the raw result code.

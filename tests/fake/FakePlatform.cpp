@@ -17,7 +17,7 @@ FakePlatform::FakePlatform() {
     sysColors[13] = 0x00D77800;  // highlight
 }
 
-Point FakeHintView::TextExtent(const std::string& text, const FontSpec& font) const {
+Point FakeHintView::TextExtent(const std::string& text, const FontFace& font) const {
     // Code points, not bytes, so Cyrillic measures like Latin.
     const auto chars = static_cast<int>(
         std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));

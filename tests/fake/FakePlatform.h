@@ -28,7 +28,7 @@ std::string NameOf(const PicturePtr& picture);
 // and 24 pixels high per 16 points, and counts what it was asked to do.
 class FakeHintView : public HintView {
   public:
-    [[nodiscard]] Point TextExtent(const std::string& text, const FontSpec& font) const override;
+    [[nodiscard]] Point TextExtent(const std::string& text, const FontFace& font) const override;
     void SetBounds(const Rect& outer) override {
         bounds = outer;
         ++changes;
@@ -98,6 +98,11 @@ class FakePlatform : public Platform {
     std::vector<Input> inputs;
     std::vector<std::string> folderTitles;
     std::vector<OpenDialogState> openDialogs;
+    // Runs while the preferences dialog is open, acting as the user; its
+    // answer is OK (true) or Cancel. Without it the dialog is cancelled.
+    std::function<bool()> preferencesUser;
+    std::deque<std::optional<Color>> colorResults;
+    std::deque<std::optional<FontChoice>> fontResults;
     std::vector<std::string> shellOpened;
     std::vector<std::string> fileWrites;
     FakeHintView hint;
@@ -130,6 +135,9 @@ class FakePlatform : public Platform {
                          const std::string& defaultText) override;
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(OpenDialogState& state) override;
+    bool ShowPreferences() override { return preferencesUser ? preferencesUser() : false; }
+    std::optional<Color> ChooseColor(Color) override { return Next(colorResults); }
+    std::optional<FontChoice> ChooseFont(const FontChoice&) override { return Next(fontResults); }
     std::intptr_t ShellOpen(const std::string& target) override;
     PicturePtr AssociatedIcon(const std::string& path) override;
     PicturePtr LoadIconFile(const std::string& path) override;
@@ -156,6 +164,15 @@ class FakePlatform : public Platform {
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 
     // --- conveniences ---
+    template <typename T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<T> next = answers.front();
+        answers.pop_front();
+        return next;
+    }
     void AddMonitor(Rect workArea, Rect bounds);
     void AddMonitor(Rect workArea) { AddMonitor(workArea, workArea); }
     void AddFile(const std::string& path, std::string bytes = {}) {

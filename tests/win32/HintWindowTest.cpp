@@ -62,10 +62,10 @@ TEST(HintWindowTest, IsAKeyedLayerThatTakesNeitherTheFocusNorTheClicks) {
 
 TEST(HintViewTest, TextExtentGrowsWithTextAndSizeAndNeedsNoWindow) {
     const Win32HintView view;
-    const FontSpec small{"Tahoma", 10, 0};
+    const FontFace small{"Tahoma", 10, 0};
     const Point base = view.TextExtent("Wg", small);
     const Point longer = view.TextExtent("Wg Wg Wg", small);
-    const Point bigger = view.TextExtent("Wg", FontSpec{"Tahoma", 20, 0});
+    const Point bigger = view.TextExtent("Wg", FontFace{"Tahoma", 20, 0});
     EXPECT_TRUE(base.x > 0 && longer.x > base.x && longer.y == base.y);
     EXPECT_TRUE(bigger.x > base.x && bigger.y > base.y);
     EXPECT_GT(view.TextExtent("W&W", small).x, view.TextExtent("WW", small).x)

@@ -106,7 +106,7 @@ void HintWindow::PaintLabels(HDC dc, const RECT& client) const {
         if (label.caption.empty()) {
             continue;
         }
-        const FontSpec font{label.fontName, label.fontSize, label.fontStyle};
+        const FontFace font{label.fontName, label.fontSize, label.fontStyle};
         const SelectedObject selected(dc, view_.FontFor(font, dc));
         ::SetTextColor(dc, Resolve(label.color));
         const std::wstring text = ToWide(label.caption);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 
-UniqueFont MakeFont(const FontSpec& font, int dpi) {
+UniqueFont MakeFont(const FontFace& font, int dpi) {
     const std::wstring face = ToWide(font.name);
     // Antialiased edges would blend towards the colour key and leave a dark
     // fringe around every letter once the key is cut out.
@@ -26,7 +26,7 @@ UniqueFont MakeFont(const FontSpec& font, int dpi) {
 
 }  // namespace
 
-HFONT Win32HintView::FontFor(const FontSpec& font, HDC dc) const {
+HFONT Win32HintView::FontFor(const FontFace& font, HDC dc) const {
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
     if (!font_ || font != fontMadeFor_ || dpi != dpiMadeFor_) {
         font_ = MakeFont(font, dpi);
@@ -36,7 +36,7 @@ HFONT Win32HintView::FontFor(const FontSpec& font, HDC dc) const {
     return font_.get();
 }
 
-Point Win32HintView::TextExtent(const std::string& text, const FontSpec& font) const {
+Point Win32HintView::TextExtent(const std::string& text, const FontFace& font) const {
     // Without the window (GetDC of null) the screen measures the same.
     const WindowDC dc(hint_);
     if (dc.get() == nullptr) {

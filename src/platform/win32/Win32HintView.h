@@ -16,16 +16,16 @@ class Win32HintView final : public HintView {
 
     // The one font measuring and painting share, made again only when the
     // font or the device's resolution differs from the last one asked for.
-    HFONT FontFor(const FontSpec& font, HDC dc) const;
+    HFONT FontFor(const FontFace& font, HDC dc) const;
 
-    [[nodiscard]] Point TextExtent(const std::string& text, const FontSpec& font) const override;
+    [[nodiscard]] Point TextExtent(const std::string& text, const FontFace& font) const override;
     void SetBounds(const Rect& outer) override;
     void Show(bool visible) override;
     void Invalidate() override;
 
   private:
     HWND hint_ = nullptr;
-    mutable FontSpec fontMadeFor_;
+    mutable FontFace fontMadeFor_;
     mutable int dpiMadeFor_ = 0;
     mutable UniqueFont font_;
 };

@@ -44,6 +44,9 @@ class Win32Platform final : public Platform {
                          const std::string& defaultText) override;
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(OpenDialogState& state) override;
+    bool ShowPreferences() override;
+    std::optional<Color> ChooseColor(Color initial) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
     std::intptr_t ShellOpen(const std::string& target) override;
     PicturePtr AssociatedIcon(const std::string& path) override;
     PicturePtr LoadIconFile(const std::string& path) override;

@@ -1,0 +1,27 @@
+#include "app/FormPellorinth.h"
+#include "bar/Placement.h"
+
+namespace pel {
+
+// Placeholders until the dialog previews on the bar.
+void TFormPellorinth::Preview(const Settings&) {}
+
+void TFormPellorinth::PreviewPlace(const Settings&) {}
+
+Point TFormPellorinth::OffsetRange(bool isMax, int monitor, int edge) const {
+    return GetOffsetRange(isMax, monitor, edge);
+}
+
+Rect TFormPellorinth::WorkAreaOf(int monitor) const {
+    return GetRectFromMonitor(monitor);
+}
+
+int TFormPellorinth::MonitorCount() const {
+    return static_cast<int>(platform.Monitors().size());
+}
+
+int TFormPellorinth::ItemCount() const {
+    return store.Count();
+}
+
+}  // namespace pel
