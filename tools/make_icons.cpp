@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogPictures.h"
 #include "bar/IconFile.h"
 #include "bar/StockPictures.h"
 
@@ -29,6 +30,11 @@ std::vector<NamedIcon> StockIcons() {
     for (int i = 0; i < pel::kGlyphCount; ++i) {
         icons.push_back({"glyph_" + std::to_string(i) + ".ico", pel::ScrollGlyphPicture(i)});
     }
+    icons.push_back({"page_general.ico", pel::GeneralPagePicture()});
+    icons.push_back({"page_layout.ico", pel::LayoutPagePicture()});
+    icons.push_back({"page_style.ico", pel::StylePagePicture()});
+    icons.push_back({"flag_ru.ico", pel::RussianFlagPicture()});
+    icons.push_back({"flag_en.ico", pel::BritishFlagPicture()});
     return icons;
 }
 

@@ -3,11 +3,6 @@
 
 namespace pel {
 
-// Placeholders until the dialog previews on the bar.
-void TFormPellorinth::Preview(const Settings&) {}
-
-void TFormPellorinth::PreviewPlace(const Settings&) {}
-
 Point TFormPellorinth::OffsetRange(bool isMax, int monitor, int edge) const {
     return GetOffsetRange(isMax, monitor, edge);
 }

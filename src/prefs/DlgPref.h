@@ -28,6 +28,25 @@ class BarPreview {
     [[nodiscard]] virtual int ItemCount() const = 0;
 };
 
+// How the view paints one cell of the page selector.
+struct PageCellDrawing {
+    // Filled with the system highlight colour under a focus rectangle.
+    bool highlighted = false;
+    int icon = 0;  // page icon: 0 General, 1 Size and position, 2 Style
+    Point iconAt;
+};
+
+// How the view paints one item of the language list (or its empty edit
+// part, item -1, which shows the background only).
+struct LanguageItemDrawing {
+    Color background = 0;  // a system colour
+    bool hasItem = false;
+    int flag = -1;  // 0 the Russian flag, 1 the British flag
+    Point flagAt;
+    std::string text;  // written with a clear brush, clipped to the item
+    Point textAt;
+};
+
 // The preferences dialog: three pages of controls over one copy of the
 // settings. Created once at start-up and shown modally; its logic works on
 // the widget models, and the window only mirrors them.
@@ -43,6 +62,7 @@ class TDlgPref {
     Point position;  // top-left of the dialog window on screen
     static constexpr int kClientWidth = 335;
     static constexpr int kClientHeight = 311;
+    static constexpr int kPageCount = 3;
 
     // --- frame ---
     TextControl Caption;
@@ -90,7 +110,23 @@ class TDlgPref {
     // LabText1 .. LabText5; LabText2 carries the text colour, the others the
     // outline colour.
     std::array<SampleLabel, 5> LabText;
+    // Indices into LabText from back to front, the order the view paints them.
+    static constexpr std::array<int, 5> kSampleBackToFront{4, 3, 2, 0, 1};
     CheckBox chbShowHint;
+
+    // --- opening and closing, driven by the bar's Preferences1Click ---
+    // Fills every control from `stored` while the dialog is hidden and
+    // centres it on the work area of the bar's monitor. `startupShortcut`
+    // tells whether the start-up shortcut exists.
+    // `frame` is the window's outer size less its client size: the whole
+    // window is centred, not only its client area.
+    void Open(const Settings& stored, bool startupShortcut, Point frame);
+    // What the bar shows while the dialog is open: the value it was opened
+    // with, changed by the controls that preview.
+    [[nodiscard]] Settings Candidate() const;
+    // What OK stores over `stored`. A list with nothing selected keeps the
+    // stored value, and the monitor changes only when the user picked one.
+    [[nodiscard]] Settings Accepted(const Settings& stored) const;
 
     // --- user actions the window reports besides the models' own ---
     void StringGrid1Click(int column);
@@ -99,8 +135,54 @@ class TDlgPref {
     // The font chooser's answer; nullopt when cancelled.
     void SpeedButton1Click(const std::optional<FontChoice>& chosen);
 
+    // --- painting of the owner-drawn controls ---
+    [[nodiscard]] PageCellDrawing StringGrid1DrawCell(int col, const Rect& rect, bool selected,
+                                                      bool focused) const;
+    [[nodiscard]] LanguageItemDrawing LanguageBoxDrawItem(int index, const Rect& rect,
+                                                          bool selected) const;
+
+    // --- the models' handlers, public so that the view and tests can name them ---
+    void LanguageBoxChange();
+    void chbMouseScrollClick();
+    void cbScrPositionChange();
+    void MonitorBoxChange();
+    void ScrollBar1Change();
+    void TrackDXChange();
+    void cbBackgroundChange();
+    void chbGradBgClick();
+    void cbStartGradSelect();
+    void cbHintSelect();
+    // Re-sizes and re-places the bar from the controls, offsets reset to 0.
+    void UpdateSize_Position();
+    void UpdateImageGradient();
+
+    // --- language ---
+    // Every caption of the dialog in language 0 or 1; any other value gives
+    // the Russian design texts. The bar's ChangeLanguage calls it.
+    void AssignTexts(int language);
+    // Rewrites the edge items and, while visible, the monitor and scroll
+    // button items in language 0 (Russian) or any other (English), keeping
+    // each selection. `edge` picks the scroll-button wording.
+    void TranslateBox(int language, int edge);
+
   private:
+    // The monitor the list shows, the bar's at opening. The bar reads an
+    // index whose monitor has gone since as monitor 0.
+    [[nodiscard]] int SelectedMonitor() const;
+    // The edge the controls show; the stored one while the list has none.
+    [[nodiscard]] int SelectedEdge() const;
+    void WriteButtonPositionItems(int language, int edge);
+    void SetOffsetRanges(int monitor, int edge);
+    void EnableGradientControls(bool on);
+    // Copies the previewed controls into `s`.
+    void TakePreviewed(Settings& s) const;
+
     BarPreview& bar_;
+    Settings opened_;
+    bool monitorPicked_ = false;
+    // Set while UpdateSize_Position zeroes the offsets, so that the bar is
+    // not moved once per slider before it is re-laid out.
+    bool resettingOffsets_ = false;
 };
 
 }  // namespace pel

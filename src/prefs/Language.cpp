@@ -4,11 +4,8 @@
 namespace pel {
 
 void TFormPellorinth::ChangeLanguage(int language) {
-    if (language != kRussian && language != kEnglish) {
-        return;
-    }
     auto set = [language](MenuItemModel& item, const Phrase& phrase) {
-        item.caption = std::string(phrase.In(language));
+        item.caption = std::string(phrase.Assigned(language));
     };
     set(DeleteItem1, texts::kDeleteItem);
     set(ChangeUrl1, texts::kChangeUrl);
@@ -26,6 +23,7 @@ void TFormPellorinth::ChangeLanguage(int language) {
     set(ChbFixedIcons, texts::kFixedIcons);
     set(About1, texts::kAbout);
     set(Quit1, texts::kQuit);
+    dlgPref_.AssignTexts(language);
 }
 
 }  // namespace pel

@@ -11,9 +11,15 @@ struct Phrase {
     std::string_view russian;
     std::string_view english;
 
-    // Russian for 0, English for any other value.
+    // Russian for 0, English for any other value: texts picked at use and
+    // list items.
     [[nodiscard]] std::string_view In(int language) const {
         return language == kRussian ? russian : english;
+    }
+    // What the language switch assigns: English for 1 only. Any other value
+    // gets the Russian column, the design text the forms show until then.
+    [[nodiscard]] std::string_view Assigned(int language) const {
+        return language == kEnglish ? english : russian;
     }
 };
 
@@ -35,6 +41,49 @@ inline constexpr Phrase kAutoHide{"Автоматически убирать с 
 inline constexpr Phrase kFixedIcons{"Закрепить значки", "Lock Icons"};
 inline constexpr Phrase kAbout{"О программе", "About"};
 inline constexpr Phrase kQuit{"Выход", "Quit"};
+
+// The preferences dialog.
+inline constexpr Phrase kPrefCaption{"Настройка программы", "Settings"};
+inline constexpr Phrase kOkButton{"Принять", "Ok"};
+inline constexpr Phrase kCancelButton{"Отмена", "Cancel"};
+inline constexpr Phrase kMouseScroll{"Прокрутка подведением курсора к кнопкам",
+                                     "Scrolling with Mouse on Buttons"};
+inline constexpr Phrase kButtonPositionLabel{"Расположение кнопок прокрутки:",
+                                             "Position of the Buttons of Rolling:"};
+inline constexpr Phrase kAddToEnd{"Добавлять значки в конец ленты", "Add Icons to End"};
+inline constexpr Phrase kDeleteWithMouse{"Удалять с помощью мыши", "Use Mouse for Delete"};
+inline constexpr Phrase kDeleteConfirm{"Удалять с подтверждением", "Delete with Confirmation"};
+inline constexpr Phrase kAutoStart{"Автозагрузка программы", "Run at Startup"};
+inline constexpr Phrase kMonitorLabel{"Монитор:", "Monitor:"};
+inline constexpr Phrase kScreenPositionLabel{"Положение на экране:", "Screen Position:"};
+inline constexpr Phrase kVisibleCountLabel{
+    "Количество видимых значков (зависит от количества объектов и разрешения экрана):",
+    "Amount Visible Icons:"};
+inline constexpr Phrase kOffsetXLabel{"Сдвиг по горизонтали:", "Offset of Horizontal:"};
+inline constexpr Phrase kOffsetYLabel{"Сдвиг по вертикали:", "Offset of Vertical:"};
+inline constexpr Phrase kResetOffset{"Сброс сдвигов", "Reset Offset"};
+inline constexpr Phrase kBackgroundLabel{"Цвет фона области значков:", "Background of Icons:"};
+inline constexpr Phrase kStartColorLabel{"Начальный цвет:", "Start Color:"};
+inline constexpr Phrase kEndColorLabel{"Конечный цвет:", "End Color:"};
+inline constexpr Phrase kGradient{"Использовать градиентный фон", "Use Gradient Background"};
+inline constexpr Phrase kReverseColor{"Реверс цветов", "Reverse Color"};
+inline constexpr Phrase kOutlineColorLabel{"Цвет обводки надписи:", "Outline Color:"};
+inline constexpr Phrase kFontButton{"Шрифт надписи", "Select Font"};
+inline constexpr Phrase kShowHint{"Показывать надпись", "Show Icons Labels"};
+inline constexpr Phrase kSample{"Пример", "Example"};
+
+// Items of the dialog's lists whose texts follow the language.
+inline constexpr Phrase kEdgeTop{"Сверху", "Top"};
+inline constexpr Phrase kEdgeBottom{"Внизу", "Bottom"};
+inline constexpr Phrase kEdgeLeft{"Слева", "Left"};
+inline constexpr Phrase kEdgeRight{"Справа", "Right"};
+inline constexpr Phrase kMonitorItem{"Монитор ", "Monitor "};  // then the number from 1
+inline constexpr Phrase kSymmetric{"Симметрично", "Symmetrically"};
+
+// Shown the same in both languages.
+inline constexpr std::string_view kReverseColorTooltip = "Реверс оттенков";
+inline constexpr std::string_view kRussianName = "Русский";
+inline constexpr std::string_view kEnglishName = "English";
 
 inline constexpr Phrase kDeleteQuestionPrefix{"Вы действительно хотите удалить значок \"",
                                               "Do you want delete this icon \""};

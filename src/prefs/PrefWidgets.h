@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,13 @@ class ColorPicker {
         color_ = color;
         if (onChange) {
             onChange();
+        }
+    }
+    // The colour chooser's answer for the custom entry: a cancelled chooser
+    // (nullopt) leaves the picker as it was and raises nothing.
+    void ChooseCustom(const std::optional<Color>& chosen) {
+        if (chosen) {
+            Choose(*chosen);
         }
     }
 

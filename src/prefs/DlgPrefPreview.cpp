@@ -1,0 +1,120 @@
+// The dialog's live handlers: each shows the controls' candidate on the bar
+// at once. None of them touches the bar while the dialog is hidden, which is
+// what lets the opening fill the controls in code.
+#include <algorithm>
+
+#include "app/Widgets.h"
+#include "prefs/DlgPref.h"
+
+namespace pel {
+
+void TDlgPref::LanguageBoxChange() {
+    if (!visible) {
+        return;
+    }
+    // The bar's language switch captions the menu and this dialog.
+    bar_.Preview(Candidate());
+    TranslateBox(LanguageBox.Selected(), SelectedEdge());
+}
+
+void TDlgPref::cbScrPositionChange() {
+    const Rect area = bar_.WorkAreaOf(SelectedMonitor());
+    const int edge = SelectedEdge();
+    const bool side = edge == kEdgeLeft || edge == kEdgeRight;
+    const int length = side ? area.Height() : area.Width();
+    int max = (length - 2 * kScrollPanelLength) / kCellSize;
+    if (!side) {
+        --max;  // a row leaves one cell's length free
+    }
+    max = std::min(max, bar_.ItemCount());
+    // A maximum below the slider's minimum is ignored.
+    if (max >= ScrollBar1.Min()) {
+        ScrollBar1.SetRange(ScrollBar1.Min(), max);
+    }
+    WriteButtonPositionItems(LanguageBox.Selected(), edge);
+    cbButtonPosition.Select(0);
+    UpdateSize_Position();
+}
+
+void TDlgPref::MonitorBoxChange() {
+    monitorPicked_ = true;
+    if (!visible) {
+        return;
+    }
+    cbScrPositionChange();
+}
+
+void TDlgPref::ScrollBar1Change() {
+    edVisCol.caption = std::to_string(ScrollBar1.Position());
+    UpdateSize_Position();
+}
+
+void TDlgPref::UpdateSize_Position() {
+    if (!visible) {
+        return;
+    }
+    resettingOffsets_ = true;
+    TrackDX.SetPosition(0);
+    TrackDY.SetPosition(0);
+    resettingOffsets_ = false;
+    bar_.Preview(Candidate());
+    // The ranges depend on the bar's length, so they are taken once the bar
+    // has its new one; both contain 0, so the sliders stay there.
+    SetOffsetRanges(SelectedMonitor(), SelectedEdge());
+}
+
+void TDlgPref::TrackDXChange() {
+    if (!visible || resettingOffsets_) {
+        return;
+    }
+    bar_.PreviewPlace(Candidate());
+}
+
+void TDlgPref::sbResetOffsetClick() {
+    TrackDX.SetPosition(0);
+    TrackDY.SetPosition(0);
+}
+
+void TDlgPref::cbBackgroundChange() {
+    if (!visible) {
+        return;
+    }
+    bar_.Preview(Candidate());
+}
+
+void TDlgPref::chbGradBgClick() {
+    if (!visible) {
+        return;
+    }
+    // Either way the picker goes back to the face colour that lies behind a
+    // gradient; turning the gradient off does not bring an old colour back.
+    cbBackground.Select(kClBtnFace);
+    EnableGradientControls(chbGradBg.Checked());
+    bar_.Preview(Candidate());
+}
+
+void TDlgPref::cbStartGradSelect() {
+    if (!visible || !chbGradBg.Checked()) {
+        return;
+    }
+    UpdateImageGradient();
+}
+
+void TDlgPref::sbReversColorClick() {
+    if (!visible || !chbGradBg.Checked()) {
+        return;
+    }
+    const Color start = cbStartGrad.Selected();
+    cbStartGrad.Select(cbEndGrad.Selected());
+    cbEndGrad.Select(start);
+    cbStartGradSelect();
+}
+
+void TDlgPref::UpdateImageGradient() {
+    if (!visible) {
+        return;
+    }
+    bar_.Preview(Candidate());
+}
+
+}  // namespace pel

@@ -1,0 +1,86 @@
+// The menu's "Settings": the preferences dialog from opening to OK or Cancel.
+#include <optional>
+#include <string>
+
+#include "app/FormPellorinth.h"
+
+namespace pel {
+
+namespace {
+
+// However the dialog ends, the command ends as every menu command does:
+// the fade starts over and the menu no longer keeps the bar shown.
+class CommandTail {
+  public:
+    explicit CommandTail(TFormPellorinth& form) : form_(form) {}
+    ~CommandTail() {
+        form_.ResetFade();
+        form_.MenuOpen = 0;
+    }
+    CommandTail(const CommandTail&) = delete;
+    CommandTail& operator=(const CommandTail&) = delete;
+
+  private:
+    TFormPellorinth& form_;
+};
+
+// The live handlers act on the bar only while the dialog is on screen.
+class ShownWhileModal {
+  public:
+    explicit ShownWhileModal(TDlgPref& dialog) : dialog_(dialog) { dialog_.visible = true; }
+    ~ShownWhileModal() { dialog_.visible = false; }
+    ShownWhileModal(const ShownWhileModal&) = delete;
+    ShownWhileModal& operator=(const ShownWhileModal&) = delete;
+
+  private:
+    TDlgPref& dialog_;
+};
+
+}  // namespace
+
+void TFormPellorinth::Preferences1Click() {
+    const CommandTail tail(*this);
+    // The record keeps the user's AutoHide meanwhile, so a save during the
+    // dialog (logging off) stores it as it is.
+    const AutoHideSuspension suspension(*this);
+    const std::optional<std::string> link = StartupShortcutPath();
+    dlgPref_.Open(settings, link && platform.FileExists(*link), platform.DialogFrameSize());
+    bool accepted = false;
+    {
+        const ShownWhileModal shown(dlgPref_);
+        accepted = platform.ShowPreferences();
+    }
+    if (accepted) {
+        AcceptPreferences();
+    } else {
+        ApplySettings(settings);  // undoes every preview: the record never changed
+    }
+}
+
+void TFormPellorinth::AcceptPreferences() {
+    const Settings accepted = dlgPref_.Accepted(settings);
+
+    // The option is the shortcut's presence; nothing else records it.
+    const std::optional<std::string> link = StartupShortcutPath();
+    const bool present = link && platform.FileExists(*link);
+    const bool wanted = dlgPref_.chbAutoStart.Checked();
+    if (wanted && !present) {
+        // A shortcut that cannot be written leaves the option off, and the
+        // other settings are still stored.
+        if (!MyLinkForStartUp()) {
+            dlgPref_.chbAutoStart.SetChecked(false);
+        }
+    } else if (!wanted && present) {
+        // One that cannot be removed stays; the next opening shows it on.
+        platform.RemoveFile(*link);
+    }
+
+    settings = accepted;
+    ApplySettings(settings);
+    if (store.Count() >= 1) {
+        SelectItemCell(0);
+        CheckButtons(0, 0);
+    }
+}
+
+}  // namespace pel

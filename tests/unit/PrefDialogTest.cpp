@@ -1,0 +1,417 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <tuple>
+
+#include "bar/Gradient.h"
+#include "fake/ProgramRuns.h"
+#include "interaction/FormHint.h"
+#include "store/ColorNames.h"
+#include "store/DataFile.h"
+#include "store/ExePaths.h"
+#include "store/PreferenceLines.h"
+#include "store/TextEncoding.h"
+
+namespace pel::test {
+namespace {
+
+constexpr const char* kLink = "C:\\Start\\Pellorinth.lnk";
+constexpr Rect kSecondMonitor{1920, 0, 3200, 1000};
+
+Settings OnMonitorZero(int visible = 10) {
+    Settings s;
+    s.MonitorIndex = 0;
+    s.VisibleIconCount = visible;
+    return s;
+}
+
+class PrefDialogTest : public ProgramRuns {
+  protected:
+    TFormPellorinth* bar = nullptr;
+    TDlgPref* dlg = nullptr;
+
+    void SetUp() override {
+        platform.registry[std::string(kShellFoldersKey) + "|StartUp"] = "C:\\Start";
+    }
+    // A bar started from a data file holding a separator, then links.
+    TFormPellorinth& Start(const Settings& record, int items = 60) {
+        std::vector<std::string> targets{""};
+        for (int i = 1; i < items; ++i) {
+            targets.push_back("http://example.org/" + std::to_string(i));
+        }
+        const DataFileContent content{targets, std::vector<std::string>(targets.size()),
+                                      FormatPreferences(record)};
+        platform.AddFile(kDataFile, EncodeDataFileText(FormatDataFile(content), platform));
+        bar = &Run();
+        dlg = &app->PrefDialog();
+        return *bar;
+    }
+    // "Settings" chosen from the menu; `user` acts while the dialog is shown
+    // and answers OK (true) or Cancel.
+    void Open(const std::function<bool(TDlgPref&)>& user) {
+        platform.preferencesUser = [this, &user] { return user(*dlg); };
+        bar->MenuOpen = 1;
+        bar->Preferences1Click();
+    }
+    [[nodiscard]] std::vector<std::string> Stored() const {
+        return FormatPreferences(bar->settings);
+    }
+    // What the dialog can change of the bar.
+    [[nodiscard]] auto Look() const {
+        return std::make_tuple(bar->BarRect(), bar->Grid1.bounds, bar->GridColor(),
+                               bar->ImageBG().Empty(), bar->settings.IsHorizontal,
+                               NameOf(bar->store.ImageList1[0]), bar->Preferences1.caption,
+                               dlg->Caption.caption, platform.alpha);
+    }
+};
+
+TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
+    // Work area 1920 x 1040 and 60 items: the row or column the screen allows.
+    const std::tuple<int, int, const char*> cases[] = {{kEdgeTop, 51, "Right"},
+                                                       {kEdgeBottom, 51, "Right"},
+                                                       {kEdgeLeft, 27, "Bottom"},
+                                                       {kEdgeRight, 27, "Bottom"}};
+    for (const auto& [edge, max, buttonItem1] : cases) {
+        Settings record = OnMonitorZero(20);
+        record.ScreenPosition = edge;
+        Start(record);
+        Open([&](TDlgPref& d) {
+            EXPECT_EQ(d.cbScrPosition.Selected(), edge);
+            EXPECT_EQ(d.ScrollBar1.Max(), max) << edge;
+            EXPECT_EQ(d.ScrollBar1.Position(), 20);
+            EXPECT_EQ(d.cbButtonPosition.items[1], buttonItem1);
+            const Point a = bar->GetOffsetRange(true, 0, edge);
+            const Point b = bar->GetOffsetRange(false, 0, edge);
+            EXPECT_EQ(d.TrackDX.Min(), std::min(a.x, b.x)) << edge;
+            EXPECT_EQ(d.TrackDY.Max(), std::max(a.y, b.y)) << edge;
+            EXPECT_TRUE(d.position == (Point{(1920 - 335 - 6) / 2, (1040 - 311 - 25) / 2}));
+            return false;
+        });
+    }
+}
+
+TEST_F(PrefDialogTest, OkWithoutChangesStoresTheRecordAsItWas) {
+    const std::function<void(Settings&)> records[] = {
+        [](Settings& s) {
+            s.ScreenPosition = kEdgeRight;
+            s.VisibleIconCount = 8;
+            s.OffsetX = -5;
+            s.OffsetY = 40;
+            s.Hint = THintPref{0x123456, "Verdana", kStyleItalic, 11, 0x654321};
+            s.LanguageIndex = kRussian;
+        },
+        [](Settings& s) {
+            s.HoverScroll = true;  // locks the list, which keeps its item
+            s.ScrollButtonPosition = 2;
+            s.VisibleIconCount = 3;  // below the slider's minimum
+        },
+        [](Settings& s) {
+            s.AutoHide = s.FixedIcons = s.AddToEnd = s.ConfirmDelete = true;
+            s.DeleteWithMouse = s.ShowHints = false;
+            s.GradientBackground = true;
+            s.GradientStartColor = 0x000080;
+        },
+        [](Settings& s) {  // lists with nothing to select keep the stored value
+            s.ScreenPosition = 5;
+            s.LanguageIndex = 7;
+            s.ScrollButtonPosition = 9;
+        },
+    };
+    for (const auto& change : records) {
+        Settings record = OnMonitorZero();
+        change(record);
+        Start(record);
+        const std::vector<std::string> before = Stored();
+        Open([](TDlgPref&) { return true; });
+        EXPECT_EQ(Stored(), before);
+    }
+}
+
+TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) {
+    platform.AddMonitor(kSecondMonitor);
+    Settings record = OnMonitorZero();
+    record.OffsetX = 7;
+    record.OffsetY = 3;
+    record.BackgroundColor = 0x0000FF;
+    record.AutoHide = true;
+    Start(record);
+    const auto before = Look();
+    const std::vector<std::string> stored = Stored();
+    Open([&](TDlgPref& d) {
+        d.LanguageBox.Choose(kRussian);
+        d.cbScrPosition.Choose(kEdgeLeft);
+        d.MonitorBox.Choose(1);
+        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36) << "monitor 1's height";
+        EXPECT_EQ(d.TrackDX.Position(), 0) << "a new monitor resets the offsets";
+        d.ScrollBar1.SetPosition(6);
+        d.TrackDY.SetPosition(d.TrackDY.Max());
+        EXPECT_EQ(d.TrackDY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
+        EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + d.TrackDY.Max());
+        d.cbBackground.Choose(0x00FF00);
+        d.chbGradBg.SetChecked(true);
+        d.sbReversColorClick();
+        EXPECT_EQ(bar->BarRect().left, 1920);
+        EXPECT_EQ(bar->Panel1.bounds.Height(), 6 * 36 + 40);
+        EXPECT_EQ(NameOf(bar->store.ImageList1[0]), "del2");
+        EXPECT_FALSE(bar->ImageBG().Empty());
+        EXPECT_EQ(d.Caption.caption, "Настройка программы");
+        EXPECT_EQ(d.MonitorBox.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
+        EXPECT_EQ(d.cbButtonPosition.items[1], "Внизу");
+        // Only OK writes the record, so a save meanwhile (logging off)
+        // stores it as it was, auto-hide included.
+        EXPECT_EQ(Stored(), stored);
+        EXPECT_FALSE(bar->AutoHideActive());
+        bar->SaveUserData();
+        const std::string& bytes = platform.files[kDataFile];
+        EXPECT_EQ(ReadDataFile(DecodeDataFileText(bytes, platform)).content.prefs, stored);
+        return false;
+    });
+    EXPECT_TRUE(Look() == before);
+    EXPECT_TRUE(bar->AutoHideActive());
+}
+
+TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
+    TFormPellorinth& form = Start(OnMonitorZero());
+    form.SelectItemCell(4);
+    Open([&](TDlgPref& d) {
+        for (CheckBox* box : {&d.chboxAutoHide, &d.ChboxFixedIcons, &d.chbAddToEnd,
+                              &d.chbDeleteMsgDlg, &d.chbAutoStart, &d.chbMouseScroll}) {
+            box->SetChecked(true);
+        }
+        d.chbDeleteWMouse.SetChecked(false);
+        d.chbShowHint.SetChecked(false);
+        d.LanguageBox.Choose(kRussian);
+        d.cbScrPosition.Choose(kEdgeBottom);
+        d.ScrollBar1.SetPosition(8);
+        d.TrackDY.SetPosition(d.TrackDY.Min());
+        d.chbGradBg.SetChecked(true);
+        d.cbStartGrad.Choose(0x000080);
+        d.cbHint.Choose(0x0000FF);
+        d.SpeedButton1Click(FontChoice{{"Tahoma", 12, kStyleItalic}, 0x00FF00});
+        return true;
+    });
+    const Settings& s = form.settings;
+    EXPECT_TRUE(s.AutoHide && s.FixedIcons && s.AddToEnd && s.ConfirmDelete && s.HoverScroll);
+    EXPECT_FALSE(s.DeleteWithMouse || s.ShowHints);
+    EXPECT_EQ(std::tie(s.LanguageIndex, s.ScreenPosition, s.VisibleIconCount),
+              std::make_tuple(kRussian, kEdgeBottom, 8));
+    EXPECT_TRUE(s.GradientBackground && s.GradientStartColor == 0x000080u);
+    EXPECT_EQ(s.BackgroundColor, kClBtnFace);
+    EXPECT_EQ(FormatPreferences(s)[3], "clRed");
+    EXPECT_EQ(std::tie(s.Hint.HintFontName, s.Hint.HintFontSize, s.Hint.HintFontColor),
+              std::make_tuple(std::string("Tahoma"), 12, Color{0x00FF00}));
+
+    EXPECT_EQ(form.BarRect().bottom, 1040 + s.OffsetY);
+    EXPECT_EQ(form.Panel1.bounds.Width(), 8 * 36 + 40);
+    EXPECT_EQ(form.CurrentItem(), 0);
+    const MenuEntry menu = form.BuildMenu();
+    EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
+    EXPECT_FALSE(form.DeleteItem1.enabled);
+    EXPECT_EQ(form.FormHint.Labels[1].color, 0x0000FFu);
+    EXPECT_TRUE(platform.FileExists(kLink));
+}
+
+TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits) {
+    platform.AddMonitor(kSecondMonitor);
+    Settings record = OnMonitorZero();
+    record.MonitorIndex = 1;
+    TFormPellorinth& form = Start(record);
+    Open([&](TDlgPref& d) {
+        EXPECT_EQ(d.MonitorBox.Selected(), 1);
+        EXPECT_TRUE(d.position == (Point{1920 + (1280 - 335 - 6) / 2, (1000 - 311 - 25) / 2}));
+        platform.monitors.pop_back();  // unplugged while the dialog is open
+        d.cbScrPosition.Choose(kEdgeLeft);
+        EXPECT_EQ(d.ScrollBar1.Max(), 27) << "monitor 0's height";
+        EXPECT_EQ(form.BarRect().left, 0);
+        EXPECT_EQ(d.TrackDY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
+        return true;
+    });
+    EXPECT_EQ(form.settings.MonitorIndex, 1) << "waits for its monitor";
+    Open([](TDlgPref& d) {
+        EXPECT_EQ(d.MonitorBox.Selected(), 0) << "where the bar is";
+        EXPECT_FALSE(d.MonitorBox.enabled || d.Label8.enabled);
+        return true;
+    });
+    EXPECT_EQ(form.settings.MonitorIndex, 1);
+    Open([](TDlgPref& d) {
+        d.MonitorBox.Choose(0);
+        return true;
+    });
+    EXPECT_EQ(form.settings.MonitorIndex, 0) << "the user's pick is stored";
+}
+
+TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
+    TFormPellorinth& form = Start(OnMonitorZero());
+    for (const bool ok : {false, true}) {
+        std::vector<int> alphas;
+        Open([&](TDlgPref& d) {
+            form.SetAlpha(120);  // a fade half done
+            d.ScrollBar1.SetPosition(7);
+            alphas.push_back(platform.alpha);
+            platform.monitors.clear();  // nothing to place the bar on
+            d.cbScrPosition.Choose(kEdgeBottom);
+            alphas.push_back(platform.alpha);
+            return ok;
+        });
+        alphas.push_back(platform.alpha);
+        EXPECT_EQ(alphas, (std::vector<int>{255, 255, 255})) << ok;
+        platform.AddMonitor(Rect{0, 0, 1920, 1040}, Rect{0, 0, 1920, 1080});
+    }
+}
+
+TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheRest) {
+    const std::tuple<bool, bool, bool, bool> cases[] = {
+        // present, checked, links fail, present after
+        {false, true, false, true},   {true, true, false, true},  {true, false, false, false},
+        {false, false, false, false}, {false, true, true, false},
+    };
+    for (const auto& [present, checked, fail, presentAfter] : cases) {
+        Settings record = OnMonitorZero();
+        record.AutoHide = true;
+        TFormPellorinth& form = Start(record);
+        platform.files.erase(kLink);
+        if (present) {
+            platform.AddFile(kLink, "mine");
+        }
+        platform.linksFail = fail;
+        platform.cursor = {960, 900};
+        form.AutoHideStep();
+        ASSERT_GT(form.FadeStep(), 0);
+        Open([&](TDlgPref& d) {
+            EXPECT_EQ(d.chbAutoStart.Checked(), present);
+            d.chbAutoStart.SetChecked(checked);
+            d.cbScrPosition.Choose(kEdgeBottom);
+            return true;
+        });
+        EXPECT_EQ(platform.FileExists(kLink), presentAfter);
+        EXPECT_EQ(dlg->chbAutoStart.Checked(), presentAfter);
+        EXPECT_EQ(form.BarRect().bottom, 1040);
+        EXPECT_EQ(form.FadeStep(), 0);
+        EXPECT_EQ(form.MenuOpen, 0);
+        EXPECT_TRUE(form.AutoHideActive());
+    }
+}
+
+TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
+    Settings record = OnMonitorZero(40);
+    record.OffsetX = 5000;
+    TFormPellorinth& form = Start(record, 30);
+    int clamped = 0;
+    Open([&](TDlgPref& d) {
+        EXPECT_EQ(d.ScrollBar1.Max(), 30) << "no more cells than items";
+        EXPECT_EQ(d.edVisCol.caption, "30");
+        clamped = d.TrackDX.Position();
+        EXPECT_EQ(clamped, form.GetOffsetRange(true, 0, kEdgeTop).x);
+        return true;
+    });
+    EXPECT_EQ(form.settings.VisibleIconCount, 30);
+    EXPECT_EQ(form.settings.OffsetX, clamped);
+
+    Start(OnMonitorZero(), 3);
+    Open([](TDlgPref& d) {
+        EXPECT_EQ(d.ScrollBar1.Max(), 11) << "3 items are below the minimum of 5";
+        return false;
+    });
+}
+
+TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
+    Settings record = OnMonitorZero();
+    record.LanguageIndex = 7;
+    TFormPellorinth& form = Start(record);
+    Open([&](TDlgPref& d) {
+        EXPECT_EQ(d.LanguageBox.Selected(), -1);
+        EXPECT_EQ(d.MonitorBox.items[0], "Monitor 1") << "list items are English";
+        d.LanguageBox.Choose(kEnglish);
+        EXPECT_EQ(d.OKBtn.caption, "Ok");
+        return false;
+    });
+    EXPECT_EQ(form.Quit1.caption + dlg->OKBtn.caption, "ВыходПринять");
+    Open([](TDlgPref&) { return true; });
+    EXPECT_EQ(form.settings.LanguageIndex, 7);
+    form.AddUrl1Click();
+    EXPECT_EQ(platform.inputs.back().caption, "Add URL adress");
+}
+
+TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
+    TFormPellorinth& form = Start(OnMonitorZero());
+    TDlgPref& d = *dlg;
+    const std::string* const captions[] = {
+        &d.Caption.caption,         &d.OKBtn.caption,          &d.CancelBtn.caption,
+        &d.Label1.caption,          &d.Label2.caption,         &d.Label3.caption,
+        &d.Label4.caption,          &d.Label5.caption,         &d.Label6.caption,
+        &d.Label7.caption,          &d.Label8.caption,         &d.Label9.caption,
+        &d.Label10.caption,         &d.sbResetOffset.caption,  &d.sbReversColor.caption,
+        &d.SpeedButton1.caption,    &d.chbMouseScroll.caption, &d.chboxAutoHide.caption,
+        &d.ChboxFixedIcons.caption, &d.chbAddToEnd.caption,    &d.chbDeleteWMouse.caption,
+        &d.chbDeleteMsgDlg.caption, &d.chbAutoStart.caption,   &d.chbGradBg.caption,
+        &d.chbShowHint.caption,     &d.LabText[4].caption,     &form.AddObject1.caption};
+    form.ChangeLanguage(kRussian);
+    std::vector<std::string> russian;
+    for (const std::string* caption : captions) {
+        russian.push_back(*caption);
+    }
+    form.ChangeLanguage(kEnglish);
+    for (std::size_t i = 0; i < russian.size(); ++i) {
+        EXPECT_NE(russian[i], *captions[i]) << *captions[i];
+    }
+    EXPECT_EQ(d.Label3.caption, "Position of the Buttons of Rolling:");
+    EXPECT_EQ(russian.back(), "Добавить объект ");
+}
+
+TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
+    TFormPellorinth& form = Start(OnMonitorZero());
+    Open([&](TDlgPref& d) {
+        d.cbButtonPosition.Choose(2);
+        d.chbMouseScroll.SetChecked(true);
+        EXPECT_FALSE(d.cbButtonPosition.enabled || d.Label3.enabled);
+        d.chbMouseScroll.SetChecked(false);
+        EXPECT_TRUE(d.cbButtonPosition.enabled && d.cbButtonPosition.Selected() == 0);
+
+        const Color start = d.cbStartGrad.Selected();
+        d.sbReversColorClick();
+        EXPECT_EQ(d.cbStartGrad.Selected(), start) << "no reverse while the gradient is off";
+        d.cbBackground.Choose(0x00FF00);
+        d.cbBackground.ChooseCustom(std::nullopt);
+        EXPECT_EQ(form.GridColor(), 0x00FF00u) << "a cancelled chooser changes nothing";
+        d.chbGradBg.SetChecked(true);
+        EXPECT_EQ(form.GridColor(), kClBtnFace);
+        EXPECT_FALSE(d.cbBackground.enabled || d.Label1.enabled || !d.sbReversColor.enabled);
+        d.sbReversColorClick();
+        EXPECT_EQ(form.ImageBG().At(0, 0), OpaquePixel(0xFFFFFF)) << "the gradient is reversed";
+        d.chbGradBg.SetChecked(false);
+        EXPECT_EQ(d.cbBackground.Selected(), kClBtnFace);
+        EXPECT_TRUE(form.ImageBG().Empty());
+
+        d.cbHint.Choose(0x0000FF);
+        d.SpeedButton1Click(FontChoice{{"Courier", 9, kStyleBold}, 0x00FF00});
+        EXPECT_TRUE(d.LabText[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
+        d.StringGrid1Click(2);
+        return false;
+    });
+    form.settings.GradientBackground = true;
+    Open([](TDlgPref& d) {
+        EXPECT_EQ(d.page, 2) << "reopens on the page shown last";
+        EXPECT_TRUE(d.cbEndGrad.enabled && !d.cbBackground.enabled);
+        return false;
+    });
+}
+
+TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheItems) {
+    Start(OnMonitorZero());
+    const auto before = Look();
+    dlg->cbScrPosition.Choose(kEdgeLeft);
+    dlg->LanguageBox.Choose(kRussian);
+    dlg->chbGradBg.SetChecked(true);
+    dlg->TrackDX.SetPosition(20);
+    EXPECT_TRUE(Look() == before);
+
+    EXPECT_FALSE(dlg->LanguageBoxDrawItem(-1, Rect{0, 0, 112, 18}, true).hasItem);
+    const LanguageItemDrawing english = dlg->LanguageBoxDrawItem(1, Rect{0, 18, 112, 36}, false);
+    EXPECT_TRUE(english.text == "English" && english.flagAt == (Point{1, 19}));
+    EXPECT_EQ(PickerColors(true).size(), 50u) << "without clNone and clDefault";
+    EXPECT_EQ(PickerColors(false)[16].name, "MoneyGreen");
+}
+
+}  // namespace
+}  // namespace pel::test
