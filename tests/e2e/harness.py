@@ -50,6 +50,16 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
     make_window(cls, caption, rect=None)   a stand-in window until the test ends;
                                  stand_in_reports(hwnd) reads the drops it got
     message_boxes(), box_text(hwnd), click_button(hwnd, which)
+    controls(hwnd)               {control id: dict of hwnd, cls, text, visible,
+                                 enabled, rect} of every child window
+    send(hwnd, message, wparam=0, lparam=0)   SendMessage from the probe; the result
+    own_prefix()                 context manager: the block runs in a Wine prefix of
+                                 its own on the same display (booted for it, ~8 s),
+                                 for tests that would disturb the shared prefix
+    session.x_work_area(area)    sets the X root's _NET_WORKAREA (None removes it)
+                                 as a desktop panel does; Wine reads it when the
+                                 probe's `resetdisplay` makes it take stock of the
+                                 displays; returns the earlier value
     winpath(path)                Unix path -> Wine path (Z:\\...)
     colorref(value)              0x00BBGGRR -> (r, g, b)
 
@@ -61,6 +71,7 @@ build/e2e-artifacts), PEL_E2E_KEEP=1 keeps the run's temporary folder.
 """
 
 import atexit
+import contextlib
 import io
 import os
 import re
@@ -209,7 +220,9 @@ class Session:
 
     _current = None
 
-    def __init__(self, exe=None, probe=None, artifacts=None, keep=None):
+    def __init__(self, exe=None, probe=None, artifacts=None, keep=None, display=None):
+        """With `display`, the session boots a prefix of its own on that
+        running X display and leaves the display alone when it stops."""
         self.exe = exe or default_exe()
         self.probe_exe = probe or default_probe()
         self.artifacts = artifacts or os.environ.get(
@@ -217,7 +230,8 @@ class Session:
         self.keep = keep if keep is not None else os.environ.get("PEL_E2E_KEEP") == "1"
         self.root = None
         self.env = None
-        self.display = None
+        self.display = display
+        self.borrowed_display = display is not None
         self.xvfb = None
         self.started = False
         self.children = []
@@ -243,10 +257,12 @@ class Session:
             if not os.path.isfile(path):
                 raise HarnessError("%s not found at %s (build it first)" % (what, path))
         self.root = tempfile.mkdtemp(prefix="pel-e2e-")
-        Session._current = self
+        if not self.borrowed_display:
+            Session._current = self
         end_cleanly_on_sigterm()
         try:
-            self._start_xvfb()
+            if not self.borrowed_display:
+                self._start_xvfb()
             self._boot_prefix()
         except BaseException:
             self.stop()
@@ -360,6 +376,24 @@ class Session:
         out = self.xdotool("getmouselocation", "--shell")
         values = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(values["X"]), int(values["Y"])
+
+    def x_work_area(self, area=None):
+        """Sets (or with None removes) the root window's _NET_WORKAREA, which
+        a desktop panel sets and Wine reads when it takes stock of the
+        displays (probe resetdisplay). Returns the value it had, or None."""
+        out = subprocess.run(["xprop", "-root", "_NET_WORKAREA"], env=self.env, check=True,
+                             stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
+        numbers = re.findall(r"-?\d+", out.stdout.decode("ascii", "replace").partition("=")[2])
+        before = tuple(int(n) for n in numbers[:4]) if len(numbers) >= 4 else None
+        if area is None:
+            command = ["xprop", "-root", "-remove", "_NET_WORKAREA"]
+        else:
+            left, top, right, bottom = area
+            command = ["xprop", "-root", "-format", "_NET_WORKAREA", "32c", "-set",
+                       "_NET_WORKAREA", "%d, %d, %d, %d" % (left, top, right - left, bottom - top)]
+        subprocess.run(command, env=self.env, check=True, stdin=subprocess.DEVNULL,
+                       capture_output=True, timeout=30)
+        return before
 
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
@@ -629,6 +663,25 @@ class BarTestCase(unittest.TestCase):
     def work_area(self, index=0):
         return tuple(int(v) for v in self.probe("workarea", index).split())
 
+    @contextlib.contextmanager
+    def own_prefix(self):
+        """Runs the block in a Wine prefix of its own on the run's display,
+        booted for it (about 8 s) and stopped after it, for a test that
+        would disturb the shared prefix. Inside, self.session is the new one."""
+        shared = self.session
+        private = Session(exe=shared.exe, probe=shared.probe_exe, artifacts=shared.artifacts,
+                          keep=shared.keep, display=shared.display)
+        private.start()
+        self.session = private
+        try:
+            yield private
+        finally:
+            for proc in [p for p in self._procs if p in private.children]:
+                stop_process(proc)
+                self._procs.remove(proc)
+            self.session = shared
+            private.stop()
+
     def windows(self):
         """Every top-level window as a dict: hwnd, cls, caption, visible, rect, pid."""
         return parse_windows(self.probe("list"))
@@ -648,6 +701,22 @@ class BarTestCase(unittest.TestCase):
 
     def click_button(self, hwnd, which):
         self.probe("click", hwnd, which)
+
+    def controls(self, hwnd):
+        result = {}
+        for line in self.probe("children", hwnd).splitlines():
+            fields = line.split("\t")
+            if len(fields) != 7:
+                continue
+            result[int(fields[1])] = {
+                "hwnd": int(fields[0]), "cls": unescape(fields[2]), "text": unescape(fields[3]),
+                "visible": fields[4] == "1", "enabled": fields[5] == "1",
+                "rect": tuple(int(v) for v in fields[6].split()),
+            }
+        return result
+
+    def send(self, hwnd, message, wparam=0, lparam=0):
+        return int(self.probe("send", hwnd, message, wparam, lparam))
 
     # Pictures -------------------------------------------------------------
 

@@ -389,3 +389,50 @@ class ScrollGlyphTests(PaintTestCase):
 
     def test_column_buttons_point_up_and_down(self):
         self.check_buttons(LEFT, "up", "down")
+
+
+class WorkAreaTests(PaintTestCase):
+    def test_the_bar_follows_its_work_area_while_it_runs(self):
+        edge, dx, dy = BOTTOM, -52, -4
+        self.start_quiet_bar([NOTEPAD] * VISIBLE, ScreenPosition=edge, OffsetX=dx, OffsetY=dy)
+        hwnd = self.bar_hwnd()
+        left, top, right, bottom = self.bar_rect(hwnd)
+        size = (right - left, bottom - top)
+        full = self.work_area(0)
+        self.assertEqual((left, top), expected_place(edge, full, *size, dx, dy))
+
+        def placed_on(area):
+            return lambda: self.bar_rect(hwnd)[:2] == expected_place(edge, area, *size, dx, dy)
+
+        def work_area_is(area):
+            return lambda: self.work_area(0) == area
+
+        # A panel takes the bottom 40 pixels, as a desktop's task bar does:
+        # X holds the new area, and Wine takes it up when the displays change.
+        shrunk = full[:3] + (full[3] - 40,)
+        before = self.session.x_work_area(shrunk)
+        self.addCleanup(self.restore_work_area, before, full)
+        self.probe("resetdisplay")
+        self.wait_for(work_area_is(shrunk), timeout=5, message="Wine to take up the new work area")
+        self.wait_for(placed_on(shrunk), timeout=5, message="the bar on the smaller work area")
+
+        # Wine keeps SPI_SETWORKAREA to the process that calls it: no other
+        # process sees it through SPI_GETWORKAREA or GetMonitorInfo, so the
+        # broadcast cannot bring a new area here. A bar moved off its place
+        # shows that the broadcast's WM_SETTINGCHANGE alone puts it back.
+        self.probe("move", hwnd, 300, 500)
+        self.wait_for(lambda: self.bar_rect(hwnd)[:2] == (300, 500), timeout=5,
+                      message="the bar to be moved away")
+        self.assertEqual(self.probe("spiworkarea", *shrunk), " ".join(map(str, shrunk)))
+        self.wait_for(placed_on(shrunk), timeout=5, message="the bar back after the broadcast")
+
+        self.restore_work_area(before, full)
+        self.wait_for(placed_on(full), timeout=5, message="the bar on the whole work area again")
+
+    def restore_work_area(self, before, full):
+        if self.work_area(0) == full:
+            return
+        self.session.x_work_area(before)
+        self.probe("resetdisplay")
+        self.wait_for(lambda: self.work_area(0) == full, timeout=5,
+                      message="the work area to be whole again")

@@ -1,6 +1,9 @@
 """Start-up, single instance and closing of the real program."""
 
+import subprocess
+
 from harness import BAR_CAPTION, BAR_CLASS, BarTestCase
+from test_using_the_bar import FIXED_ICONS, UsingTheBarTestCase, missing, section
 
 ENDSESSION_LOGOFF = 0x80000000
 
@@ -118,3 +121,18 @@ class ClosingTests(BarTestCase):
     def menu_open(self):
         # Wine shows a context menu as a top-level window of class #32768.
         return any(w["cls"] == "#32768" and w["visible"] for w in self.windows())
+
+
+class SessionEndTests(UsingTheBarTestCase):
+    def test_the_end_of_the_wine_session_keeps_a_change_made_from_the_menu(self):
+        # wineboot --end-session also ends Wine's own window-owning helpers,
+        # and the next program in that prefix waits about ten seconds for
+        # them: a prefix of its own keeps the other tests' starts quick.
+        with self.own_prefix():
+            bar = self.start_with([missing("first"), missing("second")])
+            self.choose(0, "Lock Icons")
+            ended = subprocess.run(["wineboot", "--end-session"], env=self.session.env,
+                                   stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+            self.assertEqual(ended.returncode, 0, ended.stderr.decode("utf-8", "replace"))
+            self.assertIsNotNone(self.wait_exit(bar, timeout=15), "the session ended, the bar not")
+            self.assertEqual(section(self.read_data_file(bar), "[PREF]")[FIXED_ICONS], "1")

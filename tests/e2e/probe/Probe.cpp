@@ -51,6 +51,15 @@ constexpr Command kCommands[] = {
     {L"foreground", probe::Foreground, "foreground                    foreground hwnd"},
     {L"close", probe::Close, "close <hwnd>                  post WM_CLOSE"},
     {L"kill", probe::Kill, "kill <hwnd>                   end the window's process"},
+    {L"closekill", probe::CloseKill,
+     "closekill <hwnd> <ms> [file]  post WM_CLOSE, end the process by force ms "
+     "later; with -1 wait, and time the end, file and file.tmp"},
+    {L"spiworkarea", probe::SpiWorkArea,
+     "spiworkarea [l t r b]         SPI_GETWORKAREA; with a rectangle "
+     "SPI_SETWORKAREA and broadcast first"},
+    {L"resetdisplay", probe::ResetDisplay,
+     "resetdisplay                  ChangeDisplaySettingsEx back to the registry's mode"},
+    {L"move", probe::Move, "move <hwnd> <x> <y>           SetWindowPos, size and z-order kept"},
     {L"post", probe::Post, "post <hwnd> <msg> <wp> <lp>   post a message"},
     {L"send", probe::Send, "send <hwnd> <msg> <wp> <lp>   send a message, print the result"},
     {L"key", probe::Key, "key <hwnd> <vk>...            post key down and up"},

@@ -31,6 +31,12 @@ int Click(const Args& args);
 int Show(const Args& args);
 int Drop(const Args& args);
 
+// Ending the program and changing the desktop under it.
+int CloseKill(const Args& args);
+int SpiWorkArea(const Args& args);
+int ResetDisplay(const Args& args);
+int Move(const Args& args);
+
 // The clipboard.
 int SetClip(const Args& args);
 int SetClipFile(const Args& args);

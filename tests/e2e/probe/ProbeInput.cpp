@@ -135,23 +135,6 @@ HWND FindButton(HWND dialog, const std::wstring& which, std::optional<long long>
     return search.byCaption != nullptr ? search.byCaption : search.byId;
 }
 
-class UniqueHandle {
-  public:
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() {
-        if (handle_ != nullptr) {
-            CloseHandle(handle_);
-        }
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    [[nodiscard]] HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-  private:
-    HANDLE handle_;
-};
-
 }  // namespace
 
 int Close(const Args& args) {

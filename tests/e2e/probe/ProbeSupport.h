@@ -33,6 +33,24 @@ std::string RectText(const RECT& rect);
 std::string WindowCaption(HWND hwnd);
 std::string WindowClass(HWND hwnd);
 
+// A kernel handle closed when it goes out of scope.
+class UniqueHandle {
+  public:
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() {
+        if (handle_ != nullptr) {
+            CloseHandle(handle_);
+        }
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    [[nodiscard]] HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+  private:
+    HANDLE handle_;
+};
+
 // The first argument as a live window, or nullopt after printing why not.
 std::optional<HWND> WindowArg(const Args& args, std::size_t index);
 
