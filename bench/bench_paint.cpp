@@ -72,7 +72,9 @@ int main() {
 
     Report("full repaint, plain background", TimeRepaints(form, canvas));
 
-    form.settings.GradientBackground = true;
+    pel::Settings gradient = form.settings;
+    gradient.GradientBackground = true;
+    form.ApplySettings(gradient);
     std::vector<double> rebuilds;
     for (int i = 0; i < kRounds; ++i) {
         const auto start = Clock::now();

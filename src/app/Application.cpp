@@ -5,8 +5,7 @@ namespace pel {
 // The hint form is a plain model that the main form only refers to, so it is
 // constructed first; the main form's creation event still runs before anything
 // else of the program.
-Application::Application(Platform& platform)
-    : hint_(platform.Hint()), main_(platform, hint_), pref_(main_) {
+Application::Application(Platform& platform) : hint_(platform.Hint()), main_(platform, hint_) {
     main_.FormCreate();
 }
 

@@ -7,19 +7,19 @@
 
 namespace pel {
 
-// The three forms, created once in this order and living until the end.
+// The three forms, created once and living until the end. The main form
+// holds the preferences dialog, which it fills, previews and applies.
 class Application {
   public:
     explicit Application(Platform& platform);
 
     TFormPellorinth& MainForm() { return main_; }
     TFormHint& HintForm() { return hint_; }
-    TDlgPref& PrefDialog() { return pref_; }
+    TDlgPref& PrefDialog() { return main_.PrefDialog(); }
 
   private:
     TFormHint hint_;
     TFormPellorinth main_;
-    TDlgPref pref_;
 };
 
 }  // namespace pel

@@ -125,12 +125,15 @@ void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
 }
 
 void TFormPellorinth::Paint(Canvas& canvas) {
+    // The system repaints after a resize or an uncovering without a Repaint;
+    // cells that came into view then still owe their pictures.
+    ResolveVisiblePictures();
     const Color face = ResolveColor(kClBtnFace);
     canvas.FillRect(Panel1.bounds, face);
     PaintScrollButton(canvas, sbScrollLeft, PanelLeft);
     PaintScrollButton(canvas, sbScrollRight, PanelRight);
 
-    const Color gridColor = ResolveColor(Grid1.color);
+    const Color gridColor = ResolveColor(gridColor_);
     canvas.FillRect(Grid1.bounds, gridColor);
     const Point origin = Origin(Grid1.bounds);
     for (int row = Grid1.TopRow(); row < Grid1.RowCount(); ++row) {

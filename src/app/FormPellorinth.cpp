@@ -34,13 +34,7 @@ void TFormPellorinth::FormShow() {
             SetBarRect(Rect::FromSize((area.right - bounds_.Width()) / 2, area.top, bounds_.Width(),
                                       bounds_.Height()));
         }
-        LoadUserData();
-        if (settings.GradientBackground) {
-            settings.BackgroundColor = kClBtnFace;
-            Grid1.color = kClBtnFace;
-            RebuildGradient();
-        }
-        ChangeLanguage(settings.LanguageIndex);
+        LoadUserData();  // and shows the bar as the settings read describe it
     }
     if (store.Count() >= 1) {
         CheckButtons(Grid1.Col(), Grid1.Row());
@@ -71,6 +65,8 @@ int TFormPellorinth::CellCount() const {
 }
 
 void TFormPellorinth::SelectItemCell(int index) {
+    // The item menu about to follow the cell reads the item as it shows.
+    ResolvePicture(index);
     if (settings.IsHorizontal) {
         Grid1SelectCell(index, Grid1.Row());
         Grid1.SetCurrent(index, Grid1.Row());
@@ -96,7 +92,7 @@ void TFormPellorinth::LayoutPanels() {
         return horizontal ? Rect{from, 0, to, kBarThickness} : Rect{0, from, kBarThickness, to};
     };
     const int p = kScrollPanelLength;
-    switch (panelOrder) {
+    switch (panelOrder_) {
         case 1:
             Grid1.bounds = span(0, length - 2 * p);
             PanelLeft.bounds = span(length - 2 * p, length - p);
@@ -140,6 +136,9 @@ void TFormPellorinth::SetAlpha(int alpha) {
 }
 
 void TFormPellorinth::Repaint() {
+    // Whatever changed may have brought cells into view; their pictures are
+    // fetched now rather than inside the paint.
+    ResolveVisiblePictures();
     platform.InvalidateBar();
 }
 
@@ -148,12 +147,12 @@ Color TFormPellorinth::ResolveColor(Color c) const {
 }
 
 MenuEntry TFormPellorinth::BuildMenu() const {
-    auto entry = [](const MenuItemModel& m) {
+    auto entry = [](const MenuItemModel& m, bool checked = false) {
         MenuEntry e;
         e.id = m.id;
         e.caption = m.caption;
         e.enabled = m.enabled;
-        e.checked = m.checked;
+        e.checked = checked;
         return e;
     };
     MenuEntry divider;
@@ -171,8 +170,8 @@ MenuEntry TFormPellorinth::BuildMenu() const {
     root.children.push_back(icon);
     root.children.push_back(divider);
     root.children.push_back(entry(Preferences1));
-    root.children.push_back(entry(pmNoneFixedDock));
-    root.children.push_back(entry(ChbFixedIcons));
+    root.children.push_back(entry(pmNoneFixedDock, shown_.AutoHide));
+    root.children.push_back(entry(ChbFixedIcons, shown_.FixedIcons));
     root.children.push_back(divider);
     root.children.push_back(entry(About1));
     root.children.push_back(entry(Quit1));

@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
 #include "prefs/LanguageTables.h"
+#include "store/ItemPictures.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
 
@@ -44,11 +45,31 @@ enum MenuCommand : int {
     kCmdQuit,
 };
 
+// How far a settings value reaches into the bar's layout. A data file that
+// stops early lays the bar out only as far as its lines go.
+enum class LayoutReach { None, ScrollButtons, Orientation, Place };
+
 // The bar: its widget models, the item store, the settings and every handler.
 // Handlers are defined in the folder of the subsystem that owns them.
 class TFormPellorinth final : public BarPreview {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
+    TFormPellorinth(const TFormPellorinth&) = delete;
+    TFormPellorinth& operator=(const TFormPellorinth&) = delete;
+
+    // --- what the bar shows (app/) ---
+    // Derives everything the bar shows from `shown`: orientation, size and
+    // place, scroll-button order, grid colour and gradient, the menu's check
+    // marks and the entries they govern, hint fonts and language. The bar
+    // ends opaque. Nothing is written to the record, so the preferences
+    // dialog previews its candidate here and cancels by passing the record.
+    void ApplySettings(const Settings& shown);
+    [[nodiscard]] Color GridColor() const { return gridColor_; }
+    // The cell background of the gradient; empty while it is off.
+    [[nodiscard]] const PixelImage& ImageBG() const { return imageBG_; }
+    // 0, 1 or 2: the end panels' order last applied.
+    [[nodiscard]] int PanelOrder() const { return panelOrder_; }
+    TDlgPref& PrefDialog() { return dlgPref_; }
 
     // --- the preview the preferences dialog drives (prefs/) ---
     void Preview(const Settings& candidate) override;
@@ -112,6 +133,7 @@ class TFormPellorinth final : public BarPreview {
     // Fills ImageUrl, ImageDel, ImageDel2, ImageUnKnown and the glyph lists.
     void LoadStockPictures();
     void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
+    // ImageBG from the settings shown, across the orientation shown.
     void RebuildGradient();
 
     // --- scroll buttons (bar/) ---
@@ -154,14 +176,26 @@ class TFormPellorinth final : public BarPreview {
     void pmNoneFixedDockClick();
     void ChbFixedIconsClick();
     void About1Click();
+    // The preferences dialog from opening to OK or Cancel (prefs/).
     void Preferences1Click();
 
     // --- item icons (interaction/) ---
-    void GetDefaultIcon(const std::string& target);
     void SetOtherIcon(int index, bool replace);
     void ChangeIcon(const std::string& path, int index);
     void OpenIcon1Click();
     void DefaultIcon1Click();
+    // Pictures that need the shell or an icon file are fetched when their
+    // cell is about to show, or a few at a time while the bar is idle; until
+    // then the item holds PendingPicture(). Items with the same target, or
+    // the same icon file, share one picture.
+    void ResolvePicture(int index);
+    void ResolveVisiblePictures();
+    // One idle step: a few pending pictures, the cells after the shown ones
+    // first. Touches no window.
+    void ResolveIdlePictures();
+    // Gives every item of a freshly loaded list its picture, or its place in
+    // the queue, and drops the icon paths of icon files that are gone.
+    void PutLoadedPictures();
 
     // --- timer and auto-hide (bar/) ---
     void TimerPellorinthTimer();
@@ -182,6 +216,7 @@ class TFormPellorinth final : public BarPreview {
     void HintEvent(int index);
 
     // --- language (prefs/) ---
+    // Menu and dialog texts: English for 1, Russian for any other value.
     void ChangeLanguage(int language);
 
     // --- helpers shared by several subsystems ---
@@ -235,8 +270,6 @@ class TFormPellorinth final : public BarPreview {
     GridModel Grid1;
     SpeedButtonModel sbScrollLeft;
     SpeedButtonModel sbScrollRight;
-    // 0, 1 or 2: the end panels' order last applied by SetButtonScrollPos.
-    int panelOrder = 0;
 
     PicturePtr ImageUrl;
     PicturePtr ImageDel;
@@ -244,7 +277,6 @@ class TFormPellorinth final : public BarPreview {
     PicturePtr ImageUnKnown;
     PicturePtr Image1;
     PicturePtr Image2;
-    PixelImage ImageBG;
     std::array<PixelImage, 4> ImageList2;
     // Greyed copies of ImageList2 that disabled buttons show.
     std::array<PixelImage, 4> ImageList2Disabled;
@@ -270,6 +302,17 @@ class TFormPellorinth final : public BarPreview {
     MenuItemModel Quit1{kCmdQuit, std::string(texts::kQuit.russian), true};
 
   private:
+    class OpaqueAfterRelayout;
+
+    // Loading shows its settings only as far as the data file reached.
+    void ApplySettings(const Settings& shown, LayoutReach reach);
+    // Sets the end panels' order for a position 0..2 (others keep the last)
+    // and lays the panels out.
+    void LayOutScrollButtons(int position);
+    void CheckButtonsFor(int col, int row, int visibleCount);
+    // The preferences dialog's OK: stores and applies every control.
+    void AcceptPreferences();
+
     void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button, const PanelModel& panel);
 
     void ShowSequence();
@@ -284,9 +327,26 @@ class TFormPellorinth final : public BarPreview {
     std::string lastSaved_;
     Rect bounds_;
     int alpha_ = 255;
+    // What the bar shows of the settings: derived by ApplySettings and the
+    // layout operations it runs, never written from outside.
+    Settings shown_;
+    Color gridColor_ = kClBtnFace;
+    PixelImage imageBG_;
+    int panelOrder_ = 0;
+    TDlgPref dlgPref_{*this};
     Fade fade_;
     int autoHideSuspensions_ = 0;
     bool closing_ = false;
+    // The picture an added item starts with: a stand-in picture, or
+    // PendingPicture() until its own is fetched.
+    PicturePtr FirstPicture(const std::string& target, const std::string& icon);
+    // Item `index`'s own picture; `read` tells whether the shell or an icon
+    // file was asked for it.
+    PicturePtr FetchPicture(int index, bool& read);
+    [[nodiscard]] StandInPictures StandIns() const;
+    ItemPictureSource pictureSource_{platform};
+    // Some item may still hold PendingPicture().
+    bool picturesPending_ = false;
 };
 
 // Keeps the bar from fading under a dialog for the scope's life. The record

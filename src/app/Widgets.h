@@ -36,7 +36,6 @@ enum class MouseButton { Left, Right, Middle };
 class GridModel {
   public:
     Rect bounds;  // in the bar's client coordinates
-    Color color = kClBtnFace;
     bool focused = false;
 
     [[nodiscard]] int ColCount() const { return colCount_; }
@@ -82,11 +81,12 @@ struct SpeedButtonModel {
     int glyph = -1;  // index into the glyph list, -1 when released
 };
 
+// A context-menu item. The two check marks are not kept here: the menu shows
+// the settings the bar shows.
 struct MenuItemModel {
     int id = 0;
     std::string caption;
     bool enabled = true;
-    bool checked = false;
 };
 
 // A text label of the hint window.

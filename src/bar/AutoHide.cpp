@@ -41,6 +41,7 @@ void TFormPellorinth::TimerPellorinthTimer() {
     AutoHideStep();
     ShowHintCell();
     CheckDragOff();
+    ResolveIdlePictures();
 }
 
 void TFormPellorinth::AutoHideStep() {

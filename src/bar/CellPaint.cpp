@@ -11,11 +11,11 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
     }
     if (selected) {
         // Covers the highlight a grid without focus gives its current cell.
-        canvas.FillRect(cell, ResolveColor(Grid1.color));
+        canvas.FillRect(cell, ResolveColor(gridColor_));
         canvas.DrawFocusRect(cell);
     }
-    if (settings.GradientBackground && !ImageBG.Empty()) {
-        canvas.DrawImage(ImageBG, cell);
+    if (shown_.GradientBackground && !imageBG_.Empty()) {
+        canvas.DrawImage(imageBG_, cell);
     }
     const int index = settings.IsHorizontal ? col : row;
     if (index >= 0 && index < store.Count()) {
@@ -33,10 +33,10 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
 }
 
 void TFormPellorinth::RebuildGradient() {
-    ImageBG = {};
-    if (settings.GradientBackground) {
-        ImageBG = GradientImage(settings.IsHorizontal, ResolveColor(settings.GradientStartColor),
-                                ResolveColor(settings.GradientEndColor));
+    imageBG_ = {};
+    if (shown_.GradientBackground) {
+        imageBG_ = GradientImage(settings.IsHorizontal, ResolveColor(shown_.GradientStartColor),
+                                 ResolveColor(shown_.GradientEndColor));
     }
 }
 

@@ -116,7 +116,7 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
     // Length and thickness at once, so the window is resized a single time.
     Panel1.bounds = Rect::FromSize(0, 0, kBarThickness, kBarThickness);
     SetNewSizePanel(Panel1, horizontal, UsableVisibleCount(visibleCount));
-    SetButtonScrollPos();  // lays the panels and the grid out in Panel1
+    LayoutPanels();  // in the order last applied
 
     const Rect button = horizontal ? Rect::FromSize(2, 2, 16, 32) : Rect::FromSize(2, 2, 32, 16);
     sbScrollLeft.bounds = button;
@@ -126,12 +126,12 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
     if (horizontal) {
         Grid1.SetColCount(count);
         Grid1.SetRowCount(1);
-        CheckButtons(Grid1.Col(), Grid1.Row());
+        CheckButtonsFor(Grid1.Col(), Grid1.Row(), visibleCount);
         sbScrollLeft.glyph = kGlyphBackRow;
         sbScrollRight.glyph = kGlyphForwardRow;
     } else {
         Grid1.SetRowCount(count);
-        CheckButtons(Grid1.Col(), Grid1.Row());
+        CheckButtonsFor(Grid1.Col(), Grid1.Row(), visibleCount);
         Grid1.SetColCount(1);
         sbScrollLeft.glyph = kGlyphBackColumn;
         sbScrollRight.glyph = kGlyphForwardColumn;

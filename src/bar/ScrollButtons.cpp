@@ -84,18 +84,25 @@ int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
 }
 
 void TFormPellorinth::SetButtonScrollPos() {
-    const int position = settings.ScrollButtonPosition;
+    LayOutScrollButtons(settings.ScrollButtonPosition);
+}
+
+void TFormPellorinth::LayOutScrollButtons(int position) {
     if (position >= 0 && position <= 2) {
-        panelOrder = position;
+        panelOrder_ = position;
     }
     LayoutPanels();
 }
 
 void TFormPellorinth::CheckButtons(int col, int row) {
+    CheckButtonsFor(col, row, settings.VisibleIconCount);
+}
+
+void TFormPellorinth::CheckButtonsFor(int col, int row, int visibleCount) {
     const int idx = settings.IsHorizontal ? col : row;
     const ScrollButtonStates states =
         CheckButtonStates({sbScrollLeft.enabled, sbScrollRight.enabled}, idx, store.Count(),
-                          UsableVisibleCount(settings.VisibleIconCount));
+                          UsableVisibleCount(visibleCount));
     sbScrollLeft.enabled = states.back;
     sbScrollRight.enabled = states.forward;
 }

@@ -1,4 +1,4 @@
-#include <string_view>
+#include <algorithm>
 
 #include "app/FormPellorinth.h"
 
@@ -7,42 +7,84 @@ namespace pel {
 namespace {
 
 constexpr const char* kIconFilter = "Icons(*.ico)|*.ico";
-
-// The same test adding an item makes: a target without an extension only
-// counts as present when it is a folder.
-bool TargetPresent(const Platform& platform, const std::string& target) {
-    const std::string_view name = std::string_view(target).substr(target.find_last_of("\\:") + 1);
-    if (name.find('.') == std::string_view::npos) {
-        return platform.DirectoryExists(target);
-    }
-    return platform.FileExists(target) || platform.DirectoryExists(target);
-}
-
-// The picture the item had when it was added. The shell's lookup for a path
-// that is gone gives some arbitrary icon, so a missing target keeps the
-// blank page.
-void PutDefaultPicture(TFormPellorinth& form, const std::string& target) {
-    if (target.empty()) {
-        form.Image1 = form.settings.IsHorizontal ? form.ImageDel : form.ImageDel2;
-        return;
-    }
-    form.Image1 = nullptr;
-    if (IsUrl(target) || TargetPresent(form.platform, target)) {
-        form.GetDefaultIcon(target);
-    }
-    if (!form.Image1) {
-        form.Image1 = form.ImageUnKnown;
-    }
-}
+// Idle work per 100 ms tick: a few reads of the shell or of icon files,
+// which take milliseconds each, and pictures already read for another item.
+constexpr int kIdleReadsPerTick = 4;
+constexpr int kIdlePicturesPerTick = 256;
 
 }  // namespace
 
-void TFormPellorinth::GetDefaultIcon(const std::string& target) {
-    if (IsUrl(target)) {
-        Image1 = ImageUrl;
-    } else if (!target.empty()) {
-        Image1 = platform.AssociatedIcon(target);
+PicturePtr TFormPellorinth::FirstPicture(const std::string& target, const std::string& icon) {
+    if (target.empty()) {
+        return settings.IsHorizontal ? ImageDel : ImageDel2;
     }
+    if (IsUrl(target) && icon.empty()) {
+        return ImageUrl;
+    }
+    picturesPending_ = true;
+    return PendingPicture();
+}
+
+PicturePtr TFormPellorinth::FetchPicture(int index, bool& read) {
+    const auto i = static_cast<std::size_t>(index);
+    const std::string& icon = i < store.ListIcons.size() ? store.ListIcons[i] : std::string();
+    return pictureSource_.Fetch(store.ListCurr[i], ExeAbsolutePath(icon), StandIns(), read);
+}
+
+StandInPictures TFormPellorinth::StandIns() const {
+    return {ImageUrl, settings.IsHorizontal ? ImageDel : ImageDel2, ImageUnKnown};
+}
+
+void TFormPellorinth::ResolvePicture(int index) {
+    if (store.PicturePending(index) && store.IsItem(index)) {
+        bool read = false;
+        store.ImageList1[static_cast<std::size_t>(index)] = FetchPicture(index, read);
+    }
+}
+
+void TFormPellorinth::ResolveVisiblePictures() {
+    if (!picturesPending_) {
+        return;
+    }
+    const bool horizontal = settings.IsHorizontal;
+    const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
+    const int length = horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height();
+    // A cell cut off at the end of the grid shows too.
+    const int last = std::min(store.Count(), first + (length + kCellSize - 1) / kCellSize);
+    for (int i = first; i < last; ++i) {
+        ResolvePicture(i);
+    }
+}
+
+void TFormPellorinth::ResolveIdlePictures() {
+    if (!picturesPending_) {
+        return;
+    }
+    const int count = store.Count();
+    const bool horizontal = settings.IsHorizontal;
+    const int shown = (horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height()) / kCellSize;
+    // The next page first: paging forward is what the user does most.
+    const int start = (horizontal ? Grid1.LeftCol() : Grid1.TopRow()) + std::max(1, shown);
+    int reads = 0;
+    int pictures = 0;
+    bool left = false;
+    for (int k = 0; k < count && !left; ++k) {
+        const int i = (start + k) % count;
+        if (!store.PicturePending(i)) {
+            continue;
+        }
+        if (reads >= kIdleReadsPerTick || pictures >= kIdlePicturesPerTick) {
+            left = true;
+        } else if (store.IsItem(i)) {
+            bool read = false;
+            store.ImageList1[static_cast<std::size_t>(i)] = FetchPicture(i, read);
+            reads += read ? 1 : 0;
+            ++pictures;
+        } else {
+            store.ImageList1[static_cast<std::size_t>(i)] = ImageUnKnown;
+        }
+    }
+    picturesPending_ = left;
 }
 
 void TFormPellorinth::SetOtherIcon(int index, bool replace) {
@@ -50,28 +92,16 @@ void TFormPellorinth::SetOtherIcon(int index, bool replace) {
         return;
     }
     const auto i = static_cast<std::size_t>(index);
-    const std::string target = store.ListCurr[i];
     const std::string iconPath = ExeAbsolutePath(store.ListIcons[i]);
-    bool applied = false;
-    if (!iconPath.empty()) {
-        if (target.empty() || !platform.FileExists(iconPath)) {
-            // Separators keep their glyph; a removed file is forgotten.
-            store.ListIcons[i].clear();
-        } else if (PicturePtr icon = platform.LoadIconFile(iconPath)) {
-            Image1 = std::move(icon);
-            applied = true;
-        }
+    if (!iconPath.empty() && (store.ListCurr[i].empty() || !platform.FileExists(iconPath))) {
+        // Separators keep their glyph; a removed file is forgotten.
+        store.ListIcons[i].clear();
     }
-    // Without replace the caller has already put the item's own picture into
-    // Image1; asking the shell again would lose the blank page of a missing
-    // target.
-    if (replace) {
-        if (!applied) {
-            PutDefaultPicture(*this, target);
-        }
-        if (i < store.ImageList1.size()) {
-            store.ImageList1[i] = Image1;
-        }
+    // Without replace the item keeps its picture, or fetches it later with
+    // the icon path as it is now.
+    if (replace && i < store.ImageList1.size()) {
+        bool read = false;
+        store.ImageList1[i] = FetchPicture(index, read);
     }
     Repaint();
 }

@@ -115,16 +115,14 @@ void TFormPellorinth::Addseparator1Click() {
 }
 
 void TFormPellorinth::pmNoneFixedDockClick() {
-    pmNoneFixedDock.checked = !pmNoneFixedDock.checked;
-    settings.AutoHide = pmNoneFixedDock.checked;
-    SetAlpha(255);  // ends a fade half done
+    settings.AutoHide = !settings.AutoHide;
+    ApplySettings(settings);  // the check mark; a fade half done ends opaque
     MenuOpen = 0;
 }
 
 void TFormPellorinth::ChbFixedIconsClick() {
-    ChbFixedIcons.checked = !ChbFixedIcons.checked;
-    settings.FixedIcons = ChbFixedIcons.checked;
-    DeleteItem1.enabled = store.IsItem(CurrentItem()) && !settings.FixedIcons;
+    settings.FixedIcons = !settings.FixedIcons;
+    ApplySettings(settings);  // the check mark and whether an item can be deleted
     MenuOpen = 0;
 }
 
@@ -135,10 +133,6 @@ void TFormPellorinth::About1Click() {
         text += kAboutCredits;
         platform.ShowMessage(text, MessageKind::Information);
     }
-    MenuOpen = 0;
-}
-
-void TFormPellorinth::Preferences1Click() {
     MenuOpen = 0;
 }
 

@@ -49,6 +49,9 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
     const int count = form.store.Count();
     bool deleted = false;
     if (form.store.IsItem(index) && index < count) {
+        // A picture fetched while the question is open must not make the
+        // item look like another one.
+        form.ResolvePicture(index);
         const ItemSnapshot item = ItemSnapshot::Of(form.store, index);
         if (form.CheckFileDelete(index)) {
             index = item.FindIn(form.store, index);
@@ -247,6 +250,8 @@ void TFormPellorinth::CheckDragOff() {
     // The item that was pressed goes, not whatever cell the pointer crossed
     // last on its way out.
     if (store.IsItem(gesture.DragSource)) {
+        // Taken as DeleteItemAt will see it, picture fetched.
+        ResolvePicture(gesture.DragSource);
         const ItemSnapshot pressed = ItemSnapshot::Of(store, gesture.DragSource);
         // Once it is gone a later release must neither move nor launch what
         // then stands at its index.

@@ -123,6 +123,8 @@ class Platform {
     // Shows the preferences dialog modally until OK (true) or Cancel, Esc or
     // its close box (false). The window mirrors the dialog's models.
     virtual bool ShowPreferences() = 0;
+    // The preferences window's outer size less its client size.
+    [[nodiscard]] virtual Point DialogFrameSize() const = 0;
     // The system colour chooser opened on `initial`; nullopt when cancelled.
     virtual std::optional<Color> ChooseColor(Color initial) = 0;
     // The system font chooser, with colour, opened on `initial`.
@@ -155,6 +157,9 @@ class Platform {
         const std::string& path) const = 0;
     // Replaces the file in one step; the old file stays whole on failure.
     virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+    // Deletes a file; false when it is missing or cannot be deleted. (Not
+    // named DeleteFile, which <windows.h> defines as a macro.)
+    virtual bool RemoveFile(const std::string& path) = 0;
     // Size of the current drive in bytes, or -1 when it cannot be determined.
     [[nodiscard]] virtual std::int64_t CurrentDriveSize() const = 0;
     // Full path of the running executable and its folder with trailing '\'.

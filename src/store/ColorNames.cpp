@@ -86,6 +86,21 @@ std::string ColorToString(Color color) {
     return text.data();
 }
 
+std::vector<PickerColor> PickerColors(bool systemColors) {
+    constexpr std::string_view kPrefix = "cl";
+    std::vector<PickerColor> colors;
+    for (const NamedColor& named : kNamedColors) {
+        const bool system = IsSystemColor(named.value);
+        // clNone and clDefault name no colour a picker could show.
+        const bool special = !system && named.value > 0xFFFFFFu;
+        if (special || (system && !systemColors)) {
+            continue;
+        }
+        colors.push_back({named.name.substr(kPrefix.size()), named.value});
+    }
+    return colors;
+}
+
 std::optional<Color> StringToColor(std::string_view text) {
     for (const NamedColor& named : kNamedColors) {
         if (EqualsIgnoringAsciiCase(text, named.name)) {

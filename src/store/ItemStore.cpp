@@ -1,6 +1,7 @@
 #include "store/ItemStore.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace pel {
 
@@ -35,7 +36,15 @@ void RemoveAt(std::vector<T>& list, int index) {
     }
 }
 
+// The marker's type; nothing draws it.
+class PendingMarker final : public Picture {};
+
 }  // namespace
+
+const PicturePtr& PendingPicture() {
+    static const PicturePtr marker = std::make_shared<const PendingMarker>();
+    return marker;
+}
 
 void ItemStore::Insert(int position, PicturePtr picture, std::string target, std::string icon) {
     InsertPicture(position, std::move(picture));

@@ -9,6 +9,10 @@
 
 namespace pel {
 
+// Stands in ImageList1 for a picture not fetched yet. It travels with its
+// item through inserts and moves, draws nothing, and equals no real picture.
+const PicturePtr& PendingPicture();
+
 // The bar's items as three sequences kept in step: pictures (ImageList1),
 // targets (ListCurr) and custom icon paths (ListIcons). The grid's cell
 // count follows the picture count and lives with the grid.
@@ -32,6 +36,11 @@ class ItemStore {
     // Moves entry `from` so that it ends at index `to`, in all three lists.
     void Move(int from, int to);
     void Clear();
+
+    [[nodiscard]] bool PicturePending(int index) const {
+        return index >= 0 && index < Count() &&
+               ImageList1[static_cast<std::size_t>(index)] == PendingPicture();
+    }
 };
 
 // A target is a URL when it holds "http://" or "https://" anywhere.

@@ -26,21 +26,18 @@ constexpr std::array<const char*, 5> kFirstEntries{
     "http://pellorinth.example/",
 };
 
-class FormPreferenceSteps final : public PreferenceSteps {
+// Notes how far the preference lines went; the bar is laid out that far once
+// the items are in.
+class ReachedSteps final : public PreferenceSteps {
   public:
-    explicit FormPreferenceSteps(TFormPellorinth& form) : form_(form) {}
+    void ScrollButtonsRead() override { Reach(LayoutReach::ScrollButtons); }
+    void EdgeRead() override { Reach(LayoutReach::Orientation); }
+    void PlaceBar() override { Reach(LayoutReach::Place); }
 
-    void ScrollButtonsRead() override { form_.SetButtonScrollPos(); }
-    void EdgeRead() override {
-        form_.ChangeScreenOriental(form_.settings.ScreenPosition, form_.settings.VisibleIconCount);
-    }
-    void PlaceBar() override {
-        const Settings& s = form_.settings;
-        form_.SetScreenPosition(s.ScreenPosition, s.MonitorIndex, s.OffsetX, s.OffsetY);
-    }
+    LayoutReach reached = LayoutReach::None;
 
   private:
-    TFormPellorinth& form_;
+    void Reach(LayoutReach step) { reached = std::max(reached, step); }
 };
 
 // url.ico and del.ico beside the program replace the stock pictures.
@@ -60,16 +57,11 @@ void LoadStockIconFiles(TFormPellorinth& form) {
 }
 
 // False when some preference line could not be read.
-bool LoadDataFile(TFormPellorinth& form, const DataFileContent& content) {
-    Settings& s = form.settings;
-    FormPreferenceSteps steps(form);
-    const bool prefsRead =
-        ReadPreferences(content.prefs, s, static_cast<int>(form.platform.Monitors().size()), steps);
-    // Whatever part of the preferences was read, what shows them follows.
-    form.pmNoneFixedDock.checked = s.AutoHide;
-    form.ChbFixedIcons.checked = s.FixedIcons;
-    form.Grid1.color = s.BackgroundColor;
-    form.FormHint.ApplyFont(s.Hint);
+bool LoadDataFile(TFormPellorinth& form, const DataFileContent& content, LayoutReach& reach) {
+    ReachedSteps steps;
+    const bool prefsRead = ReadPreferences(
+        content.prefs, form.settings, static_cast<int>(form.platform.Monitors().size()), steps);
+    reach = steps.reached;
 
     ItemStore& store = form.store;
     store.Clear();
@@ -77,9 +69,7 @@ bool LoadDataFile(TFormPellorinth& form, const DataFileContent& content) {
     store.ListIcons = content.icons;
     // Missing icon lines mean no custom icon; extra ones belong to no item.
     store.ListIcons.resize(store.ListCurr.size());
-    for (std::size_t i = 0; i < content.items.size(); ++i) {
-        form.AddFileToList(-1, content.items[i], false);
-    }
+    form.PutLoadedPictures();
     return prefsRead;
 }
 
@@ -89,8 +79,9 @@ void TFormPellorinth::LoadUserData() {
     FirstShowDone = 1;
     platform.HideTaskbarWindow();
     FormHint.Caption = kApplicationTitle;
-    FormHint.ApplyFont(settings.Hint);
     LoadStockIconFiles(*this);
+    // The first list is laid out in full.
+    LayoutReach reach = LayoutReach::Place;
 
     if (!platform.FileExists(DataFilePath)) {
         FirstUserLoad();
@@ -100,7 +91,7 @@ void TFormPellorinth::LoadUserData() {
             // Damaged or not ours: run as without a file and leave it alone.
             DataFileUnreadable = true;
             FirstUserLoad();
-        } else if (!LoadDataFile(*this, reading.content) || !reading.clean ||
+        } else if (!LoadDataFile(*this, reading.content, reach) || !reading.clean ||
                    !IsOwnEncoding(*bytes)) {
             // Saving will not give back what was there; keep the user a way back.
             backupBeforeSave_ = *bytes;
@@ -111,6 +102,12 @@ void TFormPellorinth::LoadUserData() {
         FirstUserLoad();
     }
 
+    // Whatever part of the preferences was read, the bar shows it. Behind a
+    // gradient the icon area is the button face, and is stored so at close.
+    if (settings.GradientBackground) {
+        settings.BackgroundColor = kClBtnFace;
+    }
+    ApplySettings(settings, reach);
     SetCellCount(store.Count());
     sbScrollRight.enabled = CellCount() > UsableVisibleCount(settings.VisibleIconCount);
 }
@@ -155,13 +152,10 @@ void TFormPellorinth::FirstUserLoad() {
         AddFileToList(-1, target, true);
     }
     settings.VisibleIconCount = std::max(1, store.Count());
-
-    ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
     settings.OffsetX = 0;
     settings.OffsetY = 0;
     settings.ScreenPosition = kEdgeTop;
     settings.MonitorIndex = 0;
-    SetScreenPosition(kEdgeTop, 0, 0, 0);
 }
 
 std::string TFormPellorinth::ShellFolderPath(const std::string& name) const {

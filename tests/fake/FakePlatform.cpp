@@ -109,6 +109,7 @@ std::intptr_t FakePlatform::ShellOpen(const std::string& target) {
 }
 
 PicturePtr FakePlatform::AssociatedIcon(const std::string& path) {
+    iconReads.push_back(path);
     if (failingIcons.count(path) != 0) {
         return nullptr;
     }
@@ -116,6 +117,7 @@ PicturePtr FakePlatform::AssociatedIcon(const std::string& path) {
 }
 
 PicturePtr FakePlatform::LoadIconFile(const std::string& path) {
+    iconReads.push_back(path);
     if (iconFiles.count(path) == 0 || files.count(path) == 0) {
         return nullptr;
     }
@@ -172,6 +174,10 @@ bool FakePlatform::WriteWholeFile(const std::string& path, const std::string& by
     }
     files[path] = bytes;
     return true;
+}
+
+bool FakePlatform::RemoveFile(const std::string& path) {
+    return files.erase(path) != 0;
 }
 
 std::string FakePlatform::ExeFolder() const {

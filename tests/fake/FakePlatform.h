@@ -101,9 +101,11 @@ class FakePlatform : public Platform {
     // Runs while the preferences dialog is open, acting as the user; its
     // answer is OK (true) or Cancel. Without it the dialog is cancelled.
     std::function<bool()> preferencesUser;
+    Point dialogFrame{6, 25};
     std::deque<std::optional<Color>> colorResults;
     std::deque<std::optional<FontChoice>> fontResults;
     std::vector<std::string> shellOpened;
+    std::vector<std::string> iconReads;  // AssociatedIcon and LoadIconFile paths, in order
     std::vector<std::string> fileWrites;
     FakeHintView hint;
     struct Link {
@@ -136,6 +138,7 @@ class FakePlatform : public Platform {
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(OpenDialogState& state) override;
     bool ShowPreferences() override { return preferencesUser ? preferencesUser() : false; }
+    [[nodiscard]] Point DialogFrameSize() const override { return dialogFrame; }
     std::optional<Color> ChooseColor(Color) override { return Next(colorResults); }
     std::optional<FontChoice> ChooseFont(const FontChoice&) override { return Next(fontResults); }
     std::intptr_t ShellOpen(const std::string& target) override;
@@ -152,6 +155,7 @@ class FakePlatform : public Platform {
     [[nodiscard]] bool DirectoryExists(const std::string& path) const override;
     [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    bool RemoveFile(const std::string& path) override;
     [[nodiscard]] std::int64_t CurrentDriveSize() const override { return driveSize; }
     [[nodiscard]] std::string ExePath() const override { return exePath; }
     [[nodiscard]] std::string ExeFolder() const override;

@@ -23,7 +23,8 @@ class CellPaintTest : public ::testing::Test {
 
     void SetUp() override {
         platform.barVisible = true;
-        form.Grid1.color = kGridColor;
+        form.settings.BackgroundColor = kGridColor;
+        form.ApplySettings(form.settings);
     }
 
     // A solid icon whose top-left pixel is transparent.
@@ -39,7 +40,12 @@ class CellPaintTest : public ::testing::Test {
             form.store.ImageList1.back() = SolidIcon(kIconColor);
         }
         form.settings.VisibleIconCount = visible;
+        form.settings.ScreenPosition = edge;
         form.ChangeScreenOriental(edge, visible);
+    }
+    void ShowGradient() {
+        form.settings.GradientBackground = true;
+        form.ApplySettings(form.settings);
     }
 
     RasterCanvas Paint() {
@@ -95,10 +101,9 @@ TEST_F(CellPaintTest, CurrentCellWithFocusShowsTheOutlineToo) {
 
 TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
     AddSolidItems(3, 3);
-    form.settings.GradientBackground = true;
     form.settings.GradientStartColor = 0xC0C0C0;
     form.settings.GradientEndColor = 0xFFFFFF;
-    form.RebuildGradient();
+    ShowGradient();
     form.Grid1.focused = false;
     form.SelectItemCell(1);
     const RasterCanvas canvas = Paint();
@@ -124,8 +129,7 @@ TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
 
 TEST_F(CellPaintTest, ColumnGradientRunsLeftToRight) {
     AddSolidItems(2, 2, kEdgeLeft);
-    form.settings.GradientBackground = true;
-    form.RebuildGradient();
+    ShowGradient();
     const RasterCanvas canvas = Paint();
     const Rect cell = Rect::FromSize(0, 20 + 36, 36, 36);
     EXPECT_EQ(canvas.ColorAt(0, cell.top + 20), 0xC0C0C0u);
@@ -182,9 +186,8 @@ TEST_F(CellPaintTest, CurrentCellEdgeIsInGridPixels) {
 }
 
 TEST_F(CellPaintTest, EmptyBarPaintsItsBlankCell) {
-    form.ChangeScreenOriental(kEdgeTop, 4);
-    form.settings.GradientBackground = true;
-    form.RebuildGradient();
+    form.settings.VisibleIconCount = 4;
+    ShowGradient();
     const RasterCanvas canvas = Paint();
     EXPECT_TRUE(canvas.pictures.empty());
     EXPECT_EQ(canvas.ColorAt(20, 35), 0xFFFFFFu);

@@ -96,12 +96,13 @@ TEST_F(FormLifecycleTest, DeactivationClearsMenuOpen) {
 
 TEST_F(FormLifecycleTest, ButtonLayoutsPlaceThePanels) {
     TFormPellorinth& form = Start();
-    form.panelOrder = 1;
-    form.LayoutPanels();
+    form.settings.ScrollButtonPosition = 1;
+    form.SetButtonScrollPos();
     EXPECT_EQ(form.Grid1.bounds, (Rect{0, 0, 720, 36}));
     EXPECT_EQ(form.PanelLeft.bounds, (Rect{720, 0, 740, 36}));
     EXPECT_EQ(form.PanelRight.bounds, (Rect{740, 0, 760, 36}));
-    form.panelOrder = 2;
+    form.settings.ScrollButtonPosition = 2;
+    form.SetButtonScrollPos();
     form.settings.IsHorizontal = false;
     form.Panel1.bounds = Rect::FromSize(0, 0, 36, 220);
     form.LayoutPanels();

@@ -78,18 +78,19 @@ TEST(Gradient, RebuildFollowsTheSettings) {
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
-    form.settings.GradientBackground = true;
-    form.settings.IsHorizontal = false;
-    form.settings.GradientStartColor = kClBtnFace;  // system colours are resolved first
-    form.settings.GradientEndColor = 0x000000;
-    form.RebuildGradient();
-    ASSERT_FALSE(form.ImageBG.Empty());
-    EXPECT_EQ(LineColor(form.ImageBG, false, 0), 0xF0F0F0u);
-    EXPECT_EQ(LineColor(form.ImageBG, false, 35), 0x000000u);
+    Settings s = form.settings;
+    s.GradientBackground = true;
+    s.ScreenPosition = kEdgeLeft;       // a column
+    s.GradientStartColor = kClBtnFace;  // system colours are resolved first
+    s.GradientEndColor = 0x000000;
+    form.ApplySettings(s);
+    ASSERT_FALSE(form.ImageBG().Empty());
+    EXPECT_EQ(LineColor(form.ImageBG(), false, 0), 0xF0F0F0u);
+    EXPECT_EQ(LineColor(form.ImageBG(), false, 35), 0x000000u);
 
-    form.settings.GradientBackground = false;
-    form.RebuildGradient();
-    EXPECT_TRUE(form.ImageBG.Empty());
+    s.GradientBackground = false;
+    form.ApplySettings(s);
+    EXPECT_TRUE(form.ImageBG().Empty());
 }
 
 }  // namespace

@@ -171,12 +171,12 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
     form.SetAlpha(150);
     Choose(kCmdAutoHide);
     EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_TRUE(form.pmNoneFixedDock.checked);
+    EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdAutoHide)->checked);
     EXPECT_EQ(platform.alpha, 255);
 
     Choose(kCmdFixedIcons);
     EXPECT_TRUE(form.settings.FixedIcons);
-    EXPECT_TRUE(form.ChbFixedIcons.checked);
+    EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdFixedIcons)->checked);
     EXPECT_FALSE(form.DeleteItem1.enabled);
     Choose(kCmdFixedIcons);
     EXPECT_TRUE(form.DeleteItem1.enabled);

@@ -181,7 +181,7 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
             EXPECT_EQ(at(form.Grid1.bounds), c.gridAt) << c.position;
         }
     }
-    EXPECT_EQ(form.panelOrder, 2) << "an unknown position keeps the last layout";
+    EXPECT_EQ(form.PanelOrder(), 2) << "an unknown position keeps the last layout";
 }
 
 TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {

@@ -86,7 +86,7 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(NameOf(second.store.ImageList1[2]), "ico:C:\\Tools\\i\\star.ico");
     EXPECT_EQ(NameOf(second.store.ImageList1[5]), "del2");  // the bar is a column now
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
-    EXPECT_TRUE(second.pmNoneFixedDock.checked);
+    EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
     EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
     EXPECT_EQ(second.FormHint.Labels[1].color, 0xFF000019u);
     second.SaveUserData();
@@ -126,7 +126,7 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"http://a/", ""}));
     EXPECT_EQ(form.store.ListIcons, (std::vector<std::string>{"", ""}));
     EXPECT_TRUE(form.settings.FixedIcons);
-    EXPECT_EQ(form.Grid1.color, 0x0000FFu);
+    EXPECT_EQ(form.GridColor(), 0x0000FFu);
     EXPECT_EQ(form.FormHint.Labels[0].fontName, "F");
     EXPECT_EQ(form.FormHint.Labels[0].fontSize, 16);  // the bad line ends reading there
     EXPECT_TRUE(platform.messages.empty());

@@ -202,6 +202,19 @@ TEST_F(GdiTest, AssociatedIconOfAFileAndAFolder) {
     EXPECT_NE(platform.AssociatedIcon(folder.Path()), nullptr);
 }
 
+TEST_F(GdiTest, FilesWhoseIconsComeFromOnePlaceShareOnePicture) {
+    const TempFolder folder;
+    for (const char* name : {"a.txt", "b.txt"}) {
+        ASSERT_TRUE(platform.WriteWholeFile(folder.File(name), "text"));
+    }
+    const PicturePtr first = platform.AssociatedIcon(folder.File("a.txt"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(platform.AssociatedIcon(folder.File("b.txt")), first);
+    EXPECT_NE(platform.AssociatedIcon("C:\\Windows\\notepad.exe"), first);
+    const TempFolder other;
+    EXPECT_EQ(platform.AssociatedIcon(other.Path()), platform.AssociatedIcon(folder.Path()));
+}
+
 TEST_F(GdiTest, OffscreenBufferPaintsAndCopiesInOne) {
     const WindowDC screen(nullptr);
     OffscreenBuffer buffer(screen.get(), 40, 30);

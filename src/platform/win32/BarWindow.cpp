@@ -55,7 +55,11 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
     setup.caption = ToWide(kMainFormCaption);
     setup.style = params.style;
     // Tool window: the bar never gets a task-bar button.
-    setup.exStyle = params.exStyle | WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW;
+    // WS_EX_ACCEPTFILES is what DragAcceptFiles sets: files dropped from
+    // Explorer (or, under Wine, from any XDND source) reach only a window
+    // that asked for them, and the style asks without loading shell32.
+    setup.exStyle =
+        params.exStyle | WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES;
     setup.bounds = form.BarRect();
     setup.instance = instance;
     auto window = WindowBase::Create(setup, platform, form);
@@ -63,9 +67,6 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
         return nullptr;
     }
     const HWND hwnd = window->Handle();
-    // Files dropped from Explorer (or, under Wine, from any XDND source)
-    // reach only a window that asked for them.
-    ::DragAcceptFiles(hwnd, TRUE);
     ::SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
     platform.AttachBarWindow(hwnd);
     // The frame is known only now; let the form size the window again.
@@ -197,9 +198,11 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             }
             return 0;
         case WM_DISPLAYCHANGE:
+            platform_.ForgetFrameSize();
             form_.OnDisplayChanged();
             return 0;
         case WM_SETTINGCHANGE:
+            platform_.ForgetFrameSize();
             if (wParam == SPI_SETWORKAREA) {
                 form_.OnDisplayChanged();
             }
@@ -240,13 +243,13 @@ void BarWindow::OnPaint() {
 void BarWindow::OnDropFiles(HDROP drop) {
     // The drop's memory goes back to the shell however the reading ends.
     const UniqueDrop owner(drop);
-    const UINT count = ::DragQueryFileW(owner.get(), 0xFFFFFFFF, nullptr, 0);
+    const UINT count = shell32::DragQueryFileW(owner.get(), 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> names;
     names.reserve(count);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileW(owner.get(), i, nullptr, 0);
+        const UINT length = shell32::DragQueryFileW(owner.get(), i, nullptr, 0);
         std::wstring name(length + 1, L'\0');
-        const UINT copied = ::DragQueryFileW(owner.get(), i, name.data(), length + 1);
+        const UINT copied = shell32::DragQueryFileW(owner.get(), i, name.data(), length + 1);
         // An unreadable name would become an empty item, which is a separator.
         if (copied == 0) {
             continue;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <objbase.h>
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <utility>
+
+#include "platform/win32/DeferredDlls.h"
 
 namespace pel::win32 {
 
@@ -92,12 +91,12 @@ struct Hook {
 struct Drop {
     using Type = HDROP;
     static Type None() noexcept { return nullptr; }
-    static void Close(Type h) noexcept { ::DragFinish(h); }
+    static void Close(Type h) noexcept { shell32::DragFinish(h); }
 };
 struct CoTaskMemory {
     using Type = void*;
     static Type None() noexcept { return nullptr; }
-    static void Close(Type p) noexcept { ::CoTaskMemFree(p); }
+    static void Close(Type p) noexcept { ole32::CoTaskMemFree(p); }
 };
 
 }  // namespace traits
@@ -175,10 +174,10 @@ class ScopedCom {
   public:
     ScopedCom() noexcept
         : initialised_(SUCCEEDED(
-              ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+              ole32::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
     ~ScopedCom() {
         if (initialised_) {
-            ::CoUninitialize();
+            ole32::CoUninitialize();
         }
     }
     ScopedCom(const ScopedCom&) = delete;

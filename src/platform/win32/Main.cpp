@@ -1,8 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-#include <objbase.h>
-
 #include "app/Application.h"
 #include "platform/win32/BarWindow.h"
 #include "platform/win32/Handles.h"
@@ -33,13 +30,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (running && GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }
-    // COM for the shell's dialogs and links.
-    const pel::win32::ScopedCom com;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
+    // Nothing of the shell, COM or the common controls is set up here: the
+    // platform does each when first needed, so a copy that ends above never
+    // loads their DLLs, and a bar whose cells show only links and separators
+    // never starts COM.
     pel::win32::Win32Platform platform(instance);
     pel::Application app(platform);
+    platform.AttachPrefDialog(app.PrefDialog());
     auto bar = pel::win32::BarWindow::Create(instance, platform, app.MainForm());
     if (!bar) {
         return 0;

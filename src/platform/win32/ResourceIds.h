@@ -16,4 +16,12 @@
 #define IDI_GLYPH_2 112
 #define IDI_GLYPH_3 113
 
+// The preferences window's page icons (General, Size and position, Style)
+// and language flags (Russian, English), written by tools/make_icons.
+#define IDI_PAGE_0 120
+#define IDI_PAGE_1 121
+#define IDI_PAGE_2 122
+#define IDI_FLAG_0 130
+#define IDI_FLAG_1 131
+
 #endif

@@ -68,13 +68,17 @@ Point Win32Platform::BarFrameSize() const {
     if (bar_ == nullptr) {
         return {};
     }
+    const LONG_PTR style = ::GetWindowLongPtrW(bar_, GWL_STYLE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(bar_, GWL_EXSTYLE);
+    if (frame_ && frame_->style == style && frame_->exStyle == exStyle) {
+        return frame_->size;
+    }
     RECT r{0, 0, 0, 0};
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(bar_, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(bar_, GWL_EXSTYLE));
-    if (!::AdjustWindowRectEx(&r, style, FALSE, exStyle)) {
+    if (!::AdjustWindowRectEx(&r, static_cast<DWORD>(style), FALSE, static_cast<DWORD>(exStyle))) {
         return {};
     }
-    return Point{r.right - r.left, r.bottom - r.top};
+    frame_ = FrameSize{style, exStyle, Point{r.right - r.left, r.bottom - r.top}};
+    return frame_->size;
 }
 
 void Win32Platform::SetBarAlpha(int alpha) {

@@ -28,13 +28,13 @@ std::optional<std::string> Win32Platform::BrowseForFolder(const std::string& tit
     info.pidlRoot = nullptr;  // the desktop
     info.lpszTitle = instruction.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    const UniqueCoTaskMem chosen(::SHBrowseForFolderW(&info));
+    const UniqueCoTaskMem chosen(shell32::SHBrowseForFolderW(&info));
     if (!chosen) {
         return std::nullopt;
     }
     std::wstring path(kLongPathChars, L'\0');
-    if (!::SHGetPathFromIDListEx(static_cast<PCIDLIST_ABSOLUTE>(chosen.get()), path.data(),
-                                 kLongPathChars, GPFIDL_DEFAULT)) {
+    if (!shell32::SHGetPathFromIDListEx(static_cast<PCIDLIST_ABSOLUTE>(chosen.get()), path.data(),
+                                        kLongPathChars, GPFIDL_DEFAULT)) {
         return std::nullopt;
     }
     path.resize(std::wcslen(path.c_str()));
@@ -67,7 +67,7 @@ std::vector<std::string> Win32Platform::OpenFiles(OpenDialogState& state) {
     if (state.multiSelect) {
         dialog.Flags |= OFN_ALLOWMULTISELECT;
     }
-    if (!::GetOpenFileNameW(&dialog)) {
+    if (!comdlg32::GetOpenFileNameW(&dialog)) {
         return {};
     }
     std::vector<std::string> paths;

@@ -175,6 +175,10 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& b
     }
 }
 
+bool Win32Platform::RemoveFile(const std::string& path) {
+    return !path.empty() && ::DeleteFileW(ToWidePath(path).c_str()) != FALSE;
+}
+
 std::int64_t Win32Platform::CurrentDriveSize() const {
     ULARGE_INTEGER total{};
     if (!::GetDiskFreeSpaceExW(nullptr, nullptr, &total, nullptr)) {

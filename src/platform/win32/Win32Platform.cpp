@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/Handles.h"
+#include "platform/win32/PrefWindow.h"
+
 namespace pel::win32 {
 
 Win32Platform::Win32Platform(HINSTANCE instance)

@@ -2,10 +2,27 @@
 
 #include <windows.h>
 
+#include <array>
+#include <memory>
+#include <optional>
+
 #include "platform/Platform.h"
 #include "platform/win32/Win32HintView.h"
+#include "store/ItemPictures.h"
+
+// <commdlg.h> names its choosers by macro; the services of the same names
+// must keep theirs in every file that sees this header.
+#undef ChooseColor
+#undef ChooseFont
+
+namespace pel {
+class TDlgPref;
+}
 
 namespace pel::win32 {
+
+class PrefWindow;
+class ScopedCom;
 
 // The Win32 implementation of every platform service. The bar and hint
 // windows are attached once they exist; until then their operations do nothing.
@@ -16,7 +33,15 @@ class Win32Platform final : public Platform {
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    void AttachBarWindow(HWND bar) { bar_ = bar; }
+    void AttachBarWindow(HWND bar) {
+        bar_ = bar;
+        ForgetFrameSize();
+    }
+    // The frame's metrics may have changed (settings, DPI, displays).
+    void ForgetFrameSize() { frame_.reset(); }
+    // The dialog whose models the preferences window mirrors; its window is
+    // made at the first showing, owned by the bar.
+    void AttachPrefDialog(TDlgPref& dialog) { prefDialog_ = &dialog; }
     [[nodiscard]] HWND BarWindow() const { return bar_; }
     // The cursor the bar shows; its window answers WM_SETCURSOR with it.
     [[nodiscard]] HCURSOR BarCursor() const { return cursor_; }
@@ -45,6 +70,7 @@ class Win32Platform final : public Platform {
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(OpenDialogState& state) override;
     bool ShowPreferences() override;
+    [[nodiscard]] Point DialogFrameSize() const override;
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
     std::intptr_t ShellOpen(const std::string& target) override;
@@ -60,6 +86,7 @@ class Win32Platform final : public Platform {
     [[nodiscard]] bool DirectoryExists(const std::string& path) const override;
     [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    bool RemoveFile(const std::string& path) override;
     [[nodiscard]] std::int64_t CurrentDriveSize() const override;
     [[nodiscard]] std::string ExePath() const override;
     [[nodiscard]] std::string ExeFolder() const override;
@@ -67,13 +94,37 @@ class Win32Platform final : public Platform {
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 
   private:
+    // Enters the COM apartment the shell's icon and verb handlers need, at
+    // the first call that may run one; it is left when the platform goes.
+    void EnterShellApartment();
+    // The picture of an icon the shell took from `source`: the one already
+    // made from there, if any, and `icon` is destroyed.
+    PicturePtr SharedShellIcon(const std::string& source, HICON icon);
+
     HINSTANCE instance_;
+    // Before the members that may hold shell objects, so it goes after them.
+    std::unique_ptr<ScopedCom> apartment_;
     HWND bar_ = nullptr;
     HCURSOR cursor_ = nullptr;
     Win32HintView hint_;
+    TDlgPref* prefDialog_ = nullptr;
+    std::unique_ptr<PrefWindow> prefWindow_;
+    // The colour chooser's sixteen custom colours, kept between openings.
+    std::array<COLORREF, 16> customColors_{};
     // GetCursorPos fails while another desktop (lock screen, UAC) is active;
     // the last position keeps the bar from reacting to a made-up one.
     mutable Point lastCursor_;
+    // Shell icons by where they come from: every text file shows the
+    // editor's icon, made once.
+    PictureCache shellIconSources_;
+    // AdjustWindowRectEx costs tens of microseconds under Wine and the timer
+    // asks for the frame ten times a second; kept per style until forgotten.
+    struct FrameSize {
+        LONG_PTR style = 0;
+        LONG_PTR exStyle = 0;
+        Point size;
+    };
+    mutable std::optional<FrameSize> frame_;
 };
 
 // Timer ids the bar window uses.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Handles.h"
@@ -62,31 +63,53 @@ UniqueBitmap MaskBitmap(const PixelImage& image) {
 
 }  // namespace
 
+void Win32Platform::EnterShellApartment() {
+    if (!apartment_) {
+        apartment_ = std::make_unique<ScopedCom>();
+    }
+}
+
 std::intptr_t Win32Platform::ShellOpen(const std::string& target) {
+    EnterShellApartment();
     const std::wstring file = ToWide(target);
     const HINSTANCE result =
-        ::ShellExecuteW(nullptr, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+        shell32::ShellExecuteW(nullptr, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
+PicturePtr Win32Platform::SharedShellIcon(const std::string& source, HICON icon) {
+    if (icon == nullptr) {
+        return nullptr;
+    }
+    UniqueIcon made(icon);
+    if (PicturePtr shared = shellIconSources_.Find(source)) {
+        return shared;
+    }
+    PicturePtr picture = std::make_shared<const Win32Picture>(std::move(made));
+    shellIconSources_.Put(source, picture);
+    return picture;
+}
+
 PicturePtr Win32Platform::AssociatedIcon(const std::string& path) {
+    EnterShellApartment();
     // ExtractAssociatedIconW writes the path of the icon's source back into
     // its argument, so it gets a private buffer large enough for any path.
     const std::wstring wide = ToWide(path);
     std::vector<wchar_t> buffer(std::max<std::size_t>(wide.size() + 1, 32768), L'\0');
     std::copy(wide.begin(), wide.end(), buffer.begin());
     WORD index = 0;
-    if (const HICON icon = ::ExtractAssociatedIconW(instance_, buffer.data(), &index)) {
-        return Wrap(icon);
+    if (const HICON icon = shell32::ExtractAssociatedIconW(instance_, buffer.data(), &index)) {
+        return SharedShellIcon(ToUtf8(buffer.data()) + "," + std::to_string(index), icon);
     }
     // When neither the file nor its program has an icon, the call above
     // falls back to the caller's own resources, which hold no such icons
     // (Wine always ends there for folders). The shell's own icon for the
     // path is the same picture Explorer shows; a missing path still gets none.
     SHFILEINFOW info{};
-    if (!wide.empty() &&
-        ::SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) != 0) {
-        return Wrap(info.hIcon);
+    if (!wide.empty() && shell32::SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info),
+                                                 SHGFI_ICON | SHGFI_LARGEICON) != 0) {
+        // The index names the icon in the shell's own list of them.
+        return SharedShellIcon("shell," + std::to_string(info.iIcon), info.hIcon);
     }
     return nullptr;
 }

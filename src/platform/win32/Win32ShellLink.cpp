@@ -12,8 +12,8 @@ bool Win32Platform::CreateShellLink(const std::string& linkPath, const std::stri
     // program's own thread this only counts up and down again.
     const ScopedCom com;
     ComPtr<IShellLinkW> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                  reinterpret_cast<void**>(link.put())))) {
+    if (FAILED(ole32::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IShellLinkW, reinterpret_cast<void**>(link.put())))) {
         return false;
     }
     const std::wstring wideTarget = ToWide(target);

@@ -21,6 +21,7 @@ struct WindowSetup {
     DWORD exStyle = 0;
     Rect bounds;
     HINSTANCE instance = nullptr;
+    HWND owner = nullptr;  // a pop-up stays above its owner and goes with it
 };
 
 // Binds a window object to its HWND: `this` arrives with WM_NCCREATE and is
@@ -64,7 +65,7 @@ class WindowBase {
         const HWND hwnd =
             ::CreateWindowExW(setup.exStyle, setup.className, setup.caption.c_str(), setup.style,
                               setup.bounds.left, setup.bounds.top, setup.bounds.Width(),
-                              setup.bounds.Height(), nullptr, nullptr, setup.instance, base);
+                              setup.bounds.Height(), setup.owner, nullptr, setup.instance, base);
         if (hwnd == nullptr) {
             // A refused WM_NCCREATE may have stored the handle of a window
             // that no longer exists.

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fake/ProgramRuns.h"
+#include "fake/RasterCanvas.h"
+#include "store/DataFile.h"
+#include "store/PreferenceLines.h"
+
+namespace pel::test {
+namespace {
+
+// Pictures of a loaded list: read when their cell first shows or while the
+// bar idles, shared by items of one target or one icon file.
+class ItemPicturesTest : public ProgramRuns {
+  protected:
+    // A run of a bar on `edge` showing `visible` cells of these items.
+    TFormPellorinth& RunWith(const std::vector<std::string>& items, int visible = 5,
+                             int edge = kEdgeTop, std::vector<std::string> icons = {}) {
+        for (const std::string& item : items) {
+            if (!item.empty() && !IsUrl(item)) {
+                platform.AddFile(item);
+            }
+        }
+        Settings settings;
+        settings.VisibleIconCount = visible;
+        settings.ScreenPosition = edge;
+        settings.MonitorIndex = 0;
+        icons.resize(items.size());
+        platform.AddFile(kDataFile, FormatDataFile({items, icons, FormatPreferences(settings)}));
+        return Run();
+    }
+
+    static std::vector<std::string> Files(int n, int distinct = 0) {
+        std::vector<std::string> files;
+        for (int i = 0; i < n; ++i) {
+            files.push_back("C:\\f" + std::to_string(distinct > 0 ? i % distinct : i) + ".txt");
+        }
+        return files;
+    }
+
+    static std::vector<int> Pending(const TFormPellorinth& form) {
+        std::vector<int> pending;
+        for (int i = 0; i < form.store.Count(); ++i) {
+            if (form.store.PicturePending(i)) {
+                pending.push_back(i);
+            }
+        }
+        return pending;
+    }
+
+    static void IdleUntilDone(TFormPellorinth& form) {
+        for (int tick = 0; tick < 1000 && !Pending(form).empty(); ++tick) {
+            form.ResolveIdlePictures();
+        }
+    }
+};
+
+TEST_F(ItemPicturesTest, StartUpReadsTheShownCellsOnly) {
+    struct Case {
+        int edge;
+        int visible;
+    };
+    for (const Case c :
+         {Case{kEdgeTop, 5}, Case{kEdgeLeft, 5}, Case{kEdgeBottom, 12}, Case{kEdgeRight, 1}}) {
+        platform.iconReads.clear();
+        const std::vector<std::string> files = Files(40);
+        const TFormPellorinth& form = RunWith(files, c.visible, c.edge);
+        const std::vector<std::string> shown(files.begin(), files.begin() + c.visible);
+        EXPECT_EQ(platform.iconReads, shown) << c.edge << " " << c.visible;
+        for (int i = 0; i < c.visible; ++i) {
+            EXPECT_EQ(NameOf(form.store.ImageList1[static_cast<std::size_t>(i)]),
+                      "assoc:" + files[static_cast<std::size_t>(i)]);
+        }
+        EXPECT_EQ(Pending(form).size(), files.size() - static_cast<std::size_t>(c.visible));
+    }
+}
+
+TEST_F(ItemPicturesTest, LoadingInvalidatesTheBarAsOftenForThousandsOfItemsAsForTen) {
+    const int before = platform.invalidations;
+    RunWith(Files(10));
+    const int forTen = platform.invalidations - before;
+    RunWith(Files(3000));
+    EXPECT_EQ(platform.invalidations - before - forTen, forTen);
+}
+
+TEST_F(ItemPicturesTest, ItemsOfOneTargetOrOneIconFileShareOnePictureReadOnce) {
+    platform.AddFile("C:\\Tools\\star.ico");
+    platform.iconFiles.insert("C:\\Tools\\star.ico");
+    std::vector<std::string> items = Files(30, 3);
+    items.push_back("https://a.example/");
+    items.push_back("C:\\gone.txt");
+    std::vector<std::string> icons(items.size());
+    icons[4] = icons[17] = icons[30] = ".star.ico";
+    TFormPellorinth& form = RunWith(items, 5, kEdgeTop, icons);
+    platform.files.erase("C:\\gone.txt");
+    IdleUntilDone(form);
+
+    EXPECT_TRUE(Pending(form).empty());
+    std::vector<std::string> reads = platform.iconReads;
+    std::sort(reads.begin(), reads.end());
+    EXPECT_EQ(reads, (std::vector<std::string>{"C:\\Tools\\star.ico", "C:\\f0.txt", "C:\\f1.txt",
+                                               "C:\\f2.txt"}));
+    const auto& pictures = form.store.ImageList1;
+    for (std::size_t i = 0; i < 30; ++i) {
+        EXPECT_EQ(pictures[i], pictures[i == 4 || i == 17 ? 4 : i % 3]) << i;
+    }
+    EXPECT_NE(pictures[0], pictures[1]);
+    EXPECT_EQ(NameOf(pictures[4]), "ico:C:\\Tools\\star.ico");
+    EXPECT_EQ(pictures[30], pictures[4]);  // a URL's own icon
+    EXPECT_EQ(NameOf(pictures[31]), "unknown");
+}
+
+TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow) {
+    TFormPellorinth& form = RunWith(Files(40), 5);
+    platform.iconReads.clear();
+    const int invalidations = platform.invalidations;
+    form.TimerPellorinthTimer();
+    EXPECT_EQ(platform.iconReads,
+              (std::vector<std::string>{"C:\\f5.txt", "C:\\f6.txt", "C:\\f7.txt", "C:\\f8.txt"}));
+    IdleUntilDone(form);
+    EXPECT_EQ(platform.iconReads.size(), 35u);
+    EXPECT_EQ(platform.iconReads.back(), "C:\\f39.txt");
+    const std::vector<std::string> reads = platform.iconReads;
+    form.TimerPellorinthTimer();
+    EXPECT_EQ(platform.iconReads, reads);
+    EXPECT_EQ(platform.invalidations, invalidations);
+}
+
+TEST_F(ItemPicturesTest, APageOfNewCellsHasItsPicturesBeforeItPaints) {
+    TFormPellorinth& form = RunWith(Files(40), 5);
+    RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+    form.Paint(canvas);  // scrolling reads the current cell's edge from the paint
+    platform.iconReads.clear();
+    form.sbScrollRightClick();
+    const int first = form.Grid1.LeftCol();
+    ASSERT_GE(first, 5);
+    std::vector<std::string> page;
+    for (int i = first; i < first + 5; ++i) {
+        page.push_back("C:\\f" + std::to_string(i) + ".txt");
+        EXPECT_FALSE(form.store.PicturePending(i)) << i;
+    }
+    std::sort(platform.iconReads.begin(), platform.iconReads.end());
+    EXPECT_EQ(platform.iconReads, page);
+    // Cells the system repaints without any change of the bar's are read too.
+    form.Grid1.SetCurrent(30, 0);
+    form.Paint(canvas);
+    EXPECT_FALSE(form.store.PicturePending(30));
+}
+
+TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGoes) {
+    TFormPellorinth& form = RunWith(Files(30), 5);
+    form.settings.ConfirmDelete = true;
+    // Current without the select that would read its picture.
+    form.Grid1.SetCurrent(20, 0);
+    platform.whileModal = [&form] {
+        RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+        form.Paint(canvas);
+    };
+    form.DeleteItem();
+    ASSERT_EQ(form.store.Count(), 29);
+    EXPECT_EQ(form.store.ListCurr[20], "C:\\f21.txt");
+}
+
+TEST_F(ItemPicturesTest, IconPathsOfRemovedFilesGoAtLoadEvenOffScreen) {
+    platform.AddFile("C:\\Tools\\star.ico");
+    std::vector<std::string> icons(30);
+    icons[25] = "C:\\removed.ico";
+    icons[26] = ".star.ico";
+    TFormPellorinth& form = RunWith(Files(30), 5, kEdgeTop, icons);
+    EXPECT_TRUE(form.store.PicturePending(25));
+    EXPECT_EQ(form.store.ListIcons[25], "");
+    EXPECT_EQ(form.store.ListIcons[26], ".star.ico");
+    for (const std::string& read : platform.iconReads) {
+        EXPECT_EQ(read.find(".ico"), std::string::npos) << read;
+    }
+}
+
+TEST_F(ItemPicturesTest, APictureNoItemShowsAnyMoreIsReadAgain) {
+    TFormPellorinth& form = RunWith(Files(2), 5);
+    platform.iconReads.clear();
+    form.SelectItemCell(0);
+    form.DeleteItem();
+    form.DeleteItem();
+    ASSERT_EQ(form.store.Count(), 0);
+    form.AddFileToList(-1, "C:\\f0.txt", true);
+    EXPECT_EQ(platform.iconReads, std::vector<std::string>{"C:\\f0.txt"});
+
+    // Nor does the cache grow with every picture it ever held.
+    PictureCache cache;
+    for (int i = 0; i < 1000; ++i) {
+        cache.Put(std::to_string(i), std::make_shared<FakePicture>("p"));
+    }
+    EXPECT_LT(cache.Size(), 100u);
+}
+
+TEST_F(ItemPicturesTest, DroppingManyFilesReadsTheShownOnesOnly) {
+    TFormPellorinth& form = RunWith(Files(1), 5);
+    platform.iconReads.clear();
+    std::vector<std::string> dropped;
+    for (int i = 0; i < 50; ++i) {
+        dropped.push_back("C:\\drop" + std::to_string(i) + ".txt");
+        platform.AddFile(dropped.back());
+    }
+    form.settings.AddToEnd = true;
+    form.WMDropFiles(dropped);
+    ASSERT_EQ(form.store.Count(), 51);
+    EXPECT_EQ(platform.iconReads, std::vector<std::string>(dropped.begin(), dropped.begin() + 4));
+    EXPECT_EQ(Pending(form).size(), 46u);
+}
+
+}  // namespace
+}  // namespace pel::test
