@@ -12,17 +12,6 @@ namespace pel::win32 {
 
 namespace pref {
 
-std::wstring WindowTextOf(HWND window) {
-    const int length = ::GetWindowTextLengthW(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 std::wstring ComboItemText(HWND combo, UINT index) {
     const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
     if (length <= 0) {
@@ -51,7 +40,7 @@ Overloaded(Fs...) -> Overloaded<Fs...>;
 
 void ShowText(HWND window, const std::string& text) {
     const std::wstring wide = ToWide(text);
-    if (pref::WindowTextOf(window) != wide) {
+    if (WindowText(window) != wide) {
         ::SetWindowTextW(window, wide.c_str());
     }
 }

@@ -16,7 +16,6 @@
 namespace pel::win32 {
 
 namespace pref {
-[[nodiscard]] std::wstring WindowTextOf(HWND window);
 [[nodiscard]] std::wstring ComboItemText(HWND combo, UINT index);
 }  // namespace pref
 

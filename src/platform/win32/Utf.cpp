@@ -62,4 +62,15 @@ std::wstring ToWidePath(std::string_view utf8Path) {
     return path;
 }
 
+std::wstring WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 }  // namespace pel::win32

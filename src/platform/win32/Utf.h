@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,8 @@ namespace pel::win32 {
 // A path for the file API: absolute paths too long for MAX_PATH get the
 // "\\?\" prefix so that they still work.
 [[nodiscard]] std::wstring ToWidePath(std::string_view utf8Path);
+
+// A window's or control's text; empty when it has none or cannot be read.
+[[nodiscard]] std::wstring WindowText(HWND window);
 
 }  // namespace pel::win32
