@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Widgets.h"
 #include "bar/AutoHideZones.h"
 #include "bar/Fade.h"
 #include "interaction/PointerGesture.h"
+#include "platform/BarEvents.h"
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
@@ -21,10 +21,6 @@
 namespace pel {
 
 class TFormHint;
-
-inline constexpr const char* kApplicationTitle = "Pellorinth";
-inline constexpr const char* kMainFormClass = "TFormPellorinth";
-inline constexpr const char* kMainFormCaption = "FormPellorinth";
 
 // Command ids of the context menu.
 enum MenuCommand : int {
@@ -51,7 +47,7 @@ enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 
 // The bar: its widget models, the item store, the settings and every handler.
 // Handlers are defined in the folder of the subsystem that owns them.
-class TFormPellorinth final : public BarPreview {
+class TFormPellorinth final : public BarPreview, public BarEvents {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
     TFormPellorinth(const TFormPellorinth&) = delete;
@@ -81,26 +77,29 @@ class TFormPellorinth final : public BarPreview {
 
     // --- lifecycle (app/) ---
     void FormCreate();
-    void FormShow();
-    bool FormCloseQuery();
+    void FormShow() override;
+    bool FormCloseQuery() override;
     void Quit1Click();
-    void AppDeactivate();
+    void AppDeactivate() override;
 
     // --- events from the window, in client coordinates ---
-    void OnMouseDown(MouseButton button, ShiftState shift, Point client);
-    void OnMouseMove(ShiftState shift, Point client);
-    void OnMouseUp(MouseButton button, ShiftState shift, Point client);
-    void OnContextMenu(Point screen);
+    void OnWindowCreated() override { LayoutPanels(); }
+    void OnSessionEnd() override { SaveUserData(); }
+    void OnFocusChanged(bool focused) override { Grid1.focused = focused; }
+    void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
+    void OnMouseMove(ShiftState shift, Point client) override;
+    void OnMouseUp(MouseButton button, ShiftState shift, Point client) override;
+    void OnContextMenu(Point screen) override;
     // The window lost the pointer to another window mid-gesture.
-    void OnCaptureLost();
-    void OnKeyDown(int key, ShiftState shift);
+    void OnCaptureLost() override;
+    void OnKeyDown(int key, ShiftState shift) override;
     void OnMenuCommand(int id);
-    void Paint(Canvas& canvas);
+    void Paint(Canvas& canvas) override;
     // The window's outer rectangle changed (moved by the system).
-    void OnBoundsChanged(const Rect& outer);
+    void OnBoundsChanged(const Rect& outer) override;
     // Monitors or work areas changed: the bar goes where its settings put it
     // now, on monitor 0 while its own monitor is gone.
-    void OnDisplayChanged();
+    void OnDisplayChanged() override;
 
     // --- item store (store/) ---
     void AddFileToList(int position, const std::string& target, bool isNew);
@@ -108,7 +107,7 @@ class TFormPellorinth final : public BarPreview {
 
     // --- dropped files and the start-up shortcut (store/) ---
     // Names dropped from the shell, in the shell's order.
-    void WMDropFiles(const std::vector<std::string>& names);
+    void WMDropFiles(const std::vector<std::string>& names) override;
     // Writes the start-up shortcut; false when it could not be written or
     // the user has no start-up folder.
     bool MyLinkForStartUp();
@@ -158,7 +157,7 @@ class TFormPellorinth final : public BarPreview {
     void Grid1MouseUp(MouseButton button, ShiftState shift, int x, int y);
     void Grid1KeyDown(int key, ShiftState shift);
     void Grid1SelectCell(int col, int row);
-    void GridRepeatTimer();
+    void GridRepeatTimer() override;
     void DeleteItem();
     bool CheckFileDelete(int index);
     void Delete_SelectedCol();
@@ -198,7 +197,7 @@ class TFormPellorinth final : public BarPreview {
     void PutLoadedPictures();
 
     // --- timer and auto-hide (bar/) ---
-    void TimerPellorinthTimer();
+    void TimerPellorinthTimer() override;
     [[nodiscard]] bool GetShowPanel(int x, int y) const;
     [[nodiscard]] bool GetHidePanel(int x, int y) const;
     [[nodiscard]] bool GetStopFadePanel(int x, int y) const;
@@ -231,7 +230,7 @@ class TFormPellorinth final : public BarPreview {
     // Recomputes Panel1, the end panels and the grid from the bar's length.
     void LayoutPanels();
     // The bar window's outer rectangle on screen.
-    [[nodiscard]] Rect BarRect() const { return bounds_; }
+    [[nodiscard]] Rect BarRect() const override { return bounds_; }
     void SetBarRect(const Rect& outer);
     void SetAlpha(int alpha);
     [[nodiscard]] int Alpha() const { return alpha_; }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 

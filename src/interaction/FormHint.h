@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 #include "platform/Platform.h"
 #include "store/Settings.h"
 

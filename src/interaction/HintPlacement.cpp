@@ -1,6 +1,6 @@
 #include "interaction/HintPlacement.h"
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 #include "store/Settings.h"
 
 namespace pel {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 #include "platform/Platform.h"
 
 namespace pel {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 

@@ -3,7 +3,7 @@
 // what lets the opening fill the controls in code.
 #include <algorithm>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 #include "prefs/DlgPref.h"
 
 namespace pel {

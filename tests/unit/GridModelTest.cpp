@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 namespace {

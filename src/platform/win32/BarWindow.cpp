@@ -45,7 +45,7 @@ Point PointFromLParam(LPARAM lParam) {
 }  // namespace
 
 std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& platform,
-                                             TFormPellorinth& form) {
+                                             BarEvents& form) {
     const WindowStyle params = CreateParams();
     WindowSetup setup;
     setup.className = L"TFormPellorinth";
@@ -70,7 +70,7 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
     ::SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
     platform.AttachBarWindow(hwnd);
     // The frame is known only now; let the form size the window again.
-    form.LayoutPanels();
+    form.OnWindowCreated();
     ::SetTimer(hwnd, kBarTimerId, kBarTimerPeriodMs, nullptr);
     return window;
 }
@@ -151,7 +151,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            form_.Grid1.focused = message == WM_SETFOCUS;
+            form_.OnFocusChanged(message == WM_SETFOCUS);
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_ACTIVATEAPP:
@@ -194,7 +194,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             // Anything changed since the query is saved too; the same bytes
             // are not written twice.
             if (wParam != FALSE) {
-                form_.SaveUserData();
+                form_.OnSessionEnd();
             }
             return 0;
         case WM_DISPLAYCHANGE:

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/FormPellorinth.h"
+#include "platform/BarEvents.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowBase.h"
 
@@ -16,8 +16,8 @@ class BarWindow final : public WindowBase<BarWindow> {
   public:
     // Returns null when the window cannot be created.
     static std::unique_ptr<BarWindow> Create(HINSTANCE instance, Win32Platform& platform,
-                                             TFormPellorinth& form);
-    BarWindow(Key, Win32Platform& platform, TFormPellorinth& form)
+                                             BarEvents& form);
+    BarWindow(Key, Win32Platform& platform, BarEvents& form)
         : platform_(platform), form_(form) {}
     ~BarWindow();
 
@@ -33,7 +33,7 @@ class BarWindow final : public WindowBase<BarWindow> {
     void ReleaseOwnCapture();
 
     Win32Platform& platform_;
-    TFormPellorinth& form_;
+    BarEvents& form_;
     bool minimized_ = false;
     bool releasingCapture_ = false;
 };

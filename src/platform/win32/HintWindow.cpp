@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/FormPellorinth.h"
+#include "platform/WindowNames.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/Widgets.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 

@@ -1,4 +1,4 @@
-#include "interaction/ItemMenu.h"
+#include "app/ItemMenu.h"
 
 #include "app/FormPellorinth.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/FormPellorinth.h"
 #include "interaction/FormHint.h"
-#include "interaction/ItemMenu.h"
+#include "app/ItemMenu.h"
 #include "interaction/UrlRule.h"
 
 namespace pel {

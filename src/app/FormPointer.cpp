@@ -2,7 +2,7 @@
 
 #include "app/FormPellorinth.h"
 #include "bar/Placement.h"
-#include "interaction/ItemMenu.h"
+#include "app/ItemMenu.h"
 #include "interaction/PointerRules.h"
 
 namespace pel {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/Widgets.h"
+#include "platform/WindowNames.h"
+
+namespace pel {
+
+// What the bar's window reports to the bar, in client coordinates unless
+// named otherwise. The window knows nothing else of the bar.
+class BarEvents {
+  public:
+    virtual ~BarEvents() = default;
+
+    // The bar's outer rectangle, where the window is created.
+    [[nodiscard]] virtual Rect BarRect() const = 0;
+    // The window exists and knows its frame: the bar sizes it again.
+    virtual void OnWindowCreated() = 0;
+    virtual void FormShow() = 0;
+    virtual bool FormCloseQuery() = 0;
+    // The session ends; whatever changed since the close query is written.
+    virtual void OnSessionEnd() = 0;
+    virtual void AppDeactivate() = 0;
+
+    virtual void OnMouseDown(MouseButton button, ShiftState shift, Point client) = 0;
+    virtual void OnMouseMove(ShiftState shift, Point client) = 0;
+    virtual void OnMouseUp(MouseButton button, ShiftState shift, Point client) = 0;
+    virtual void OnContextMenu(Point screen) = 0;
+    // The window lost the pointer to another window mid-gesture.
+    virtual void OnCaptureLost() = 0;
+    virtual void OnKeyDown(int key, ShiftState shift) = 0;
+    virtual void OnFocusChanged(bool focused) = 0;
+    virtual void TimerPellorinthTimer() = 0;
+    virtual void GridRepeatTimer() = 0;
+    virtual void Paint(Canvas& canvas) = 0;
+    // The window's outer rectangle changed (moved by the system).
+    virtual void OnBoundsChanged(const Rect& outer) = 0;
+    // Monitors or work areas changed.
+    virtual void OnDisplayChanged() = 0;
+    // Names dropped from the shell, in the shell's order.
+    virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
+};
+
+}  // namespace pel
