@@ -17,23 +17,13 @@ std::string_view LastComponent(std::string_view path) {
 
 void TFormPellorinth::AddFileToList(int position, const std::string& target, bool isNew) {
     const int at = position < 0 || position > store.Count() ? -1 : position;
-    // A loaded item's entry is in the lists already, at the end.
-    const int index = isNew && at >= 0 ? at : store.Count();
-    store.InsertPicture(at, nullptr);
-    if (isNew) {
-        store.InsertEntry(at, target, std::string());
-    } else {
+    const int index = at < 0 ? store.Count() : at;
+    store.Insert(at, nullptr, target, std::string());
+    if (!isNew) {
+        // A loaded item's icon file may be gone since it was saved.
         SetOtherIcon(index, false);
     }
-    const auto i = static_cast<std::size_t>(at < 0 ? store.Count() - 1 : at);
-    if (store.IsItem(index) && store.ListCurr[static_cast<std::size_t>(index)] == target) {
-        store.ImageList1[i] =
-            FirstPicture(target, store.ListIcons[static_cast<std::size_t>(index)]);
-    } else {
-        // A picture without its entry cannot wait for it.
-        bool read = false;
-        store.ImageList1[i] = pictureSource_.Fetch(target, std::string(), StandIns(), read);
-    }
+    store.SetPicture(index, FirstPicture(target, store.Icon(index)));
     SetCellCount(store.Count());
     MenuOpen = 0;
     sbScrollRight.enabled = store.Count() > UsableVisibleCount(settings.VisibleIconCount);
@@ -41,16 +31,11 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
 }
 
 void TFormPellorinth::PutLoadedPictures() {
-    // Missing icon lines mean no custom icon.
-    store.ListIcons.resize(store.ListCurr.size());
     // Icon files are looked for once each, however many items use them.
     std::unordered_map<std::string, bool> iconFound;
-    store.ImageList1.clear();
-    store.ImageList1.reserve(store.ListCurr.size());
-    for (std::size_t i = 0; i < store.ListCurr.size(); ++i) {
-        const std::string& target = store.ListCurr[i];
-        std::string& icon = store.ListIcons[i];
-        const std::string iconPath = ExeAbsolutePath(icon);
+    for (int i = 0; i < store.Count(); ++i) {
+        const std::string& target = store.Target(i);
+        const std::string iconPath = ExeAbsolutePath(store.Icon(i));
         if (!iconPath.empty()) {
             auto [found, first] = iconFound.try_emplace(iconPath, false);
             if (first) {
@@ -58,10 +43,10 @@ void TFormPellorinth::PutLoadedPictures() {
             }
             // Separators keep their glyph; a removed file is forgotten.
             if (target.empty() || !found->second) {
-                icon.clear();
+                store.SetIcon(i, std::string());
             }
         }
-        store.ImageList1.push_back(FirstPicture(target, icon));
+        store.SetPicture(i, FirstPicture(target, store.Icon(i)));
     }
     if (store.Count() == 0) {
         return;

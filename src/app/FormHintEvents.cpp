@@ -7,11 +7,11 @@
 namespace pel {
 
 void TFormPellorinth::HintEvent(int index) {
-    if (index < 0 || index >= static_cast<int>(store.ListCurr.size())) {
+    if (index < 0 || index >= static_cast<int>(store.Targets().size())) {
         FormHint.SetCaptionText({});
         return;
     }
-    const std::string& target = store.ListCurr[static_cast<std::size_t>(index)];
+    const std::string& target = store.Target(index);
     FormHint.SetCaptionText(IsUrl(target) ? target : ItemDisplayName(target));
 }
 

@@ -26,9 +26,8 @@ PicturePtr TFormPellorinth::FirstPicture(const std::string& target, const std::s
 }
 
 PicturePtr TFormPellorinth::FetchPicture(int index, bool& read) {
-    const auto i = static_cast<std::size_t>(index);
-    const std::string& icon = i < store.ListIcons.size() ? store.ListIcons[i] : std::string();
-    return pictureSource_.Fetch(store.ListCurr[i], ExeAbsolutePath(icon), StandIns(), read);
+    return pictureSource_.Fetch(store.Target(index), ExeAbsolutePath(store.Icon(index)), StandIns(),
+                                read);
 }
 
 StandInPictures TFormPellorinth::StandIns() const {
@@ -38,7 +37,7 @@ StandInPictures TFormPellorinth::StandIns() const {
 void TFormPellorinth::ResolvePicture(int index) {
     if (store.PicturePending(index) && store.IsItem(index)) {
         bool read = false;
-        store.ImageList1[static_cast<std::size_t>(index)] = FetchPicture(index, read);
+        store.SetPicture(index, FetchPicture(index, read));
     }
 }
 
@@ -77,41 +76,39 @@ void TFormPellorinth::ResolveIdlePictures() {
             left = true;
         } else if (store.IsItem(i)) {
             bool read = false;
-            store.ImageList1[static_cast<std::size_t>(i)] = FetchPicture(i, read);
+            store.SetPicture(i, FetchPicture(i, read));
             reads += read ? 1 : 0;
             ++pictures;
         } else {
-            store.ImageList1[static_cast<std::size_t>(i)] = ImageUnKnown;
+            store.SetPicture(i, ImageUnKnown);
         }
     }
     picturesPending_ = left;
 }
 
 void TFormPellorinth::SetOtherIcon(int index, bool replace) {
-    if (!store.IsItem(index) || static_cast<std::size_t>(index) >= store.ListIcons.size()) {
+    if (!store.IsItem(index)) {
         return;
     }
-    const auto i = static_cast<std::size_t>(index);
-    const std::string iconPath = ExeAbsolutePath(store.ListIcons[i]);
-    if (!iconPath.empty() && (store.ListCurr[i].empty() || !platform.FileExists(iconPath))) {
+    const std::string iconPath = ExeAbsolutePath(store.Icon(index));
+    if (!iconPath.empty() && (store.Target(index).empty() || !platform.FileExists(iconPath))) {
         // Separators keep their glyph; a removed file is forgotten.
-        store.ListIcons[i].clear();
+        store.SetIcon(index, std::string());
     }
     // Without replace the item keeps its picture, or fetches it later with
     // the icon path as it is now.
-    if (replace && i < store.ImageList1.size()) {
+    if (replace) {
         bool read = false;
-        store.ImageList1[i] = FetchPicture(index, read);
+        store.SetPicture(index, FetchPicture(index, read));
     }
     Repaint();
 }
 
 void TFormPellorinth::ChangeIcon(const std::string& path, int index) {
-    if (!store.IsItem(index) || static_cast<std::size_t>(index) >= store.ListIcons.size()) {
+    if (!store.IsItem(index)) {
         return;
     }
-    store.ListIcons[static_cast<std::size_t>(index)] =
-        path.empty() ? std::string() : ExeRelativePath(path);
+    store.SetIcon(index, path.empty() ? std::string() : ExeRelativePath(path));
     SetOtherIcon(index, true);
 }
 

@@ -8,8 +8,7 @@ void UpdateItemMenu(TFormPellorinth& form, int index) {
     if (!form.store.IsItem(index)) {
         return;
     }
-    const auto i = static_cast<std::size_t>(index);
-    const std::string& target = form.store.ListCurr[i];
+    const std::string& target = form.store.Target(index);
     if (target.empty()) {
         // A separator takes no icon; DefaultIcon1 keeps its state.
         form.ChangeIcon1.enabled = false;
@@ -17,7 +16,7 @@ void UpdateItemMenu(TFormPellorinth& form, int index) {
     } else {
         form.ChangeUrl1.enabled = IsUrl(target);
         form.ChangeIcon1.enabled = true;
-        form.DefaultIcon1.enabled = !form.store.ListIcons[i].empty();
+        form.DefaultIcon1.enabled = !form.store.Icon(index).empty();
     }
     form.DeleteItem1.enabled = !form.settings.FixedIcons;
 }

@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "app/FormPellorinth.h"
-#include "interaction/FormHint.h"
 #include "app/ItemMenu.h"
+#include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
 
 namespace pel {
@@ -80,22 +80,21 @@ void TFormPellorinth::AddUrl1Click() {
 
 void TFormPellorinth::ChangeUrl1Click() {
     const int index = CurrentItem();
-    if (!store.IsItem(index) || !IsUrl(store.ListCurr[static_cast<std::size_t>(index)])) {
+    if (!store.IsItem(index) || !IsUrl(store.Target(index))) {
         MenuOpen = 0;
         return;
     }
     {
         const AutoHideSuspension suspension(*this);
         const int language = settings.LanguageIndex;
-        const std::string old = store.ListCurr[static_cast<std::size_t>(index)];
+        const std::string old = store.Target(index);
         const std::string text =
             platform.InputBox(std::string(texts::kChangeUrlCaption.In(language)),
                               std::string(texts::kChangeUrlPrompt.In(language)), old);
         // The bar takes drops while the box is open; only write back into
         // the item that was edited.
-        if (IsAcceptableUrl(text) && store.IsItem(index) &&
-            store.ListCurr[static_cast<std::size_t>(index)] == old) {
-            store.ListCurr[static_cast<std::size_t>(index)] = text;
+        if (IsAcceptableUrl(text) && store.IsItem(index) && store.Target(index) == old) {
+            store.SetTarget(index, text);
         }
     }
     MenuOpen = 0;

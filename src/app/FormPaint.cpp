@@ -19,7 +19,7 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
     }
     const int index = settings.IsHorizontal ? col : row;
     if (index >= 0 && index < store.Count()) {
-        const PicturePtr& picture = store.ImageList1[static_cast<std::size_t>(index)];
+        const PicturePtr& picture = store.Picture(index);
         if (picture) {
             canvas.DrawPicture(*picture, {cell.left + kIconMargin, cell.top + kIconMargin});
         }

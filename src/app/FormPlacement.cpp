@@ -36,10 +36,9 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
         sbScrollRight.glyph = kGlyphForwardColumn;
     }
     const PicturePtr& separator = horizontal ? ImageDel : ImageDel2;
-    const std::size_t items = std::min(store.ImageList1.size(), store.ListCurr.size());
-    for (std::size_t i = 0; i < items; ++i) {
-        if (store.ListCurr[i].empty()) {
-            store.ImageList1[i] = separator;
+    for (int i = 0; i < store.Count(); ++i) {
+        if (store.Target(i).empty()) {
+            store.SetPicture(i, separator);
         }
     }
     Repaint();

@@ -1,48 +1,13 @@
 #include <algorithm>
 
 #include "app/FormPellorinth.h"
-#include "bar/Placement.h"
 #include "app/ItemMenu.h"
+#include "bar/Placement.h"
 #include "interaction/PointerRules.h"
 
 namespace pel {
 
 namespace {
-
-// An item as it stood when the question was asked. The question box is
-// modal, but the bar keeps taking drops and drags while it is open, so the
-// answer must go to this item and not to whatever then holds its index.
-struct ItemSnapshot {
-    PicturePtr picture;
-    std::string target;
-    std::string icon;
-
-    static ItemSnapshot Of(const ItemStore& store, int index) {
-        const auto i = static_cast<std::size_t>(index);
-        return {store.ImageList1[i], store.ListCurr[i], store.ListIcons[i]};
-    }
-    [[nodiscard]] bool StandsAt(const ItemStore& store, int index) const {
-        if (!store.IsItem(index) || index >= store.Count()) {
-            return false;
-        }
-        const auto i = static_cast<std::size_t>(index);
-        return store.ImageList1[i] == picture && store.ListCurr[i] == target &&
-               store.ListIcons[i] == icon;
-    }
-    // Its index now, looking first where it was; -1 when it is gone. Items
-    // equal in all three entries are interchangeable.
-    [[nodiscard]] int FindIn(const ItemStore& store, int formerIndex) const {
-        if (StandsAt(store, formerIndex)) {
-            return formerIndex;
-        }
-        for (int i = 0; i < store.Count(); ++i) {
-            if (StandsAt(store, i)) {
-                return i;
-            }
-        }
-        return -1;
-    }
-};
 
 // Removes the item at `index` after the optional question; true when it went.
 bool DeleteItemAt(TFormPellorinth& form, int index) {
@@ -52,9 +17,12 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
         // A picture fetched while the question is open must not make the
         // item look like another one.
         form.ResolvePicture(index);
-        const ItemSnapshot item = ItemSnapshot::Of(form.store, index);
+        // The question box is modal, but the bar keeps taking drops and drags
+        // while it is open, so the answer must go to this item and not to
+        // whatever then holds its index.
+        const ItemStore::Item item = form.store.ItemAt(index);
         if (form.CheckFileDelete(index)) {
-            index = item.FindIn(form.store, index);
+            index = form.store.Find(item, index);
             deleted = index != -1;
         }
         if (deleted) {
@@ -63,7 +31,7 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
             if (count <= UsableVisibleCount(form.settings.VisibleIconCount)) {
                 form.sbScrollRight.enabled = false;
             }
-            if (form.store.ListCurr.empty()) {
+            if (form.store.Targets().empty()) {
                 form.DeleteItem1.enabled = false;
                 form.ChangeUrl1.enabled = false;
                 form.ChangeIcon1.enabled = false;  // no item left to give an icon
@@ -154,7 +122,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
     gesture.PressWasDouble = false;
     gesture.DragHeld = false;
     const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
-    if (index >= static_cast<int>(store.ListCurr.size())) {
+    if (index >= static_cast<int>(store.Targets().size())) {
         return;
     }
     if (gesture.DragMoved) {
@@ -168,7 +136,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
         }
     }
     if (index == gesture.DragSource && index != -1 && !endsDoubleClick) {
-        StartFile(store.ListCurr[static_cast<std::size_t>(index)]);
+        StartFile(store.Target(index));
     }
 }
 
@@ -222,7 +190,7 @@ bool TFormPellorinth::CheckFileDelete(int index) {
     if (!settings.ConfirmDelete) {
         return true;
     }
-    const std::string& target = store.ListCurr[static_cast<std::size_t>(index)];
+    const std::string& target = store.Target(index);
     const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
     const std::string question = DeleteQuestion(settings.LanguageIndex, name);
     DeleteConfirmOpen = 1;
@@ -252,12 +220,11 @@ void TFormPellorinth::CheckDragOff() {
     if (store.IsItem(gesture.DragSource)) {
         // Taken as DeleteItemAt will see it, picture fetched.
         ResolvePicture(gesture.DragSource);
-        const ItemSnapshot pressed = ItemSnapshot::Of(store, gesture.DragSource);
+        const ItemStore::Item pressed = store.ItemAt(gesture.DragSource);
         // Once it is gone a later release must neither move nor launch what
         // then stands at its index.
-        gesture.DragSource = DeleteItemAt(*this, gesture.DragSource)
-                                 ? -1
-                                 : pressed.FindIn(store, gesture.DragSource);
+        gesture.DragSource =
+            DeleteItemAt(*this, gesture.DragSource) ? -1 : store.Find(pressed, gesture.DragSource);
     }
     gesture.DragHeld = false;
 }

@@ -63,12 +63,8 @@ bool LoadDataFile(TFormPellorinth& form, const DataFileContent& content, LayoutR
         content.prefs, form.settings, static_cast<int>(form.platform.Monitors().size()), steps);
     reach = steps.reached;
 
-    ItemStore& store = form.store;
-    store.Clear();
-    store.ListCurr = content.items;
-    store.ListIcons = content.icons;
     // Missing icon lines mean no custom icon; extra ones belong to no item.
-    store.ListIcons.resize(store.ListCurr.size());
+    form.store.Assign(content.items, content.icons);
     form.PutLoadedPictures();
     return prefsRead;
 }
@@ -122,7 +118,7 @@ void TFormPellorinth::SaveUserData() {
         }
         backupBeforeSave_.reset();
     }
-    const DataFileContent content{store.ListCurr, store.ListIcons, FormatPreferences(settings)};
+    const DataFileContent content{store.Targets(), store.Icons(), FormatPreferences(settings)};
     std::string bytes = EncodeDataFileText(FormatDataFile(content), platform);
     if (bytes == lastSaved_) {
         return;

@@ -46,36 +46,65 @@ const PicturePtr& PendingPicture() {
     return marker;
 }
 
+int ItemStore::Find(const Item& item, int formerIndex) const {
+    if (IsItem(formerIndex) && ItemAt(formerIndex) == item) {
+        return formerIndex;
+    }
+    for (int i = 0; i < Count(); ++i) {
+        if (ItemAt(i) == item) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void ItemStore::SetPicture(int index, PicturePtr picture) {
+    if (IsItem(index)) {
+        pictures_[At(index)] = std::move(picture);
+    }
+}
+
+void ItemStore::SetTarget(int index, std::string target) {
+    if (IsItem(index)) {
+        targets_[At(index)] = std::move(target);
+    }
+}
+
+void ItemStore::SetIcon(int index, std::string icon) {
+    if (IsItem(index)) {
+        icons_[At(index)] = std::move(icon);
+    }
+}
+
 void ItemStore::Insert(int position, PicturePtr picture, std::string target, std::string icon) {
-    InsertPicture(position, std::move(picture));
-    InsertEntry(position, std::move(target), std::move(icon));
+    InsertAt(pictures_, position, std::move(picture));
+    InsertAt(targets_, position, std::move(target));
+    InsertAt(icons_, position, std::move(icon));
 }
 
-void ItemStore::InsertEntry(int position, std::string target, std::string icon) {
-    InsertAt(ListCurr, position, std::move(target));
-    InsertAt(ListIcons, position, std::move(icon));
-}
-
-void ItemStore::InsertPicture(int position, PicturePtr picture) {
-    InsertAt(ImageList1, position, std::move(picture));
+void ItemStore::Assign(std::vector<std::string> targets, std::vector<std::string> icons) {
+    targets_ = std::move(targets);
+    icons_ = std::move(icons);
+    icons_.resize(targets_.size());
+    pictures_.assign(targets_.size(), nullptr);
 }
 
 void ItemStore::Remove(int index) {
-    RemoveAt(ImageList1, index);
-    RemoveAt(ListCurr, index);
-    RemoveAt(ListIcons, index);
+    RemoveAt(pictures_, index);
+    RemoveAt(targets_, index);
+    RemoveAt(icons_, index);
 }
 
 void ItemStore::Move(int from, int to) {
-    MoveEntry(ImageList1, from, to);
-    MoveEntry(ListCurr, from, to);
-    MoveEntry(ListIcons, from, to);
+    MoveEntry(pictures_, from, to);
+    MoveEntry(targets_, from, to);
+    MoveEntry(icons_, from, to);
 }
 
 void ItemStore::Clear() {
-    ImageList1.clear();
-    ListCurr.clear();
-    ListIcons.clear();
+    pictures_.clear();
+    targets_.clear();
+    icons_.clear();
 }
 
 bool IsUrl(std::string_view target) {

@@ -14,33 +14,62 @@ namespace pel {
 const PicturePtr& PendingPicture();
 
 // The bar's items as three sequences kept in step: pictures (ImageList1),
-// targets (ListCurr) and custom icon paths (ListIcons). The grid's cell
-// count follows the picture count and lives with the grid.
+// targets (ListCurr) and custom icon paths (ListIcons). Every change goes
+// through here, so an index names the same item in all three. The grid's
+// cell count follows Count() and lives with the grid.
 class ItemStore {
   public:
-    std::vector<PicturePtr> ImageList1;
-    std::vector<std::string> ListCurr;
-    std::vector<std::string> ListIcons;
+    // An item as it stood at some moment, to be found again after the list
+    // may have changed under a modal box.
+    struct Item {
+        PicturePtr picture;
+        std::string target;
+        std::string icon;
+        bool operator==(const Item&) const = default;
+    };
 
-    [[nodiscard]] int Count() const { return static_cast<int>(ImageList1.size()); }
-    [[nodiscard]] bool IsItem(int index) const {
-        return index >= 0 && index < static_cast<int>(ListCurr.size());
+    [[nodiscard]] int Count() const { return static_cast<int>(targets_.size()); }
+    [[nodiscard]] bool IsItem(int index) const { return index >= 0 && index < Count(); }
+
+    // Item `index`; it must be an item.
+    [[nodiscard]] const PicturePtr& Picture(int index) const { return pictures_[At(index)]; }
+    [[nodiscard]] const std::string& Target(int index) const { return targets_[At(index)]; }
+    [[nodiscard]] const std::string& Icon(int index) const { return icons_[At(index)]; }
+    [[nodiscard]] Item ItemAt(int index) const {
+        return {Picture(index), Target(index), Icon(index)};
     }
+    // Where `item` stands now, looking first at `formerIndex`; -1 when it is
+    // gone. Items equal in all three entries are interchangeable.
+    [[nodiscard]] int Find(const Item& item, int formerIndex) const;
+    // The data file's two lists.
+    [[nodiscard]] const std::vector<std::string>& Targets() const { return targets_; }
+    [[nodiscard]] const std::vector<std::string>& Icons() const { return icons_; }
 
-    // Inserts at `position` (-1 or past the end appends) in all three lists.
+    // Each changes item `index` only; an index that is no item changes nothing.
+    void SetPicture(int index, PicturePtr picture);
+    void SetTarget(int index, std::string target);
+    void SetIcon(int index, std::string icon);
+
+    // Inserts at `position` (-1 or past the end appends).
     void Insert(int position, PicturePtr picture, std::string target, std::string icon);
-    void InsertPicture(int position, PicturePtr picture);
-    // The target and icon entries of an item whose picture is added apart.
-    void InsertEntry(int position, std::string target, std::string icon);
+    // A list read from the data file: targets with their icon paths (missing
+    // ones empty, extra ones dropped), every picture null.
+    void Assign(std::vector<std::string> targets, std::vector<std::string> icons);
     void Remove(int index);
-    // Moves entry `from` so that it ends at index `to`, in all three lists.
+    // Moves item `from` so that it ends at index `to`.
     void Move(int from, int to);
     void Clear();
 
     [[nodiscard]] bool PicturePending(int index) const {
-        return index >= 0 && index < Count() &&
-               ImageList1[static_cast<std::size_t>(index)] == PendingPicture();
+        return IsItem(index) && pictures_[At(index)] == PendingPicture();
     }
+
+  private:
+    static std::size_t At(int index) { return static_cast<std::size_t>(index); }
+
+    std::vector<PicturePtr> pictures_;
+    std::vector<std::string> targets_;
+    std::vector<std::string> icons_;
 };
 
 // A target is a URL when it holds "http://" or "https://" anywhere.

@@ -37,7 +37,7 @@ class CellPaintTest : public ::testing::Test {
     void AddSolidItems(int n, int visible, int edge = kEdgeTop) {
         for (int i = 0; i < n; ++i) {
             form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
-            form.store.ImageList1.back() = SolidIcon(kIconColor);
+            form.store.SetPicture(form.store.Count() - 1, SolidIcon(kIconColor));
         }
         form.settings.VisibleIconCount = visible;
         form.settings.ScreenPosition = edge;

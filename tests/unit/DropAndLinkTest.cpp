@@ -34,7 +34,7 @@ TEST_F(DropAndLinkTest, DroppedNamesGoBeforeThePointedCellLastFirstOrToTheEndInO
     const std::vector<std::string> dropped{"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"};
     platform.cursor = Cell(2);
     form.WMDropFiles(dropped);
-    EXPECT_EQ(form.store.ListCurr,
+    EXPECT_EQ(form.store.Targets(),
               (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\third.txt", "C:\\second.txt",
                                         "C:\\first.txt", "C:\\2.txt", "C:\\3.txt", "C:\\4.txt"}));
     EXPECT_EQ(form.CellCount(), 8);
@@ -47,7 +47,7 @@ TEST_F(DropAndLinkTest, DroppedNamesGoBeforeThePointedCellLastFirstOrToTheEndInO
         form.settings.AddToEnd = !besideTheCells;
         form.WMDropFiles(dropped);
         form.WMDropFiles({});
-        EXPECT_EQ(form.store.ListCurr,
+        EXPECT_EQ(form.store.Targets(),
                   (std::vector<std::string>{"C:\\0.txt", "C:\\first.txt", "C:\\second.txt",
                                             "C:\\third.txt"}));
     }

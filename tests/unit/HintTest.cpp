@@ -136,7 +136,7 @@ TEST_F(HintTest, MonitorIndexNamingNoMonitorPlacesOnMonitorZero) {
     form.settings.MonitorIndex = 9;
     const Rect bar = form.BarRect();
     form.SetBarRect(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
-    form.store.ListCurr[3] = std::string(100, 'x');
+    form.store.SetTarget(3, std::string(100, 'x'));
     TickAt(Cell(3));
     EXPECT_EQ(platform.hint.bounds.right, 1920);
 }

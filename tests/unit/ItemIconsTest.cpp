@@ -23,7 +23,7 @@ class ItemIconsTest : public ProgramRuns {
     }
 
     std::string Picture(const TFormPellorinth& form, int i) const {
-        return NameOf(form.store.ImageList1[static_cast<std::size_t>(i)]);
+        return NameOf(form.store.Picture(i));
     }
 };
 
@@ -41,7 +41,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     EXPECT_EQ(platform.openDialogs[0].initialDir, "C:\\Tools\\");
     EXPECT_EQ(platform.openDialogs[0].filter, "Icons(*.ico)|*.ico");
     EXPECT_FALSE(platform.openDialogs[0].multiSelect);
-    EXPECT_EQ(form.store.ListIcons[0], ".icons\\star.ico");
+    EXPECT_EQ(form.store.Icon(0), ".icons\\star.ico");
     EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\icons\\star.ico");
     EXPECT_TRUE(form.settings.AutoHide);
     EXPECT_EQ(form.MenuOpen, 0);
@@ -53,7 +53,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     form.OpenIcon1Click();
     EXPECT_EQ(platform.openDialogs[1].initialDir, "C:\\Tools\\icons\\");
     EXPECT_EQ(platform.openDialogs[2].initialDir, "D:\\art\\");
-    EXPECT_EQ(form.store.ListIcons[1], "D:\\art\\moon.ico");
+    EXPECT_EQ(form.store.Icon(1), "D:\\art\\moon.ico");
     EXPECT_EQ(form.LastIconFolder, "D:\\art\\");
     form.FormCloseQuery();
 
@@ -76,7 +76,7 @@ TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
         form.DefaultIcon1.enabled = true;
         form.SelectItemCell(i);
         form.OnMenuCommand(kCmdDefaultIcon);
-        EXPECT_EQ(form.store.ListIcons[static_cast<std::size_t>(i)], "");
+        EXPECT_EQ(form.store.Icon(i), "");
         EXPECT_FALSE(form.DefaultIcon1.enabled);
     }
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
@@ -90,7 +90,7 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoad) {
     AddIconFile("C:\\ok.ico");
     TFormPellorinth& form = RunWith("C:\\a.txt\r\nC:\\a.txt\r\nC:\\a.txt\r\nC:\\gone.txt\r\n\r\n",
                                     "C:\\removed.ico\r\nC:\\broken.ico\r\nC:\\ok.ico\r\n");
-    EXPECT_EQ(form.store.ListIcons,
+    EXPECT_EQ(form.store.Icons(),
               (std::vector<std::string>{"", "C:\\broken.ico", "C:\\ok.ico", "", ""}));
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 1), "assoc:C:\\a.txt");
@@ -106,7 +106,7 @@ TEST_F(ItemIconsTest, IconCommandsOnNoItemOrASeparatorChangeNothing) {
     form.ChangeIcon("C:\\i.ico", 5);
     form.ChangeIcon("C:\\i.ico", -1);
     form.ChangeIcon("C:\\i.ico", 0);
-    EXPECT_EQ(form.store.ListIcons, std::vector<std::string>{""});
+    EXPECT_EQ(form.store.Icons(), std::vector<std::string>{""});
     EXPECT_EQ(Picture(form, 0), "del");
 }
 

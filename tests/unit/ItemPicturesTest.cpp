@@ -71,8 +71,7 @@ TEST_F(ItemPicturesTest, StartUpReadsTheShownCellsOnly) {
         const std::vector<std::string> shown(files.begin(), files.begin() + c.visible);
         EXPECT_EQ(platform.iconReads, shown) << c.edge << " " << c.visible;
         for (int i = 0; i < c.visible; ++i) {
-            EXPECT_EQ(NameOf(form.store.ImageList1[static_cast<std::size_t>(i)]),
-                      "assoc:" + files[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(NameOf(form.store.Picture(i)), "assoc:" + files[static_cast<std::size_t>(i)]);
         }
         EXPECT_EQ(Pending(form).size(), files.size() - static_cast<std::size_t>(c.visible));
     }
@@ -103,14 +102,14 @@ TEST_F(ItemPicturesTest, ItemsOfOneTargetOrOneIconFileShareOnePictureReadOnce) {
     std::sort(reads.begin(), reads.end());
     EXPECT_EQ(reads, (std::vector<std::string>{"C:\\Tools\\star.ico", "C:\\f0.txt", "C:\\f1.txt",
                                                "C:\\f2.txt"}));
-    const auto& pictures = form.store.ImageList1;
-    for (std::size_t i = 0; i < 30; ++i) {
-        EXPECT_EQ(pictures[i], pictures[i == 4 || i == 17 ? 4 : i % 3]) << i;
+    auto picture = [&](int i) { return form.store.Picture(i); };
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(picture(i), picture(i == 4 || i == 17 ? 4 : i % 3)) << i;
     }
-    EXPECT_NE(pictures[0], pictures[1]);
-    EXPECT_EQ(NameOf(pictures[4]), "ico:C:\\Tools\\star.ico");
-    EXPECT_EQ(pictures[30], pictures[4]);  // a URL's own icon
-    EXPECT_EQ(NameOf(pictures[31]), "unknown");
+    EXPECT_NE(picture(0), picture(1));
+    EXPECT_EQ(NameOf(picture(4)), "ico:C:\\Tools\\star.ico");
+    EXPECT_EQ(picture(30), picture(4));  // a URL's own icon
+    EXPECT_EQ(NameOf(picture(31)), "unknown");
 }
 
 TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow) {
@@ -161,7 +160,7 @@ TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGo
     };
     form.DeleteItem();
     ASSERT_EQ(form.store.Count(), 29);
-    EXPECT_EQ(form.store.ListCurr[20], "C:\\f21.txt");
+    EXPECT_EQ(form.store.Target(20), "C:\\f21.txt");
 }
 
 TEST_F(ItemPicturesTest, IconPathsOfRemovedFilesGoAtLoadEvenOffScreen) {
@@ -171,8 +170,8 @@ TEST_F(ItemPicturesTest, IconPathsOfRemovedFilesGoAtLoadEvenOffScreen) {
     icons[26] = ".star.ico";
     TFormPellorinth& form = RunWith(Files(30), 5, kEdgeTop, icons);
     EXPECT_TRUE(form.store.PicturePending(25));
-    EXPECT_EQ(form.store.ListIcons[25], "");
-    EXPECT_EQ(form.store.ListIcons[26], ".star.ico");
+    EXPECT_EQ(form.store.Icon(25), "");
+    EXPECT_EQ(form.store.Icon(26), ".star.ico");
     for (const std::string& read : platform.iconReads) {
         EXPECT_EQ(read.find(".ico"), std::string::npos) << read;
     }

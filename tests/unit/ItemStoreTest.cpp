@@ -13,13 +13,11 @@ class ItemStoreTest : public ::testing::Test {
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
 
-    void SetUp() override {
-        UseNamedStockPictures(form);
-    }
+    void SetUp() override { UseNamedStockPictures(form); }
 
     void ExpectInStep() const {
-        ASSERT_EQ(form.store.ImageList1.size(), form.store.ListCurr.size());
-        ASSERT_EQ(form.store.ListCurr.size(), form.store.ListIcons.size());
+        ASSERT_EQ(form.store.Count(), form.store.Targets().size());
+        ASSERT_EQ(form.store.Targets().size(), form.store.Icons().size());
         EXPECT_EQ(form.CellCount(), std::max(1, form.store.Count()));
     }
 };
@@ -28,8 +26,8 @@ TEST_F(ItemStoreTest, AddingToAnEmptyStoreFillsTheBlankCell) {
     form.AddFileToList(-1, "http://example.com/", true);
     ExpectInStep();
     EXPECT_EQ(form.store.Count(), 1);
-    EXPECT_EQ(form.store.ListIcons[0], "");
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "url");
+    EXPECT_EQ(form.store.Icon(0), "");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "url");
 }
 
 TEST_F(ItemStoreTest, InsertAtZeroMovesEveryListAlongTogether) {
@@ -37,16 +35,16 @@ TEST_F(ItemStoreTest, InsertAtZeroMovesEveryListAlongTogether) {
     form.AddFileToList(-1, "C:\\a.txt", true);
     form.AddFileToList(-1, "", true);
     form.AddFileToList(-1, "https://x.org/page", true);
-    form.store.ListIcons[1] = "marker";
+    form.store.SetIcon(1, "marker");
     form.AddFileToList(0, "C:\\missing.doc", true);
     ExpectInStep();
-    EXPECT_EQ(form.store.ListCurr,
+    EXPECT_EQ(form.store.Targets(),
               (std::vector<std::string>{"C:\\missing.doc", "C:\\a.txt", "", "https://x.org/page"}));
-    EXPECT_EQ(form.store.ListIcons[2], "marker");
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
-    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "assoc:C:\\a.txt");
-    EXPECT_EQ(NameOf(form.store.ImageList1[2]), "del");
-    EXPECT_EQ(NameOf(form.store.ImageList1[3]), "url");
+    EXPECT_EQ(form.store.Icon(2), "marker");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "unknown");
+    EXPECT_EQ(NameOf(form.store.Picture(1)), "assoc:C:\\a.txt");
+    EXPECT_EQ(NameOf(form.store.Picture(2)), "del");
+    EXPECT_EQ(NameOf(form.store.Picture(3)), "url");
 }
 
 TEST_F(ItemStoreTest, UrlTestLooksAnywhereInTheTarget) {
@@ -54,32 +52,32 @@ TEST_F(ItemStoreTest, UrlTestLooksAnywhereInTheTarget) {
     EXPECT_TRUE(IsUrl("see https://a"));
     EXPECT_FALSE(IsUrl("HTTP://upper.case"));
     form.AddFileToList(-1, "C:\\docs\\http://x", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "url");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "url");
 }
 
 TEST_F(ItemStoreTest, ExistingFileWithoutExtensionShowsTheUnknownPicture) {
     platform.AddFile("C:\\src\\README");
     form.AddFileToList(-1, "C:\\src\\README", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "unknown");
     platform.dirs.insert("C:\\Users\\Me\\Desktop");
     form.AddFileToList(-1, "C:\\Users\\Me\\Desktop\\", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "assoc:C:\\Users\\Me\\Desktop\\");
+    EXPECT_EQ(NameOf(form.store.Picture(1)), "assoc:C:\\Users\\Me\\Desktop\\");
 }
 
 TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
     platform.AddFile("C:\\x.bin");
     platform.failingIcons.insert("C:\\x.bin");
     form.AddFileToList(-1, "C:\\x.bin", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "unknown");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "unknown");
 }
 
 TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
     form.settings.IsHorizontal = false;
     form.AddFileToList(-1, "", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[0]), "del2");
+    EXPECT_EQ(NameOf(form.store.Picture(0)), "del2");
     form.settings.IsHorizontal = true;
     form.AddFileToList(-1, "", true);
-    EXPECT_EQ(NameOf(form.store.ImageList1[1]), "del");
+    EXPECT_EQ(NameOf(form.store.Picture(1)), "del");
 }
 
 TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) {
@@ -109,11 +107,11 @@ TEST_F(ItemStoreTest, MoveKeepsEntriesTogether) {
         form.store.Insert(-1, std::make_shared<FakePicture>(t), t, std::string("i") + t);
     }
     form.store.Move(2, 5);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"a", "b", "d", "e", "f", "c"}));
-    EXPECT_EQ(form.store.ListIcons[5], "ic");
-    EXPECT_EQ(NameOf(form.store.ImageList1[5]), "c");
+    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"a", "b", "d", "e", "f", "c"}));
+    EXPECT_EQ(form.store.Icon(5), "ic");
+    EXPECT_EQ(NameOf(form.store.Picture(5)), "c");
     form.store.Move(5, 0);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"c", "a", "b", "d", "e", "f"}));
+    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"c", "a", "b", "d", "e", "f"}));
 }
 
 }  // namespace

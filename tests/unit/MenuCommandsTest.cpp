@@ -72,9 +72,10 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
     Choose(kCmdAddUrlFromBuffer);
     form.SelectItemCell(0);
     Choose(kCmdAddSeparator);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{
-                                       "", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
-    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel);
+    EXPECT_EQ(
+        form.store.Targets(),
+        (std::vector<std::string>{"", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
+    EXPECT_EQ(form.store.Picture(0), form.ImageDel);
     EXPECT_TRUE(autoHideInDialogs.empty());
     EXPECT_EQ(form.MenuOpen, 0);
 }
@@ -99,7 +100,7 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
     platform.openResults.push_back({"C:\\x.txt", "C:\\y.txt"});
     Choose(kCmdAddFiles);
     Choose(kCmdAddFiles);  // cancelled
-    EXPECT_EQ(form.store.ListCurr,
+    EXPECT_EQ(form.store.Targets(),
               (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\third.txt",
                                         "C:\\second.txt", "C:\\first.txt", "C:\\3.txt", "C:\\x.txt",
                                         "C:\\y.txt"}));
@@ -117,7 +118,7 @@ TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
     Choose(kCmdAddFolder);
     Choose(kCmdAddFolder);
     EXPECT_EQ(platform.folderTitles, (std::vector<std::string>{"Select folder", "Select folder"}));
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
+    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
 }
 
 TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
@@ -134,7 +135,7 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
     EXPECT_EQ(platform.inputs[1].caption, "Add URL adress");
     EXPECT_EQ(platform.inputs[1].prompt, "Enter URL adress:");
     EXPECT_EQ(platform.inputs[1].defaultText, "");
-    EXPECT_EQ(form.store.ListCurr, std::vector<std::string>{"https://example.org/"});
+    EXPECT_EQ(form.store.Targets(), std::vector<std::string>{"https://example.org/"});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(autoHideInDialogs, (std::vector<bool>{false, false}));
     EXPECT_TRUE(form.settings.AutoHide);
@@ -142,18 +143,18 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
 
 TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
     AddItems({"C:\\a.txt", "http://old.example.org/"});
-    form.store.ListIcons[1] = "my.ico";
-    const PicturePtr picture = form.store.ImageList1[1];
+    form.store.SetIcon(1, "my.ico");
+    const PicturePtr picture = form.store.Picture(1);
     form.SelectItemCell(1);
     form.settings.LanguageIndex = kRussian;
     platform.inputResults = {"", "https://new.example.org/"};
     Choose(kCmdChangeUrl);
-    EXPECT_EQ(form.store.ListCurr[1], "http://old.example.org/");
+    EXPECT_EQ(form.store.Target(1), "http://old.example.org/");
     form.settings.LanguageIndex = kEnglish;
     Choose(kCmdChangeUrl);
-    EXPECT_EQ(form.store.ListCurr[1], "https://new.example.org/");
-    EXPECT_EQ(form.store.ListIcons[1], "my.ico");
-    EXPECT_EQ(form.store.ImageList1[1], picture);
+    EXPECT_EQ(form.store.Target(1), "https://new.example.org/");
+    EXPECT_EQ(form.store.Icon(1), "my.ico");
+    EXPECT_EQ(form.store.Picture(1), picture);
     ASSERT_EQ(platform.inputs.size(), 2u);
     EXPECT_EQ(platform.inputs[0].caption, "Изменить URL-адрес");
     EXPECT_EQ(platform.inputs[0].prompt, "Введите новый URL-адрес:");

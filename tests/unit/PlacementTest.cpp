@@ -201,13 +201,13 @@ TEST_F(PlacementTest, SeparatorsFollowTheOrientationBothWays) {
     AddItems(1);
     form.AddFileToList(-1, "", true);
     Apply(kEdgeRight, 3);
-    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel2);
-    EXPECT_EQ(form.store.ImageList1[1], form.ImageUrl);
-    EXPECT_EQ(form.store.ImageList1[2], form.ImageDel2);
+    EXPECT_EQ(form.store.Picture(0), form.ImageDel2);
+    EXPECT_EQ(form.store.Picture(1), form.ImageUrl);
+    EXPECT_EQ(form.store.Picture(2), form.ImageDel2);
     Apply(kEdgeBottom, 3);
-    EXPECT_EQ(form.store.ImageList1[0], form.ImageDel);
-    EXPECT_EQ(form.store.ImageList1[1], form.ImageUrl);
-    EXPECT_EQ(form.store.ImageList1[2], form.ImageDel);
+    EXPECT_EQ(form.store.Picture(0), form.ImageDel);
+    EXPECT_EQ(form.store.Picture(1), form.ImageUrl);
+    EXPECT_EQ(form.store.Picture(2), form.ImageDel);
 }
 
 TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {

@@ -28,7 +28,7 @@ class PointerTest : public ::testing::Test {
         for (int i = 0; i < n; ++i) {
             platform.AddFile("C:\\i" + std::to_string(i) + ".txt");
             form.AddFileToList(-1, "C:\\i" + std::to_string(i) + ".txt", true);
-            form.store.ListIcons.back() = "ico" + std::to_string(i);
+            form.store.SetIcon(form.store.Count() - 1, "ico" + std::to_string(i));
         }
     }
     std::vector<std::string> Targets(std::initializer_list<int> numbers) const {
@@ -95,19 +95,19 @@ TEST_F(PointerTest, ClicksLaunchOnceAndTheCurrentCellFollowsThePointer) {
     Press(Cell(1), true);
     Release(Cell(1));  // the second half of a double click
     EXPECT_EQ(platform.shellOpened, Targets({2, 1}));
-    EXPECT_EQ(form.store.ListCurr, Targets({0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(form.store.Targets(), Targets({0, 1, 2, 3, 4, 5}));
     Release({Cell(0).x, -50});  // outside every cell
     EXPECT_EQ(platform.shellOpened.size(), 2u);
 }
 
 TEST_F(PointerTest, DragMovesTheItemWithPictureAndIconUnlessLocked) {
     AddItems(7);
-    const PicturePtr picture = form.store.ImageList1[2];
+    const PicturePtr picture = form.store.Picture(2);
     Drag(2, 5);
-    EXPECT_EQ(form.store.ListCurr, Targets({0, 1, 3, 4, 5, 2, 6}));
-    EXPECT_EQ(form.store.ListIcons[5], "ico2");
-    EXPECT_EQ(form.store.ListIcons[2], "ico3");
-    EXPECT_EQ(form.store.ImageList1[5], picture);
+    EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5, 2, 6}));
+    EXPECT_EQ(form.store.Icon(5), "ico2");
+    EXPECT_EQ(form.store.Icon(2), "ico3");
+    EXPECT_EQ(form.store.Picture(5), picture);
     EXPECT_TRUE(platform.shellOpened.empty());
 
     form.settings.FixedIcons = true;
@@ -116,7 +116,7 @@ TEST_F(PointerTest, DragMovesTheItemWithPictureAndIconUnlessLocked) {
     MoveTo(Below(Cell(4)));
     form.TimerPellorinthTimer();
     Release(Below(Cell(4)));
-    EXPECT_EQ(form.store.ListCurr, Targets({0, 1, 3, 4, 5, 2, 6}));
+    EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5, 2, 6}));
     EXPECT_TRUE(platform.shellOpened.empty());
 }
 
@@ -125,14 +125,14 @@ TEST_F(PointerTest, DraggingOffTheBarDeletesThePressedItemNotTheLastCrossed) {
     DragOver(2, 4);
     MoveTo(Below(Cell(4)));
     form.TimerPellorinthTimer();  // the button is still down
-    EXPECT_EQ(form.store.ListCurr, Targets({0, 1, 3, 4, 5}));
-    EXPECT_EQ(form.store.ListIcons[2], "ico3");
+    EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5}));
+    EXPECT_EQ(form.store.Icon(2), "ico3");
     EXPECT_EQ(form.CellCount(), 5);
     // Back over the bar, the release neither moves nor launches anything.
     MoveTo(Cell(1));
     form.TimerPellorinthTimer();
     Release(Cell(1));
-    EXPECT_EQ(form.store.ListCurr, Targets({0, 1, 3, 4, 5}));
+    EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5}));
     EXPECT_TRUE(platform.shellOpened.empty());
 
     // Beyond the ends level with the bar, or with the gesture switched off.
@@ -187,8 +187,8 @@ TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
     MoveTo(Below(Cell(2)));
     form.TimerPellorinthTimer();
     EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"C:\\dropped.txt", "C:\\i0.txt",
-                                                             "C:\\i2.txt", "C:\\i3.txt"}));
+    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"C:\\dropped.txt", "C:\\i0.txt",
+                                                              "C:\\i2.txt", "C:\\i3.txt"}));
 }
 
 TEST_F(PointerTest, DeletingTheLastItemDisablesItsCommands) {
@@ -204,7 +204,7 @@ TEST_F(PointerTest, DeletingTheLastItemDisablesItsCommands) {
     form.DeleteItem();
     form.DeleteItem();  // nothing left
     EXPECT_EQ(form.MenuOpen, 0);
-    EXPECT_TRUE(form.store.ListIcons.empty());
+    EXPECT_TRUE(form.store.Icons().empty());
     EXPECT_EQ(form.CellCount(), 1);
     EXPECT_FALSE(form.DeleteItem1.enabled);
     EXPECT_FALSE(form.ChangeUrl1.enabled);
@@ -222,7 +222,7 @@ TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
     MoveTo(Cell(14));
     form.GridRepeatTimer();  // over the cells: no step
     Release(Cell(14));
-    EXPECT_EQ(form.store.ListCurr[14], "C:\\i2.txt");
+    EXPECT_EQ(form.store.Target(14), "C:\\i2.txt");
 
     Press(Cell(3));
     MoveTo({form.BarRect().left + 5, Cell(0).y});  // over the back button
@@ -243,7 +243,7 @@ TEST_F(PointerTest, PageAndUpDownKeysOnARowBarScrollLikeTheButtons) {
     twin.settings = form.settings;
     twin.Panel1.bounds = form.Panel1.bounds;
     twin.LayoutPanels();
-    for (const std::string& target : form.store.ListCurr) {
+    for (const std::string& target : form.store.Targets()) {
         twin.AddFileToList(-1, target, true);
     }
     const std::pair<int, bool> keys[] = {
@@ -273,12 +273,12 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
     Release(Below(Cell(4)));
     const std::vector<std::string> targets{"C:\\i1.txt", "https://example.org/new", "C:\\i2.txt",
                                            "C:\\i3.txt"};
-    ASSERT_EQ(form.store.ListCurr, targets);
+    ASSERT_EQ(form.store.Targets(), targets);
     EXPECT_TRUE(form.FormCloseQuery());
 
     Application restarted{platform};
     restarted.MainForm().FormShow();
-    EXPECT_EQ(restarted.MainForm().store.ListCurr, targets);
+    EXPECT_EQ(restarted.MainForm().store.Targets(), targets);
 }
 
 // Only the release of the button that began a drag ends it; losing the
@@ -295,7 +295,7 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     EXPECT_TRUE(form.gesture.DragHeld);
     EXPECT_TRUE(platform.repeatTimer);
     Release(Cell(1));
-    EXPECT_EQ(form.store.ListCurr, Targets({1, 0, 2, 3, 4, 5}));
+    EXPECT_EQ(form.store.Targets(), Targets({1, 0, 2, 3, 4, 5}));
     EXPECT_FALSE(form.gesture.DragHeld);
     MoveTo(Below(Cell(1)), false);
     form.TimerPellorinthTimer();
@@ -309,7 +309,7 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     MoveTo(Below(Cell(4)));
     form.TimerPellorinthTimer();
     Release(Cell(4));
-    EXPECT_EQ(form.store.ListCurr, Targets({1, 0, 2, 3, 4, 5}));
+    EXPECT_EQ(form.store.Targets(), Targets({1, 0, 2, 3, 4, 5}));
     EXPECT_TRUE(platform.shellOpened.empty());
 
     // A button pressed away from the bar and dragged onto it drags nothing.

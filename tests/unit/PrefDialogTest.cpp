@@ -61,7 +61,7 @@ class PrefDialogTest : public ProgramRuns {
     [[nodiscard]] auto Look() const {
         return std::make_tuple(bar->BarRect(), bar->Grid1.bounds, bar->GridColor(),
                                bar->ImageBG().Empty(), bar->settings.IsHorizontal,
-                               NameOf(bar->store.ImageList1[0]), bar->Preferences1.caption,
+                               NameOf(bar->store.Picture(0)), bar->Preferences1.caption,
                                dlg->Caption.caption, platform.alpha);
     }
 };
@@ -153,7 +153,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         d.sbReversColorClick();
         EXPECT_EQ(bar->BarRect().left, 1920);
         EXPECT_EQ(bar->Panel1.bounds.Height(), 6 * 36 + 40);
-        EXPECT_EQ(NameOf(bar->store.ImageList1[0]), "del2");
+        EXPECT_EQ(NameOf(bar->store.Picture(0)), "del2");
         EXPECT_FALSE(bar->ImageBG().Empty());
         EXPECT_EQ(d.Caption.caption, "Настройка программы");
         EXPECT_EQ(d.MonitorBox.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));

@@ -25,8 +25,8 @@ class UserDataTest : public ProgramRuns {
     }
 
     static void ExpectInStep(const TFormPellorinth& form) {
-        ASSERT_EQ(form.store.ImageList1.size(), form.store.ListCurr.size());
-        ASSERT_EQ(form.store.ListIcons.size(), form.store.ListCurr.size());
+        ASSERT_EQ(form.store.Count(), form.store.Targets().size());
+        ASSERT_EQ(form.store.Icons().size(), form.store.Targets().size());
         EXPECT_EQ(form.CellCount(), std::max(1, form.store.Count()));
     }
 };
@@ -42,8 +42,8 @@ TEST_F(UserDataTest, DefaultSettingsAndOneSeparatorWriteTheKnownFileAndReadItBac
 
     TFormPellorinth& second = Run();
     ExpectInStep(second);
-    EXPECT_EQ(second.store.ListCurr, std::vector<std::string>{""});
-    EXPECT_EQ(NameOf(second.store.ImageList1[0]), "del");
+    EXPECT_EQ(second.store.Targets(), std::vector<std::string>{""});
+    EXPECT_EQ(NameOf(second.store.Picture(0)), "del");
     second.SaveUserData();
     EXPECT_EQ(platform.files[kDataFile], kExample);
     EXPECT_EQ(second.FormHint.Caption, "Pellorinth");
@@ -75,16 +75,16 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     first.SaveUserData();
     const std::string bytes = platform.files[kDataFile];
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    const std::vector<std::string> targets = first.store.ListCurr;
-    const std::vector<std::string> icons = first.store.ListIcons;
+    const std::vector<std::string> targets = first.store.Targets();
+    const std::vector<std::string> icons = first.store.Icons();
     const std::vector<std::string> prefs = FormatPreferences(s);
 
     TFormPellorinth& second = Run();
     ExpectInStep(second);
-    EXPECT_EQ(second.store.ListCurr, targets);
-    EXPECT_EQ(second.store.ListIcons, icons);
-    EXPECT_EQ(NameOf(second.store.ImageList1[2]), "ico:C:\\Tools\\i\\star.ico");
-    EXPECT_EQ(NameOf(second.store.ImageList1[5]), "del2");  // the bar is a column now
+    EXPECT_EQ(second.store.Targets(), targets);
+    EXPECT_EQ(second.store.Icons(), icons);
+    EXPECT_EQ(NameOf(second.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico");
+    EXPECT_EQ(NameOf(second.store.Picture(5)), "del2");  // the bar is a column now
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
     EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
     EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
@@ -123,8 +123,8 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
                      "[path]\nhttp://a/\n\n[PREF]\n1\n1\nclRed\nclRed\nF\nnine\n0\nclRed\n0\n");
     TFormPellorinth& form = Run();
     ExpectInStep(form);
-    EXPECT_EQ(form.store.ListCurr, (std::vector<std::string>{"http://a/", ""}));
-    EXPECT_EQ(form.store.ListIcons, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"http://a/", ""}));
+    EXPECT_EQ(form.store.Icons(), (std::vector<std::string>{"", ""}));
     EXPECT_TRUE(form.settings.FixedIcons);
     EXPECT_EQ(form.GridColor(), 0x0000FFu);
     EXPECT_EQ(form.FormHint.Labels[0].fontName, "F");
@@ -205,7 +205,7 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
     }
     TFormPellorinth& form = Run();
     ExpectInStep(form);
-    EXPECT_EQ(form.store.ListCurr,
+    EXPECT_EQ(form.store.Targets(),
               (std::vector<std::string>{
                   "C:\\U\\Desktop\\", "C:\\U\\My Pictures\\", "C:\\U\\My Music\\",
                   "C:\\U\\My Video\\", "C:\\U\\Personal\\", "", "", "http://pellorinth.example/"}));
@@ -219,7 +219,7 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
 TEST_F(UserDataTest, FirstRunSkipsUnknownShellFoldersAndTakesProgramsThatExist) {
     platform.registry[std::string(kShellFolders) + "Desktop"] = "C:\\U\\Desktop";
     platform.AddFile("C:\\Program Files\\Internet Explorer\\iexplore.exe");
-    const std::vector<std::string> seeded = Run().store.ListCurr;
+    const std::vector<std::string> seeded = Run().store.Targets();
     EXPECT_EQ(seeded,
               (std::vector<std::string>{"C:\\U\\Desktop\\", "",
                                         "C:\\Program Files\\Internet Explorer\\iexplore.exe", "",

@@ -71,7 +71,7 @@ TEST_F(BarWindowTest, DroppedFilesBecomeItemsWithTheirUnicodeNames) {
     const std::vector<std::string> names = {temp.File("Папка\\Отчёт.txt"),
                                             temp.File("𝄞 ноты & ☃.txt")};
     EXPECT_EQ(Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names))), 0);
-    const std::vector<std::string>& items = form.store.ListCurr;
+    const std::vector<std::string>& items = form.store.Targets();
     ASSERT_EQ(items.size(), 5u);
     for (const std::string& name : names) {
         EXPECT_NE(std::find(items.begin(), items.end(), name), items.end()) << name;
@@ -91,7 +91,7 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
     };
     for (const Ending& ending : endings) {
         SCOPED_TRACE(ending.how);
-        const std::vector<std::string> before = form.store.ListCurr;
+        const std::vector<std::string> before = form.store.Targets();
         Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(0));
         EXPECT_EQ(::GetCapture(), bar->Handle());
         Send(WM_MOUSEMOVE, MK_LBUTTON, CellMiddle(1));
@@ -101,7 +101,7 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
             EXPECT_FALSE(form.gesture.DragHeld);
         }
         Send(WM_LBUTTONUP, 0, CellMiddle(1));
-        const bool moved = form.store.ListCurr[1] == before[0];
+        const bool moved = form.store.Target(1) == before[0];
         EXPECT_EQ(moved, ending.losePointer == nullptr);
         ::ReleaseCapture();
     }
