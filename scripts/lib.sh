@@ -41,7 +41,7 @@ pel_cross_build() {
 # Prints the path of a file the cross build made, wherever its folder put it.
 pel_cross_output() {
     local name=$1 candidate
-    for candidate in "build/win64/$name" "build/win64/src/platform/win32/$name" \
+    for candidate in "build/win64/$name" "build/win64/src/app/win32/$name" \
         "build/win64/tests/win32/$name"; do
         if [ -f "$candidate" ]; then
             echo "$candidate"

@@ -32,7 +32,7 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
             const Point cell =
                 Grid1.MouseToCell({client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
             if (cell.x >= 0) {
-                SelectItemCell(settings.IsHorizontal ? cell.x : cell.y);
+                SelectItemCell(Horizontal() ? cell.x : cell.y);
             }
         }
         Grid1MouseDown(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
@@ -120,7 +120,7 @@ void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
     col = std::clamp(col, 0, Grid1.ColCount() - 1);
     row = std::clamp(row, 0, Grid1.RowCount() - 1);
     if (col != Grid1.Col() || row != Grid1.Row()) {
-        SelectItemCell(settings.IsHorizontal ? col : row);
+        SelectItemCell(Horizontal() ? col : row);
     }
 }
 

@@ -20,8 +20,8 @@ void TFormPellorinth::ShowHintCell() {
         return;
     }
     const Point p = getCurrentPoint(true);
-    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, p);
-    const int along = settings.IsHorizontal ? p.x : p.y;
+    const int index = ItemIndexAt(Grid1, Horizontal(), p);
+    const int along = Horizontal() ? p.x : p.y;
     const int slot = along / kCellSize;
     if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
         !settings.ShowHints) {

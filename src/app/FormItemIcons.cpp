@@ -16,7 +16,7 @@ constexpr int kIdlePicturesPerTick = 256;
 
 PicturePtr TFormPellorinth::FirstPicture(const std::string& target, const std::string& icon) {
     if (target.empty()) {
-        return settings.IsHorizontal ? ImageDel : ImageDel2;
+        return Horizontal() ? ImageDel : ImageDel2;
     }
     if (IsUrl(target) && icon.empty()) {
         return ImageUrl;
@@ -31,7 +31,7 @@ PicturePtr TFormPellorinth::FetchPicture(int index, bool& read) {
 }
 
 StandInPictures TFormPellorinth::StandIns() const {
-    return {ImageUrl, settings.IsHorizontal ? ImageDel : ImageDel2, ImageUnKnown};
+    return {ImageUrl, Horizontal() ? ImageDel : ImageDel2, ImageUnKnown};
 }
 
 void TFormPellorinth::ResolvePicture(int index) {
@@ -45,7 +45,7 @@ void TFormPellorinth::ResolveVisiblePictures() {
     if (!picturesPending_) {
         return;
     }
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
     const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
     const int length = horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height();
     // A cell cut off at the end of the grid shows too.
@@ -60,7 +60,7 @@ void TFormPellorinth::ResolveIdlePictures() {
         return;
     }
     const int count = store.Count();
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
     const int shown = (horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height()) / kCellSize;
     // The next page first: paging forward is what the user does most.
     const int start = (horizontal ? Grid1.LeftCol() : Grid1.TopRow()) + std::max(1, shown);

@@ -17,7 +17,7 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
     if (shown_.GradientBackground && !imageBG_.Empty()) {
         canvas.DrawImage(imageBG_, cell);
     }
-    const int index = settings.IsHorizontal ? col : row;
+    const int index = Horizontal() ? col : row;
     if (index >= 0 && index < store.Count()) {
         const PicturePtr& picture = store.Picture(index);
         if (picture) {
@@ -25,9 +25,9 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
         }
     }
     // Scrolling reads this edge in the grid's own coordinates.
-    if (settings.IsHorizontal && col == Grid1.Col()) {
+    if (Horizontal() && col == Grid1.Col()) {
         CurCellEdge = cell.left - Grid1.bounds.left + kCellSize;
-    } else if (!settings.IsHorizontal && row == Grid1.Row()) {
+    } else if (!Horizontal() && row == Grid1.Row()) {
         CurCellEdge = cell.top - Grid1.bounds.top + kCellSize;
     }
 }
@@ -35,7 +35,7 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
 void TFormPellorinth::RebuildGradient() {
     imageBG_ = {};
     if (shown_.GradientBackground) {
-        imageBG_ = GradientImage(settings.IsHorizontal, ResolveColor(shown_.GradientStartColor),
+        imageBG_ = GradientImage(Horizontal(), ResolveColor(shown_.GradientStartColor),
                                  ResolveColor(shown_.GradientEndColor));
     }
 }

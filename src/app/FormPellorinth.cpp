@@ -57,17 +57,17 @@ void TFormPellorinth::AppDeactivate() {
 }
 
 int TFormPellorinth::CurrentItem() const {
-    return settings.IsHorizontal ? Grid1.Col() : Grid1.Row();
+    return Horizontal() ? Grid1.Col() : Grid1.Row();
 }
 
 int TFormPellorinth::CellCount() const {
-    return settings.IsHorizontal ? Grid1.ColCount() : Grid1.RowCount();
+    return Horizontal() ? Grid1.ColCount() : Grid1.RowCount();
 }
 
 void TFormPellorinth::SelectItemCell(int index) {
     // The item menu about to follow the cell reads the item as it shows.
     ResolvePicture(index);
-    if (settings.IsHorizontal) {
+    if (Horizontal()) {
         Grid1SelectCell(index, Grid1.Row());
         Grid1.SetCurrent(index, Grid1.Row());
     } else {
@@ -78,7 +78,7 @@ void TFormPellorinth::SelectItemCell(int index) {
 }
 
 void TFormPellorinth::SetCellCount(int n) {
-    if (settings.IsHorizontal) {
+    if (Horizontal()) {
         Grid1.SetColCount(n);
     } else {
         Grid1.SetRowCount(n);
@@ -86,7 +86,7 @@ void TFormPellorinth::SetCellCount(int n) {
 }
 
 void TFormPellorinth::LayoutPanels() {
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
     const int length = horizontal ? Panel1.bounds.Width() : Panel1.bounds.Height();
     auto span = [horizontal](int from, int to) {
         return horizontal ? Rect{from, 0, to, kBarThickness} : Rect{0, from, kBarThickness, to};

@@ -219,6 +219,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void ChangeLanguage(int language);
 
     // --- helpers shared by several subsystems ---
+    // The bar runs along a row (top or bottom edge) rather than a column.
+    [[nodiscard]] bool Horizontal() const { return settings.IsHorizontal; }
     // The current item: the grid's column in a row, its row in a column.
     [[nodiscard]] int CurrentItem() const;
     // Number of cells along the bar.

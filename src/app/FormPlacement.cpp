@@ -10,7 +10,7 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
     } else if (edge == kEdgeLeft || edge == kEdgeRight) {
         settings.IsHorizontal = false;
     }
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
 
     // Length and thickness at once, so the window is resized a single time.
     Panel1.bounds = Rect::FromSize(0, 0, kBarThickness, kBarThickness);

@@ -61,7 +61,7 @@ Point TFormPellorinth::getCurrentPoint(bool adjust) const {
     Point p{cursor.x - bar.left - frame.x / 2, cursor.y - bar.top - frame.y / 2};
     if (adjust) {
         // Along the bar only: the scroll panels that lie before the grid.
-        if (settings.IsHorizontal) {
+        if (Horizontal()) {
             p.x -= Grid1.bounds.left;
         } else {
             p.y -= Grid1.bounds.top;
@@ -72,7 +72,7 @@ Point TFormPellorinth::getCurrentPoint(bool adjust) const {
 
 int TFormPellorinth::getCurrentColFromPoint() const {
     const Point client = getCurrentPoint(false);
-    return ItemIndexAt(Grid1, settings.IsHorizontal,
+    return ItemIndexAt(Grid1, Horizontal(),
                        {client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
 }
 
@@ -88,7 +88,7 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
     // The release that ends a double click must not launch a second time.
     gesture.PressWasDouble = shift.doubleClick;
     if (shift.LeftAlone()) {
-        const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+        const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
         // A press beside every item starts no drag; every press starts a
         // new gesture, whatever a lost release left behind.
         gesture.DragSource = store.IsItem(index) ? index : -1;
@@ -98,7 +98,7 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
 }
 
 void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
-    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+    const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
     if (index == -1) {
         return;
     }
@@ -121,7 +121,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
     const bool endsDoubleClick = gesture.PressWasDouble;
     gesture.PressWasDouble = false;
     gesture.DragHeld = false;
-    const int index = ItemIndexAt(Grid1, settings.IsHorizontal, {x, y});
+    const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
     if (index >= static_cast<int>(store.Targets().size())) {
         return;
     }
@@ -158,7 +158,7 @@ void TFormPellorinth::Grid1KeyDown(int key, ShiftState) {
 }
 
 void TFormPellorinth::Grid1SelectCell(int col, int row) {
-    const int index = settings.IsHorizontal ? col : row;
+    const int index = Horizontal() ? col : row;
     if (!store.IsItem(index)) {
         return;
     }
@@ -167,7 +167,7 @@ void TFormPellorinth::Grid1SelectCell(int col, int row) {
 }
 
 void TFormPellorinth::GridRepeatTimer() {
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
     const Point p = getCurrentPoint(true);
     const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
     const int visible = std::min(horizontal ? Grid1.VisibleColCount() : Grid1.VisibleRowCount(),
@@ -212,7 +212,7 @@ void TFormPellorinth::CheckDragOff() {
         return;
     }
     const Point pointer = platform.CursorPos();
-    if (DeleteConfirmOpen == 1 || InBarBand(BarRect(), pointer, settings.IsHorizontal)) {
+    if (DeleteConfirmOpen == 1 || InBarBand(BarRect(), pointer, Horizontal())) {
         return;
     }
     // The item that was pressed goes, not whatever cell the pointer crossed

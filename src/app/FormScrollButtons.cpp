@@ -20,7 +20,7 @@ void TFormPellorinth::CheckButtons(int col, int row) {
 }
 
 void TFormPellorinth::CheckButtonsFor(int col, int row, int visibleCount) {
-    const int idx = settings.IsHorizontal ? col : row;
+    const int idx = Horizontal() ? col : row;
     const ScrollButtonStates states =
         CheckButtonStates({sbScrollLeft.enabled, sbScrollRight.enabled}, idx, store.Count(),
                           UsableVisibleCount(visibleCount));
@@ -56,7 +56,7 @@ void TFormPellorinth::PanelRightMouseDown() {
 }
 
 void TFormPellorinth::HoverScrollStep(Point client) {
-    const bool horizontal = settings.IsHorizontal;
+    const bool horizontal = Horizontal();
     // Along the bar and across it, so one test serves rows and columns.
     const int along = horizontal ? client.x : client.y;
     const int across = horizontal ? client.y : client.x;

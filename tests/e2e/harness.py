@@ -111,7 +111,7 @@ def find_program(env_name, names):
 
 
 def default_exe():
-    return find_program("PEL_EXE", ["Pellorinth.exe", "src/platform/win32/Pellorinth.exe"])
+    return find_program("PEL_EXE", ["Pellorinth.exe", "src/app/win32/Pellorinth.exe"])
 
 
 def default_probe():
