@@ -66,7 +66,8 @@ int main() {
     form.settings.VisibleIconCount = kCells;
     form.ChangeScreenOriental(pel::kEdgeTop, kCells);
 
-    pel::test::RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+    pel::test::RasterCanvas canvas(form.Placement().Panel1().bounds.Width(),
+                                   form.Placement().Panel1().bounds.Height());
     std::printf("bar of %d visible cells, client %d x %d\n", kCells, canvas.image.width,
                 canvas.image.height);
 

@@ -82,15 +82,15 @@ double TimeRepaints(HWND hwnd) {
 // Pages forward to the end of the bar: each page brings cells never shown
 // before, whose pictures are fetched then.
 double TimePages(HWND hwnd, pel::TFormPellorinth& form) {
-    const int visible = form.Grid1.VisibleColCount();
+    const int visible = form.Placement().Grid1().VisibleColCount();
     std::vector<double> perCell;
-    while (form.sbScrollRight.enabled) {
-        const int before = form.Grid1.LeftCol();
+    while (form.Buttons().sbScrollRight().enabled) {
+        const int before = form.Placement().Grid1().LeftCol();
         const Stopwatch watch;
         form.sbScrollRightClick();
         RepaintNow(hwnd);
         const double spent = watch.Microseconds();
-        const int shown = std::min(form.Grid1.LeftCol() - before, visible);
+        const int shown = std::min(form.Placement().Grid1().LeftCol() - before, visible);
         if (shown <= 0) {
             break;
         }

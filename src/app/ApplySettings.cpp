@@ -7,13 +7,15 @@ namespace pel {
 // shows half laid out; it is opaque again however the re-layout ends.
 class TFormPellorinth::OpaqueAfterRelayout {
   public:
-    explicit OpaqueAfterRelayout(TFormPellorinth& form) : form_(form) { form_.SetAlpha(0); }
-    ~OpaqueAfterRelayout() { form_.SetAlpha(255); }
+    explicit OpaqueAfterRelayout(BarPlacement& placement) : placement_(placement) {
+        placement_.SetAlpha(0);
+    }
+    ~OpaqueAfterRelayout() { placement_.SetAlpha(255); }
     OpaqueAfterRelayout(const OpaqueAfterRelayout&) = delete;
     OpaqueAfterRelayout& operator=(const OpaqueAfterRelayout&) = delete;
 
   private:
-    TFormPellorinth& form_;
+    BarPlacement& placement_;
 };
 
 void TFormPellorinth::ApplySettings(const Settings& shown) {
@@ -21,18 +23,15 @@ void TFormPellorinth::ApplySettings(const Settings& shown) {
 }
 
 void TFormPellorinth::ApplySettings(const Settings& shown, LayoutReach reach) {
-    // A copy first: `shown` may be the record, whose derived orientation the
-    // layout below rewrites.
-    shown_ = shown;
-    const Settings& s = shown_;
-    const OpaqueAfterRelayout opaque(*this);
+    look_.Show(shown);
+    const Settings& s = look_.Shown();
+    const OpaqueAfterRelayout opaque(placement_);
 
     ChangeLanguage(s.LanguageIndex);
     FormHint.ApplyFont(s.Hint);
-    gridColor_ = s.BackgroundColor;
 
     if (reach >= LayoutReach::ScrollButtons) {
-        LayOutScrollButtons(s.ScrollButtonPosition);
+        placement_.LayOutScrollButtons(s.ScrollButtonPosition);
     }
     if (reach >= LayoutReach::Orientation) {
         ChangeScreenOriental(s.ScreenPosition, s.VisibleIconCount);
@@ -52,10 +51,9 @@ void TFormPellorinth::Preview(const Settings& candidate) {
 
 void TFormPellorinth::PreviewPlace(const Settings& candidate) {
     // Only the place changes; the rest stays as last laid out.
-    shown_.MonitorIndex = candidate.MonitorIndex;
-    shown_.OffsetX = candidate.OffsetX;
-    shown_.OffsetY = candidate.OffsetY;
-    SetScreenPosition(shown_.ScreenPosition, shown_.MonitorIndex, shown_.OffsetX, shown_.OffsetY);
+    look_.ShowPlace(candidate);
+    const Settings& s = look_.Shown();
+    SetScreenPosition(s.ScreenPosition, s.MonitorIndex, s.OffsetX, s.OffsetY);
 }
 
 }  // namespace pel

@@ -26,7 +26,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
     store.SetPicture(index, FirstPicture(target, store.Icon(index)));
     SetCellCount(store.Count());
     MenuOpen = 0;
-    sbScrollRight.enabled = store.Count() > UsableVisibleCount(settings.VisibleIconCount);
+    buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     Repaint();
 }
 
@@ -53,7 +53,7 @@ void TFormPellorinth::PutLoadedPictures() {
     }
     SetCellCount(store.Count());
     MenuOpen = 0;
-    sbScrollRight.enabled = store.Count() > UsableVisibleCount(settings.VisibleIconCount);
+    buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     // The bar is laid out after its items; the pictures it then shows are
     // fetched with that layout, not this one.
     platform.InvalidateBar();

@@ -51,11 +51,11 @@ void TFormPellorinth::AutoHideStep() {
     const Point p = platform.CursorPos();
     const bool shown = platform.BarVisible();
     if (shown && GetStopFadePanel(p.x, p.y)) {
-        SetAlpha(255);
+        placement_.SetAlpha(255);
     }
     if (GetShowPanel(p.x, p.y)) {
         fade_.Reset();
-        SetAlpha(255);
+        placement_.SetAlpha(255);
         if (!shown) {
             ShowSequence();
         }
@@ -68,11 +68,11 @@ void TFormPellorinth::AutoHideStep() {
         return;
     }
     if (const std::optional<int> opacity = fade_.Advance()) {
-        SetAlpha(*opacity);
+        placement_.SetAlpha(*opacity);
     } else {
         HideSequence();
         // A hidden bar waits at full opacity for its next show.
-        SetAlpha(255);
+        placement_.SetAlpha(255);
     }
 }
 

@@ -21,51 +21,54 @@ Point Origin(const Rect& r) {
 using Target = PointerGesture::Target;
 
 void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point client) {
-    const Rect backButton = Offset(sbScrollLeft.bounds, Origin(PanelLeft.bounds));
-    const Rect forwardButton = Offset(sbScrollRight.bounds, Origin(PanelRight.bounds));
+    const GridModel& grid = placement_.Grid1();
+    const Rect backButton = buttons_.BackOnBar(placement_.PanelLeft());
+    const Rect forwardButton = buttons_.ForwardOnBar(placement_.PanelRight());
     const bool left = button == MouseButton::Left;
-    if (Grid1.bounds.Contains(client)) {
+    if (grid.bounds.Contains(client)) {
         const bool selecting = left && !shift.doubleClick;
         if (gesture.Begin(button, Target::Grid, selecting) && selecting) {
             // The grid's own selecting: focus, current cell, auto-repeat.
-            Grid1.focused = true;
+            placement_.SetGridFocused(true);
             const Point cell =
-                Grid1.MouseToCell({client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
+                grid.MouseToCell({client.x - grid.bounds.left, client.y - grid.bounds.top});
             if (cell.x >= 0) {
                 SelectItemCell(Horizontal() ? cell.x : cell.y);
             }
         }
-        Grid1MouseDown(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
-    } else if (left && sbScrollLeft.enabled && backButton.Contains(client)) {
+        Grid1MouseDown(button, shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
+    } else if (left && buttons_.sbScrollLeft().enabled && backButton.Contains(client)) {
         gesture.Begin(button, Target::BackButton);
-    } else if (left && sbScrollRight.enabled && forwardButton.Contains(client)) {
+    } else if (left && buttons_.sbScrollRight().enabled && forwardButton.Contains(client)) {
         gesture.Begin(button, Target::ForwardButton);
-    } else if (PanelLeft.bounds.Contains(client)) {
+    } else if (placement_.PanelLeft().bounds.Contains(client)) {
         // A disabled button takes no input; the panel under it does.
         PanelLeftMouseDown();
-    } else if (PanelRight.bounds.Contains(client)) {
+    } else if (placement_.PanelRight().bounds.Contains(client)) {
         PanelRightMouseDown();
     }
 }
 
 void TFormPellorinth::OnMouseMove(ShiftState shift, Point client) {
-    if (gesture.CurrentTarget() == Target::Grid || Grid1.bounds.Contains(client)) {
-        Grid1MouseMove(shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
+    const GridModel& grid = placement_.Grid1();
+    if (gesture.CurrentTarget() == Target::Grid || grid.bounds.Contains(client)) {
+        Grid1MouseMove(shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
     }
 }
 
 void TFormPellorinth::OnMouseUp(MouseButton button, ShiftState shift, Point client) {
+    const GridModel& grid = placement_.Grid1();
     switch (gesture.End(button)) {
         case Target::Grid:
-            Grid1MouseUp(button, shift, client.x - Grid1.bounds.left, client.y - Grid1.bounds.top);
+            Grid1MouseUp(button, shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
             break;
         case Target::BackButton:
-            if (Offset(sbScrollLeft.bounds, Origin(PanelLeft.bounds)).Contains(client)) {
+            if (buttons_.BackOnBar(placement_.PanelLeft()).Contains(client)) {
                 sbScrollLeftClick();
             }
             break;
         case Target::ForwardButton:
-            if (Offset(sbScrollRight.bounds, Origin(PanelRight.bounds)).Contains(client)) {
+            if (buttons_.ForwardOnBar(placement_.PanelRight()).Contains(client)) {
                 sbScrollRightClick();
             }
             break;
@@ -79,12 +82,13 @@ void TFormPellorinth::OnCaptureLost() {
 }
 
 void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
+    const GridModel& grid = placement_.Grid1();
     Grid1KeyDown(key, shift);
     // The grid's own navigation runs too, since the handler does not eat the
     // key. Left, Right, Home and End move along the columns; Up, Down and the
     // page keys move along the rows, so on a one-row bar they change nothing.
-    int col = Grid1.Col();
-    int row = Grid1.Row();
+    int col = grid.Col();
+    int row = grid.Row();
     switch (key) {
         case kVkLeft:
             --col;
@@ -99,27 +103,27 @@ void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
             ++row;
             break;
         case kVkPrior:
-            row -= Grid1.VisibleRowCount();
+            row -= grid.VisibleRowCount();
             break;
         case kVkNext:
-            row += Grid1.VisibleRowCount();
+            row += grid.VisibleRowCount();
             break;
         case kVkHome:
             (shift.ctrl ? row : col) = 0;
             break;
         case kVkEnd:
             if (shift.ctrl) {
-                row = Grid1.RowCount() - 1;
+                row = grid.RowCount() - 1;
             } else {
-                col = Grid1.ColCount() - 1;
+                col = grid.ColCount() - 1;
             }
             break;
         default:
             return;
     }
-    col = std::clamp(col, 0, Grid1.ColCount() - 1);
-    row = std::clamp(row, 0, Grid1.RowCount() - 1);
-    if (col != Grid1.Col() || row != Grid1.Row()) {
+    col = std::clamp(col, 0, grid.ColCount() - 1);
+    row = std::clamp(row, 0, grid.RowCount() - 1);
+    if (col != grid.Col() || row != grid.Row()) {
         SelectItemCell(Horizontal() ? col : row);
     }
 }
@@ -128,49 +132,33 @@ void TFormPellorinth::Paint(Canvas& canvas) {
     // The system repaints after a resize or an uncovering without a Repaint;
     // cells that came into view then still owe their pictures.
     ResolveVisiblePictures();
-    const Color face = ResolveColor(kClBtnFace);
-    canvas.FillRect(Panel1.bounds, face);
-    PaintScrollButton(canvas, sbScrollLeft, PanelLeft);
-    PaintScrollButton(canvas, sbScrollRight, PanelRight);
+    const Color face = look_.ResolveColor(kClBtnFace);
+    canvas.FillRect(placement_.Panel1().bounds, face);
+    buttons_.Paint(canvas, placement_.PanelLeft(), placement_.PanelRight());
 
-    const Color gridColor = ResolveColor(gridColor_);
-    canvas.FillRect(Grid1.bounds, gridColor);
-    const Point origin = Origin(Grid1.bounds);
-    for (int row = Grid1.TopRow(); row < Grid1.RowCount(); ++row) {
-        for (int col = Grid1.LeftCol(); col < Grid1.ColCount(); ++col) {
-            const Rect cell = Grid1.CellRect(col, row);
+    const GridModel& grid = placement_.Grid1();
+    const Color gridColor = look_.ResolveColor(look_.GridColor());
+    canvas.FillRect(grid.bounds, gridColor);
+    const Point origin = Origin(grid.bounds);
+    for (int row = grid.TopRow(); row < grid.RowCount(); ++row) {
+        for (int col = grid.LeftCol(); col < grid.ColCount(); ++col) {
+            const Rect cell = grid.CellRect(col, row);
             if (cell.Width() == 0) {
                 continue;
             }
             const Rect onBar = Offset(cell, origin);
-            const bool current = col == Grid1.Col() && row == Grid1.Row();
-            if (current && !Grid1.focused) {
+            const bool current = col == grid.Col() && row == grid.Row();
+            if (current && !grid.focused) {
                 // Grid1DrawCell paints over the highlight fill a grid without
                 // focus would give its current cell.
-                canvas.FillRect(onBar, ResolveColor(kSystemColorFlag | 13u));
+                canvas.FillRect(onBar, look_.ResolveColor(kSystemColorFlag | 13u));
             }
-            Grid1DrawCell(canvas, col, row, onBar, current && !Grid1.focused);
-            if (current && Grid1.focused) {
+            Grid1DrawCell(canvas, col, row, onBar, current && !grid.focused);
+            if (current && grid.focused) {
                 canvas.DrawFocusRect(onBar);
             }
         }
     }
-}
-
-void TFormPellorinth::PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button,
-                                        const PanelModel& panel) {
-    if (button.glyph < 0 || button.glyph >= static_cast<int>(ImageList2.size())) {
-        return;
-    }
-    const PixelImage& glyph =
-        button.enabled ? ImageList2[button.glyph] : ImageList2Disabled[button.glyph];
-    if (glyph.Empty()) {
-        return;
-    }
-    const Rect area = Offset(button.bounds, Origin(panel.bounds));
-    const int x = area.left + (area.Width() - glyph.width) / 2;
-    const int y = area.top + (area.Height() - glyph.height) / 2;
-    canvas.DrawImage(glyph, Rect::FromSize(x, y, glyph.width, glyph.height));
 }
 
 }  // namespace pel

@@ -20,7 +20,7 @@ void TFormPellorinth::ShowHintCell() {
         return;
     }
     const Point p = getCurrentPoint(true);
-    const int index = ItemIndexAt(Grid1, Horizontal(), p);
+    const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), p);
     const int along = Horizontal() ? p.x : p.y;
     const int slot = along / kCellSize;
     if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
@@ -33,7 +33,7 @@ void TFormPellorinth::ShowHintCell() {
     in.edge = settings.ScreenPosition;
     in.bar = BarRect();
     in.workArea = GetRectFromMonitor(settings.MonitorIndex);
-    in.gridSize = {Grid1.bounds.Width(), Grid1.bounds.Height()};
+    in.gridSize = {placement_.Grid1().bounds.Width(), placement_.Grid1().bounds.Height()};
     in.gridPoint = p;
     in.cursor = platform.CursorPos();
     in.hintSize = FormHint.Size();

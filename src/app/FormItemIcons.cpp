@@ -46,8 +46,9 @@ void TFormPellorinth::ResolveVisiblePictures() {
         return;
     }
     const bool horizontal = Horizontal();
-    const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
-    const int length = horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height();
+    const GridModel& grid = placement_.Grid1();
+    const int first = horizontal ? grid.LeftCol() : grid.TopRow();
+    const int length = horizontal ? grid.bounds.Width() : grid.bounds.Height();
     // A cell cut off at the end of the grid shows too.
     const int last = std::min(store.Count(), first + (length + kCellSize - 1) / kCellSize);
     for (int i = first; i < last; ++i) {
@@ -61,9 +62,10 @@ void TFormPellorinth::ResolveIdlePictures() {
     }
     const int count = store.Count();
     const bool horizontal = Horizontal();
-    const int shown = (horizontal ? Grid1.bounds.Width() : Grid1.bounds.Height()) / kCellSize;
+    const GridModel& grid = placement_.Grid1();
+    const int shown = (horizontal ? grid.bounds.Width() : grid.bounds.Height()) / kCellSize;
     // The next page first: paging forward is what the user does most.
-    const int start = (horizontal ? Grid1.LeftCol() : Grid1.TopRow()) + std::max(1, shown);
+    const int start = (horizontal ? grid.LeftCol() : grid.TopRow()) + std::max(1, shown);
     int reads = 0;
     int pictures = 0;
     bool left = false;

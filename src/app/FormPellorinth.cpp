@@ -4,16 +4,8 @@
 
 namespace pel {
 
-namespace {
-
-constexpr int kDesignClientWidth = 760;
-
-}  // namespace
-
 TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
     : platform(platformServices), FormHint(hint) {
-    Panel1.bounds = Rect::FromSize(0, 0, kDesignClientWidth, kBarThickness);
-    LayoutPanels();
     LoadStockPictures();
 }
 
@@ -31,13 +23,14 @@ void TFormPellorinth::FormShow() {
         const auto monitors = platform.Monitors();
         if (!monitors.empty()) {
             const Rect& area = monitors.front().workArea;
-            SetBarRect(Rect::FromSize((area.right - bounds_.Width()) / 2, area.top, bounds_.Width(),
-                                      bounds_.Height()));
+            const Rect bar = placement_.BarRect();
+            placement_.SetBarRect(Rect::FromSize((area.right - bar.Width()) / 2, area.top,
+                                                 bar.Width(), bar.Height()));
         }
         LoadUserData();  // and shows the bar as the settings read describe it
     }
     if (store.Count() >= 1) {
-        CheckButtons(Grid1.Col(), Grid1.Row());
+        CheckButtons(placement_.Grid1().Col(), placement_.Grid1().Row());
     }
 }
 
@@ -57,82 +50,33 @@ void TFormPellorinth::AppDeactivate() {
 }
 
 int TFormPellorinth::CurrentItem() const {
-    return Horizontal() ? Grid1.Col() : Grid1.Row();
+    return placement_.CurrentItem();
 }
 
 int TFormPellorinth::CellCount() const {
-    return Horizontal() ? Grid1.ColCount() : Grid1.RowCount();
+    return placement_.CellCount();
 }
 
 void TFormPellorinth::SelectItemCell(int index) {
     // The item menu about to follow the cell reads the item as it shows.
     ResolvePicture(index);
+    // The grid tells its handler of the cell before it moves there.
+    const GridModel& grid = placement_.Grid1();
     if (Horizontal()) {
-        Grid1SelectCell(index, Grid1.Row());
-        Grid1.SetCurrent(index, Grid1.Row());
+        Grid1SelectCell(index, grid.Row());
     } else {
-        Grid1SelectCell(Grid1.Col(), index);
-        Grid1.SetCurrent(Grid1.Col(), index);
+        Grid1SelectCell(grid.Col(), index);
     }
+    placement_.SelectCell(index);
     Repaint();
 }
 
 void TFormPellorinth::SetCellCount(int n) {
-    if (Horizontal()) {
-        Grid1.SetColCount(n);
-    } else {
-        Grid1.SetRowCount(n);
-    }
-}
-
-void TFormPellorinth::LayoutPanels() {
-    const bool horizontal = Horizontal();
-    const int length = horizontal ? Panel1.bounds.Width() : Panel1.bounds.Height();
-    auto span = [horizontal](int from, int to) {
-        return horizontal ? Rect{from, 0, to, kBarThickness} : Rect{0, from, kBarThickness, to};
-    };
-    const int p = kScrollPanelLength;
-    switch (panelOrder_) {
-        case 1:
-            Grid1.bounds = span(0, length - 2 * p);
-            PanelLeft.bounds = span(length - 2 * p, length - p);
-            PanelRight.bounds = span(length - p, length);
-            break;
-        case 2:
-            PanelLeft.bounds = span(0, p);
-            PanelRight.bounds = span(p, 2 * p);
-            Grid1.bounds = span(2 * p, length);
-            break;
-        default:
-            PanelLeft.bounds = span(0, p);
-            Grid1.bounds = span(p, length - p);
-            PanelRight.bounds = span(length - p, length);
-            break;
-    }
-    // The form sizes itself to Panel1, keeping its top-left corner.
-    const Point frame = platform.BarFrameSize();
-    SetBarRect(Rect::FromSize(bounds_.left, bounds_.top, Panel1.bounds.Width() + frame.x,
-                              Panel1.bounds.Height() + frame.y));
-}
-
-void TFormPellorinth::SetBarRect(const Rect& outer) {
-    if (outer == bounds_) {
-        return;
-    }
-    bounds_ = outer;
-    platform.SetBarBounds(outer);
+    placement_.SetCellCount(n);
 }
 
 void TFormPellorinth::OnBoundsChanged(const Rect& outer) {
-    bounds_ = outer;
-}
-
-void TFormPellorinth::SetAlpha(int alpha) {
-    if (alpha == alpha_) {
-        return;
-    }
-    alpha_ = alpha;
-    platform.SetBarAlpha(alpha);
+    placement_.OnBoundsChanged(outer);
 }
 
 void TFormPellorinth::Repaint() {
@@ -140,10 +84,6 @@ void TFormPellorinth::Repaint() {
     // fetched now rather than inside the paint.
     ResolveVisiblePictures();
     platform.InvalidateBar();
-}
-
-Color TFormPellorinth::ResolveColor(Color c) const {
-    return IsSystemColor(c) ? platform.SystemColor(static_cast<int>(c & 0xFFu)) : (c & 0xFFFFFFu);
 }
 
 MenuEntry TFormPellorinth::BuildMenu() const {
@@ -170,8 +110,8 @@ MenuEntry TFormPellorinth::BuildMenu() const {
     root.children.push_back(icon);
     root.children.push_back(divider);
     root.children.push_back(entry(Preferences1));
-    root.children.push_back(entry(pmNoneFixedDock, shown_.AutoHide));
-    root.children.push_back(entry(ChbFixedIcons, shown_.FixedIcons));
+    root.children.push_back(entry(pmNoneFixedDock, look_.Shown().AutoHide));
+    root.children.push_back(entry(ChbFixedIcons, look_.Shown().FixedIcons));
     root.children.push_back(divider);
     root.children.push_back(entry(About1));
     root.children.push_back(entry(Quit1));

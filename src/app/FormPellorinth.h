@@ -1,13 +1,15 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "bar/AutoHideZones.h"
+#include "bar/BarLook.h"
+#include "bar/BarPlacement.h"
 #include "bar/Fade.h"
+#include "bar/ScrollButtons.h"
 #include "interaction/PointerGesture.h"
 #include "platform/BarEvents.h"
 #include "platform/Canvas.h"
@@ -60,11 +62,16 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // ends opaque. Nothing is written to the record, so the preferences
     // dialog previews its candidate here and cancels by passing the record.
     void ApplySettings(const Settings& shown);
-    [[nodiscard]] Color GridColor() const { return gridColor_; }
+    [[nodiscard]] Color GridColor() const { return look_.GridColor(); }
     // The cell background of the gradient; empty while it is off.
-    [[nodiscard]] const PixelImage& ImageBG() const { return imageBG_; }
+    [[nodiscard]] const PixelImage& ImageBG() const { return look_.ImageBG(); }
     // 0, 1 or 2: the end panels' order last applied.
-    [[nodiscard]] int PanelOrder() const { return panelOrder_; }
+    [[nodiscard]] int PanelOrder() const { return placement_.PanelOrder(); }
+    // The bar's window, its panels and grid; and its scroll buttons.
+    BarPlacement& Placement() { return placement_; }
+    [[nodiscard]] const BarPlacement& Placement() const { return placement_; }
+    ScrollButtons& Buttons() { return buttons_; }
+    [[nodiscard]] const ScrollButtons& Buttons() const { return buttons_; }
     TDlgPref& PrefDialog() { return dlgPref_; }
 
     // --- the preview the preferences dialog drives (prefs/) ---
@@ -83,9 +90,9 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void AppDeactivate() override;
 
     // --- events from the window, in client coordinates ---
-    void OnWindowCreated() override { LayoutPanels(); }
+    void OnWindowCreated() override { placement_.LayoutPanels(); }
     void OnSessionEnd() override { SaveUserData(); }
-    void OnFocusChanged(bool focused) override { Grid1.focused = focused; }
+    void OnFocusChanged(bool focused) override { placement_.SetGridFocused(focused); }
     void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
     void OnMouseMove(ShiftState shift, Point client) override;
     void OnMouseUp(MouseButton button, ShiftState shift, Point client) override;
@@ -220,7 +227,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
 
     // --- helpers shared by several subsystems ---
     // The bar runs along a row (top or bottom edge) rather than a column.
-    [[nodiscard]] bool Horizontal() const { return settings.IsHorizontal; }
+    [[nodiscard]] bool Horizontal() const { return placement_.Horizontal(); }
     // The current item: the grid's column in a row, its row in a column.
     [[nodiscard]] int CurrentItem() const;
     // Number of cells along the bar.
@@ -229,18 +236,13 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void SelectItemCell(int index);
     // Sets the cell count along the bar (at least one cell).
     void SetCellCount(int n);
-    // Recomputes Panel1, the end panels and the grid from the bar's length.
-    void LayoutPanels();
     // The bar window's outer rectangle on screen.
-    [[nodiscard]] Rect BarRect() const override { return bounds_; }
-    void SetBarRect(const Rect& outer);
-    void SetAlpha(int alpha);
-    [[nodiscard]] int Alpha() const { return alpha_; }
+    [[nodiscard]] Rect BarRect() const override { return placement_.BarRect(); }
+    [[nodiscard]] int Alpha() const { return placement_.Alpha(); }
     // Switches auto-hide off for the life of a modal dialog.
     class AutoHideSuspension;
     void Repaint();
     [[nodiscard]] MenuEntry BuildMenu() const;
-    [[nodiscard]] Color ResolveColor(Color c) const;
 
     Platform& platform;
     TFormHint& FormHint;
@@ -261,26 +263,12 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     PointerGesture gesture{platform};
     int DeleteConfirmOpen = 0;  // the tag of DeleteItem1
 
-    // Painting state.
-    int CurCellEdge = 0;
-
-    // Components.
-    PanelModel Panel1;
-    PanelModel PanelLeft;
-    PanelModel PanelRight;
-    GridModel Grid1;
-    SpeedButtonModel sbScrollLeft;
-    SpeedButtonModel sbScrollRight;
-
     PicturePtr ImageUrl;
     PicturePtr ImageDel;
     PicturePtr ImageDel2;
     PicturePtr ImageUnKnown;
     PicturePtr Image1;
     PicturePtr Image2;
-    std::array<PixelImage, 4> ImageList2;
-    // Greyed copies of ImageList2 that disabled buttons show.
-    std::array<PixelImage, 4> ImageList2Disabled;
 
     OpenDialogState OpenDialog1;
 
@@ -307,14 +295,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
 
     // Loading shows its settings only as far as the data file reached.
     void ApplySettings(const Settings& shown, LayoutReach reach);
-    // Sets the end panels' order for a position 0..2 (others keep the last)
-    // and lays the panels out.
-    void LayOutScrollButtons(int position);
-    void CheckButtonsFor(int col, int row, int visibleCount);
     // The preferences dialog's OK: stores and applies every control.
     void AcceptPreferences();
-
-    void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button, const PanelModel& panel);
 
     void ShowSequence();
     void HideSequence();
@@ -326,14 +308,10 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // What the last save wrote: saving the same again (the session ending
     // after its close query) writes nothing.
     std::string lastSaved_;
-    Rect bounds_;
-    int alpha_ = 255;
-    // What the bar shows of the settings: derived by ApplySettings and the
-    // layout operations it runs, never written from outside.
-    Settings shown_;
-    Color gridColor_ = kClBtnFace;
-    PixelImage imageBG_;
-    int panelOrder_ = 0;
+    BarPlacement placement_{platform};
+    ScrollButtons buttons_;
+    // What the bar shows of the settings: derived by ApplySettings alone.
+    BarLook look_{platform};
     TDlgPref dlgPref_{*this};
     Fade fade_;
     int autoHideSuspensions_ = 0;

@@ -29,7 +29,7 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
             form.store.Remove(index);
             form.Delete_SelectedCol();
             if (count <= UsableVisibleCount(form.settings.VisibleIconCount)) {
-                form.sbScrollRight.enabled = false;
+                form.Buttons().EnableForward(false);
             }
             if (form.store.Targets().empty()) {
                 form.DeleteItem1.enabled = false;
@@ -43,7 +43,7 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
         }
     }
     if (count > 0) {
-        form.CheckButtons(form.Grid1.Col(), form.Grid1.Row());
+        form.CheckButtons(form.Placement().Grid1().Col(), form.Placement().Grid1().Row());
     }
     form.Repaint();
     form.MenuOpen = 0;
@@ -53,27 +53,14 @@ bool DeleteItemAt(TFormPellorinth& form, int index) {
 }  // namespace
 
 Point TFormPellorinth::getCurrentPoint(bool adjust) const {
-    // The client area starts inside the thin border, which is as wide on
-    // every side.
-    const Point cursor = platform.CursorPos();
-    const Point frame = platform.BarFrameSize();
-    const Rect bar = BarRect();
-    Point p{cursor.x - bar.left - frame.x / 2, cursor.y - bar.top - frame.y / 2};
-    if (adjust) {
-        // Along the bar only: the scroll panels that lie before the grid.
-        if (Horizontal()) {
-            p.x -= Grid1.bounds.left;
-        } else {
-            p.y -= Grid1.bounds.top;
-        }
-    }
-    return p;
+    return placement_.ClientPoint(platform.CursorPos(), adjust);
 }
 
 int TFormPellorinth::getCurrentColFromPoint() const {
     const Point client = getCurrentPoint(false);
-    return ItemIndexAt(Grid1, Horizontal(),
-                       {client.x - Grid1.bounds.left, client.y - Grid1.bounds.top});
+    const GridModel& grid = placement_.Grid1();
+    return ItemIndexAt(grid, Horizontal(),
+                       {client.x - grid.bounds.left, client.y - grid.bounds.top});
 }
 
 void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y) {
@@ -88,7 +75,7 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
     // The release that ends a double click must not launch a second time.
     gesture.PressWasDouble = shift.doubleClick;
     if (shift.LeftAlone()) {
-        const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
+        const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
         // A press beside every item starts no drag; every press starts a
         // new gesture, whatever a lost release left behind.
         gesture.DragSource = store.IsItem(index) ? index : -1;
@@ -98,7 +85,7 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
 }
 
 void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
-    const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
+    const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
     if (index == -1) {
         return;
     }
@@ -121,7 +108,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
     const bool endsDoubleClick = gesture.PressWasDouble;
     gesture.PressWasDouble = false;
     gesture.DragHeld = false;
-    const int index = ItemIndexAt(Grid1, Horizontal(), {x, y});
+    const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
     if (index >= static_cast<int>(store.Targets().size())) {
         return;
     }
@@ -169,9 +156,10 @@ void TFormPellorinth::Grid1SelectCell(int col, int row) {
 void TFormPellorinth::GridRepeatTimer() {
     const bool horizontal = Horizontal();
     const Point p = getCurrentPoint(true);
-    const int first = horizontal ? Grid1.LeftCol() : Grid1.TopRow();
-    const int visible = std::min(horizontal ? Grid1.VisibleColCount() : Grid1.VisibleRowCount(),
-                                 CellCount() - first);
+    const GridModel& grid = placement_.Grid1();
+    const int first = horizontal ? grid.LeftCol() : grid.TopRow();
+    const int visible =
+        std::min(horizontal ? grid.VisibleColCount() : grid.VisibleRowCount(), CellCount() - first);
     const int direction = RepeatDirection(horizontal ? p.x : p.y, visible * kCellSize);
     const int next = CurrentItem() + direction;
     if (direction != 0 && next >= 0 && next < CellCount()) {

@@ -105,7 +105,7 @@ void TFormPellorinth::LoadUserData() {
     }
     ApplySettings(settings, reach);
     SetCellCount(store.Count());
-    sbScrollRight.enabled = CellCount() > UsableVisibleCount(settings.VisibleIconCount);
+    buttons_.EnableForward(CellCount() > UsableVisibleCount(settings.VisibleIconCount));
 }
 
 void TFormPellorinth::SaveUserData() {

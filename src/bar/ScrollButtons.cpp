@@ -3,12 +3,19 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/Widgets.h"
 #include "bar/Placement.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 
 namespace {
+
+// A button's bounds, kept in its panel's coordinates, on the bar.
+Rect OnBar(const Rect& button, const PanelModel& panel) {
+    const Rect& p = panel.bounds;
+    return Rect{button.left + p.left, button.top + p.top, button.right + p.left,
+                button.bottom + p.top};
+}
 
 // Cells from the first visible one up to and including the current one.
 int CellsUpToEdge(int edge) {
@@ -81,6 +88,77 @@ int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
     }
     // A stale edge can put the step anywhere; the index stays on the bar.
     return std::clamp(r, 0, last);
+}
+
+void ScrollButtons::LoadGlyphs() {
+    for (int i = 0; i < kGlyphCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        imageList2_[slot] = ScrollGlyphPicture(i);
+        imageList2Disabled_[slot] = GreyedGlyph(imageList2_[slot]);
+    }
+}
+
+void ScrollButtons::Orient(bool horizontal) {
+    const Rect button = horizontal ? Rect::FromSize(2, 2, 16, 32) : Rect::FromSize(2, 2, 32, 16);
+    sbScrollLeft_.bounds = button;
+    sbScrollRight_.bounds = button;
+    sbScrollLeft_.glyph = horizontal ? kGlyphBackRow : kGlyphBackColumn;
+    sbScrollRight_.glyph = horizontal ? kGlyphForwardRow : kGlyphForwardColumn;
+}
+
+ScrollButtonStates ScrollButtons::States() const {
+    return {sbScrollLeft_.enabled, sbScrollRight_.enabled};
+}
+
+void ScrollButtons::SetStates(ScrollButtonStates states) {
+    sbScrollLeft_.enabled = states.back;
+    sbScrollRight_.enabled = states.forward;
+}
+
+void ScrollButtons::EnableForward(bool enabled) {
+    sbScrollRight_.enabled = enabled;
+}
+
+void ScrollButtons::Check(int idx, int n, int visibleCount) {
+    SetStates(CheckButtonStates(States(), idx, n, UsableVisibleCount(visibleCount)));
+}
+
+int ScrollButtons::Step(int edge, int cur, bool hover, bool forward, int n, int visibleCount) {
+    ScrollButtonStates states = States();
+    const int r =
+        ScrollStep(edge, cur, hover, forward, n, UsableVisibleCount(visibleCount), states);
+    SetStates(states);
+    return r;
+}
+
+Rect ScrollButtons::BackOnBar(const PanelModel& panelLeft) const {
+    return OnBar(sbScrollLeft_.bounds, panelLeft);
+}
+
+Rect ScrollButtons::ForwardOnBar(const PanelModel& panelRight) const {
+    return OnBar(sbScrollRight_.bounds, panelRight);
+}
+
+void ScrollButtons::Paint(Canvas& canvas, const PanelModel& panelLeft,
+                          const PanelModel& panelRight) const {
+    PaintScrollButton(canvas, sbScrollLeft_, panelLeft);
+    PaintScrollButton(canvas, sbScrollRight_, panelRight);
+}
+
+void ScrollButtons::PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button,
+                                      const PanelModel& panel) const {
+    if (button.glyph < 0 || button.glyph >= static_cast<int>(imageList2_.size())) {
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(button.glyph);
+    const PixelImage& glyph = button.enabled ? imageList2_[slot] : imageList2Disabled_[slot];
+    if (glyph.Empty()) {
+        return;
+    }
+    const Rect area = OnBar(button.bounds, panel);
+    const int x = area.left + (area.Width() - glyph.width) / 2;
+    const int y = area.top + (area.Height() - glyph.height) / 2;
+    canvas.DrawImage(glyph, Rect::FromSize(x, y, glyph.width, glyph.height));
 }
 
 }  // namespace pel

@@ -1,5 +1,13 @@
 #pragma once
 
+#include <array>
+
+#include "bar/StockPictures.h"
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/PixelImage.h"
+#include "platform/Widgets.h"
+
 namespace pel {
 
 // Enabled states of the two scroll buttons.
@@ -19,5 +27,51 @@ ScrollButtonStates CheckButtonStates(ScrollButtonStates states, int idx, int n, 
 // within 0..n-1, and updates the button states.
 int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
                ScrollButtonStates& states);
+
+// The back and forward buttons in the end panels: their place and glyph for
+// the bar's orientation, whether each is enabled, and their glyph lists.
+// Visible counts are held to 1..kMaxVisibleCells here.
+class ScrollButtons {
+  public:
+    using GlyphList = std::array<PixelImage, kGlyphCount>;
+
+    [[nodiscard]] const SpeedButtonModel& sbScrollLeft() const { return sbScrollLeft_; }
+    [[nodiscard]] const SpeedButtonModel& sbScrollRight() const { return sbScrollRight_; }
+    [[nodiscard]] const GlyphList& ImageList2() const { return imageList2_; }
+    // Greyed copies of ImageList2 that disabled buttons show.
+    [[nodiscard]] const GlyphList& ImageList2Disabled() const { return imageList2Disabled_; }
+    void LoadGlyphs();
+
+    // Bounds and glyphs for a row bar or a column bar.
+    void Orient(bool horizontal);
+
+    [[nodiscard]] ScrollButtonStates States() const;
+    void SetStates(ScrollButtonStates states);
+    void EnableForward(bool enabled);
+    // Enables the buttons for the current index `idx` among n items.
+    void Check(int idx, int n, int visibleCount);
+    // One scroll step from `cur` (see ScrollStep); the buttons follow it.
+    int Step(int edge, int cur, bool hover, bool forward, int n, int visibleCount);
+
+    // The far edge of the current cell as last painted, in grid pixels along
+    // the bar: where a scroll step counts from.
+    [[nodiscard]] int CurCellEdge() const { return curCellEdge_; }
+    void SetCurCellEdge(int edge) { curCellEdge_ = edge; }
+
+    // The buttons in the bar's client coordinates, inside their panels.
+    [[nodiscard]] Rect BackOnBar(const PanelModel& panelLeft) const;
+    [[nodiscard]] Rect ForwardOnBar(const PanelModel& panelRight) const;
+    void Paint(Canvas& canvas, const PanelModel& panelLeft, const PanelModel& panelRight) const;
+
+  private:
+    void PaintScrollButton(Canvas& canvas, const SpeedButtonModel& button,
+                           const PanelModel& panel) const;
+
+    SpeedButtonModel sbScrollLeft_;
+    SpeedButtonModel sbScrollRight_;
+    GlyphList imageList2_;
+    GlyphList imageList2Disabled_;
+    int curCellEdge_ = 0;
+};
 
 }  // namespace pel

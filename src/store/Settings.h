@@ -46,10 +46,6 @@ struct Settings {
     std::int32_t OffsetX = 0;
     std::int32_t OffsetY = 0;
     std::int32_t LanguageIndex = 1;
-
-    // Derived from the edge when the orientation is applied; never stored. It
-    // follows the bar as shown, so a preview of another edge changes it too.
-    bool IsHorizontal = true;
 };
 
 constexpr bool EdgeIsHorizontal(std::int32_t edge) { return edge == kEdgeTop || edge == kEdgeBottom; }

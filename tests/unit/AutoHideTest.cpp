@@ -196,7 +196,7 @@ TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
 }
 
 TEST_F(AutoHideTest, TickThatChangesNothingTouchesNoWindow) {
-    form.SetAlpha(255);
+    form.Placement().SetAlpha(255);
     platform.cursor = Over();
     form.TimerPellorinthTimer();
     const int hintChanges = platform.hint.changes;

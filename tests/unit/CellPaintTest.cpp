@@ -20,6 +20,8 @@ class CellPaintTest : public ::testing::Test {
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
+    const ScrollButtons& buttons = form.Buttons();
+    const BarPlacement& placement = form.Placement();
 
     void SetUp() override {
         platform.barVisible = true;
@@ -49,7 +51,7 @@ class CellPaintTest : public ::testing::Test {
     }
 
     RasterCanvas Paint() {
-        RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+        RasterCanvas canvas(placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height());
         form.Paint(canvas);
         return canvas;
     }
@@ -77,7 +79,7 @@ TEST_F(CellPaintTest, EveryCellShowsItsIconOverTheGridColour) {
 
 TEST_F(CellPaintTest, CurrentCellWithoutFocusShowsADottedOutlineAndNoHighlight) {
     AddSolidItems(3, 3);
-    form.Grid1.focused = false;
+    form.Placement().SetGridFocused(false);
     form.SelectItemCell(1);
     const RasterCanvas canvas = Paint();
     const Rect cell = RowCell(1);
@@ -92,7 +94,7 @@ TEST_F(CellPaintTest, CurrentCellWithoutFocusShowsADottedOutlineAndNoHighlight) 
 
 TEST_F(CellPaintTest, CurrentCellWithFocusShowsTheOutlineToo) {
     AddSolidItems(3, 3);
-    form.Grid1.focused = true;
+    form.Placement().SetGridFocused(true);
     form.SelectItemCell(0);
     const RasterCanvas canvas = Paint();
     EXPECT_EQ(canvas.ColorAt(RowCell(0).left, 0), kGridColor ^ 0xFFFFFFu);
@@ -104,7 +106,7 @@ TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
     form.settings.GradientStartColor = 0xC0C0C0;
     form.settings.GradientEndColor = 0xFFFFFF;
     ShowGradient();
-    form.Grid1.focused = false;
+    form.Placement().SetGridFocused(false);
     form.SelectItemCell(1);
     const RasterCanvas canvas = Paint();
     for (int i = 0; i < 3; ++i) {
@@ -121,7 +123,7 @@ TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
     EXPECT_EQ(canvas.imageCount, 3 + 2) << "three cells and the two button glyphs";
     EXPECT_EQ(canvas.pictures.size(), 3u);
 
-    form.Grid1.focused = true;
+    form.Placement().SetGridFocused(true);
     const RasterCanvas focused = Paint();
     EXPECT_EQ(focused.ColorAt(RowCell(1).left, 0), 0xC0C0C0u ^ 0xFFFFFFu)
         << "with focus the outline lies over the gradient";
@@ -140,10 +142,10 @@ TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
     form.AddFileToList(-1, "", true);
     form.settings.VisibleIconCount = 1;
     form.ChangeScreenOriental(kEdgeRight, 1);
-    form.Grid1.focused = true;
+    form.Placement().SetGridFocused(true);
     const RasterCanvas canvas = Paint();
     const PixelImage del2 = ColumnSeparatorPicture();
-    const Rect cell = form.Grid1.bounds;
+    const Rect cell = placement.Grid1().bounds;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const std::uint32_t px = del2.At(x, y);
@@ -160,10 +162,10 @@ TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
 TEST_F(CellPaintTest, HiddenBarPaintsNoCells) {
     AddSolidItems(3, 3);
     platform.barVisible = false;
-    form.CurCellEdge = 999;
+    form.Buttons().SetCurCellEdge(999);
     const RasterCanvas canvas = Paint();
     EXPECT_TRUE(canvas.pictures.empty());
-    EXPECT_EQ(form.CurCellEdge, 999);
+    EXPECT_EQ(buttons.CurCellEdge(), 999);
 }
 
 TEST_F(CellPaintTest, CurrentCellEdgeIsInGridPixels) {
@@ -173,16 +175,16 @@ TEST_F(CellPaintTest, CurrentCellEdgeIsInGridPixels) {
         form.SetButtonScrollPos();
         form.SelectItemCell(22);  // window 11..22, current last
         Paint();
-        EXPECT_EQ(form.CurCellEdge, 12 * 36) << "button layout " << order;
+        EXPECT_EQ(buttons.CurCellEdge(), 12 * 36) << "button layout " << order;
         form.SelectItemCell(13);
         Paint();
-        EXPECT_EQ(form.CurCellEdge, 3 * 36) << "button layout " << order;
+        EXPECT_EQ(buttons.CurCellEdge(), 3 * 36) << "button layout " << order;
     }
     form.settings.VisibleIconCount = 12;
     form.ChangeScreenOriental(kEdgeLeft, 12);
     form.SelectItemCell(4);
     Paint();
-    EXPECT_EQ(form.CurCellEdge, 5 * 36);
+    EXPECT_EQ(buttons.CurCellEdge(), 5 * 36);
 }
 
 TEST_F(CellPaintTest, EmptyBarPaintsItsBlankCell) {

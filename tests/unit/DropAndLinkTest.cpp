@@ -26,7 +26,8 @@ class DropAndLinkTest : public ::testing::Test {
     // The screen point over item cell i of the top bar.
     Point Cell(int i) const {
         const Rect bar = form.BarRect();
-        return {bar.left + 1 + form.Grid1.bounds.left + i * kCellSize + 18, bar.top + 18};
+        return {bar.left + 1 + form.Placement().Grid1().bounds.left + i * kCellSize + 18,
+                bar.top + 18};
     }
 };
 
@@ -89,7 +90,8 @@ TEST_F(DropAndLinkTest, VisibleCountOutsideItsLimitsCountsAsTheNearestLimit) {
         for (int i = 0; i < c.items; ++i) {
             form.AddFileToList(-1, "C:\\0.txt", false);
         }
-        EXPECT_EQ(form.sbScrollRight.enabled, c.forwardEnabled) << c.visible << " " << c.items;
+        EXPECT_EQ(form.Buttons().sbScrollRight().enabled, c.forwardEnabled)
+            << c.visible << " " << c.items;
     }
 }
 

@@ -7,7 +7,7 @@ namespace pel::test {
 namespace {
 
 class FormLifecycleTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform platform;
     std::unique_ptr<Application> app;
 
@@ -19,13 +19,15 @@ protected:
 
 TEST_F(FormLifecycleTest, CreationGivesTheDesignBar) {
     TFormPellorinth& form = Start();
-    EXPECT_EQ(form.Panel1.bounds.Width(), 760);
-    EXPECT_EQ(form.Panel1.bounds.Height(), 36);
-    EXPECT_EQ(form.PanelLeft.bounds.Width(), 20);
-    EXPECT_EQ(form.PanelRight.bounds.Width(), 20);
-    EXPECT_EQ(form.Grid1.bounds, (Rect{20, 0, 740, 36}));
-    EXPECT_FALSE(form.sbScrollLeft.enabled);
-    EXPECT_FALSE(form.sbScrollRight.enabled);
+    const BarPlacement& placement = form.Placement();
+    const ScrollButtons& buttons = form.Buttons();
+    EXPECT_EQ(placement.Panel1().bounds.Width(), 760);
+    EXPECT_EQ(placement.Panel1().bounds.Height(), 36);
+    EXPECT_EQ(placement.PanelLeft().bounds.Width(), 20);
+    EXPECT_EQ(placement.PanelRight().bounds.Width(), 20);
+    EXPECT_EQ(placement.Grid1().bounds, (Rect{20, 0, 740, 36}));
+    EXPECT_FALSE(buttons.sbScrollLeft().enabled);
+    EXPECT_FALSE(buttons.sbScrollRight().enabled);
     EXPECT_EQ(form.BarRect().Width(), 760 + platform.frameSize.x);
     EXPECT_EQ(form.MenuOpen, 0);
     EXPECT_EQ(form.Alpha(), 255);
@@ -59,7 +61,7 @@ TEST_F(FormLifecycleTest, FirstShowSpeaksEnglishAndHappensOnce) {
     EXPECT_EQ(form.Quit1.caption, "Quit");
     EXPECT_EQ(form.AddObject1.caption, "Add Item");
     const Rect placed = form.BarRect();
-    form.SetBarRect(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
+    form.Placement().SetBarRect(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
     form.FormShow();
     EXPECT_EQ(form.BarRect().left, 5) << "a later show must not place the bar again";
     EXPECT_GE(platform.taskbarHides, 2);
@@ -92,24 +94,6 @@ TEST_F(FormLifecycleTest, DeactivationClearsMenuOpen) {
     EXPECT_EQ(form.MenuOpen, 1) << "a dismissed menu keeps the bar from hiding";
     form.AppDeactivate();
     EXPECT_EQ(form.MenuOpen, 0);
-}
-
-TEST_F(FormLifecycleTest, ButtonLayoutsPlaceThePanels) {
-    TFormPellorinth& form = Start();
-    form.settings.ScrollButtonPosition = 1;
-    form.SetButtonScrollPos();
-    EXPECT_EQ(form.Grid1.bounds, (Rect{0, 0, 720, 36}));
-    EXPECT_EQ(form.PanelLeft.bounds, (Rect{720, 0, 740, 36}));
-    EXPECT_EQ(form.PanelRight.bounds, (Rect{740, 0, 760, 36}));
-    form.settings.ScrollButtonPosition = 2;
-    form.SetButtonScrollPos();
-    form.settings.IsHorizontal = false;
-    form.Panel1.bounds = Rect::FromSize(0, 0, 36, 220);
-    form.LayoutPanels();
-    EXPECT_EQ(form.PanelLeft.bounds, (Rect{0, 0, 36, 20}));
-    EXPECT_EQ(form.PanelRight.bounds, (Rect{0, 20, 36, 40}));
-    EXPECT_EQ(form.Grid1.bounds, (Rect{0, 40, 36, 220}));
-    EXPECT_EQ(form.BarRect().Height(), 220 + platform.frameSize.y);
 }
 
 }  // namespace

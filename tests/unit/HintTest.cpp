@@ -82,7 +82,8 @@ class HintTest : public ::testing::Test {
     }
     Point Cell(int i) const {
         const Rect bar = form.BarRect();
-        return {bar.left + 1 + form.Grid1.bounds.left + i * kCellSize + 20, bar.top + 10};
+        return {bar.left + 1 + form.Placement().Grid1().bounds.left + i * kCellSize + 20,
+                bar.top + 10};
     }
     void TickAt(Point p) {
         platform.cursor = p;
@@ -135,7 +136,7 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
 TEST_F(HintTest, MonitorIndexNamingNoMonitorPlacesOnMonitorZero) {
     form.settings.MonitorIndex = 9;
     const Rect bar = form.BarRect();
-    form.SetBarRect(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
+    form.Placement().SetBarRect(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
     form.store.SetTarget(3, std::string(100, 'x'));
     TickAt(Cell(3));
     EXPECT_EQ(platform.hint.bounds.right, 1920);

@@ -130,11 +130,12 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
 
 TEST_F(ItemPicturesTest, APageOfNewCellsHasItsPicturesBeforeItPaints) {
     TFormPellorinth& form = RunWith(Files(40), 5);
-    RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+    RasterCanvas canvas(form.Placement().Panel1().bounds.Width(),
+                        form.Placement().Panel1().bounds.Height());
     form.Paint(canvas);  // scrolling reads the current cell's edge from the paint
     platform.iconReads.clear();
     form.sbScrollRightClick();
-    const int first = form.Grid1.LeftCol();
+    const int first = form.Placement().Grid1().LeftCol();
     ASSERT_GE(first, 5);
     std::vector<std::string> page;
     for (int i = first; i < first + 5; ++i) {
@@ -144,7 +145,7 @@ TEST_F(ItemPicturesTest, APageOfNewCellsHasItsPicturesBeforeItPaints) {
     std::sort(platform.iconReads.begin(), platform.iconReads.end());
     EXPECT_EQ(platform.iconReads, page);
     // Cells the system repaints without any change of the bar's are read too.
-    form.Grid1.SetCurrent(30, 0);
+    form.Placement().SelectCell(30);
     form.Paint(canvas);
     EXPECT_FALSE(form.store.PicturePending(30));
 }
@@ -153,9 +154,10 @@ TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGo
     TFormPellorinth& form = RunWith(Files(30), 5);
     form.settings.ConfirmDelete = true;
     // Current without the select that would read its picture.
-    form.Grid1.SetCurrent(20, 0);
+    form.Placement().SelectCell(20);
     platform.whileModal = [&form] {
-        RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+        RasterCanvas canvas(form.Placement().Panel1().bounds.Width(),
+                            form.Placement().Panel1().bounds.Height());
         form.Paint(canvas);
     };
     form.DeleteItem();

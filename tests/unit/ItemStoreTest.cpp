@@ -72,10 +72,10 @@ TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
 }
 
 TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
-    form.settings.IsHorizontal = false;
+    form.Placement().Orient(kEdgeLeft);
     form.AddFileToList(-1, "", true);
     EXPECT_EQ(NameOf(form.store.Picture(0)), "del2");
-    form.settings.IsHorizontal = true;
+    form.Placement().Orient(kEdgeTop);
     form.AddFileToList(-1, "", true);
     EXPECT_EQ(NameOf(form.store.Picture(1)), "del");
 }
@@ -86,9 +86,9 @@ TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) 
     form.AddFileToList(-1, "", true);
     form.AddFileToList(-1, "", true);
     EXPECT_EQ(form.MenuOpen, 0);
-    EXPECT_FALSE(form.sbScrollRight.enabled);
+    EXPECT_FALSE(form.Buttons().sbScrollRight().enabled);
     form.AddFileToList(-1, "", true);
-    EXPECT_TRUE(form.sbScrollRight.enabled);
+    EXPECT_TRUE(form.Buttons().sbScrollRight().enabled);
 }
 
 TEST_F(ItemStoreTest, DisplayNames) {

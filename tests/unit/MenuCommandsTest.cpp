@@ -32,7 +32,8 @@ class MenuCommandsTest : public ::testing::Test {
     }
     // A right click on the grid, then `id` chosen from the menu (0: none).
     void Choose(int id) {
-        form.OnMouseDown(MouseButton::Right, ShiftState{}, {form.Grid1.bounds.left + 5, 5});
+        form.OnMouseDown(MouseButton::Right, ShiftState{},
+                         {form.Placement().Grid1().bounds.left + 5, 5});
         platform.menuChoices.push_back(id);
         form.OnContextMenu({10, 10});
     }
@@ -169,7 +170,7 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
     AddItems({"C:\\a.txt"});
-    form.SetAlpha(150);
+    form.Placement().SetAlpha(150);
     Choose(kCmdAutoHide);
     EXPECT_TRUE(form.settings.AutoHide);
     EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdAutoHide)->checked);

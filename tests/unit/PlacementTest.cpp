@@ -16,6 +16,8 @@ class PlacementTest : public ::testing::Test {
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
+    const BarPlacement& placement = form.Placement();
+    const ScrollButtons& buttons = form.Buttons();
 
     void AddItems(int n) {
         for (int i = 0; i < n; ++i) {
@@ -29,14 +31,14 @@ class PlacementTest : public ::testing::Test {
         form.SetScreenPosition(edge, monitor, dx, dy);
     }
     [[nodiscard]] Point Client() const {
-        return {form.Panel1.bounds.Width(), form.Panel1.bounds.Height()};
+        return {placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height()};
     }
 };
 
 TEST_F(PlacementTest, TwelveCellsOnTopAreCentredAndShifted) {
     Apply(kEdgeTop, 12, 0, 5, 3);
     EXPECT_EQ(Client(), (Point{472, 36}));
-    EXPECT_TRUE(form.settings.IsHorizontal);
+    EXPECT_TRUE(form.Horizontal());
     // Outer 474 x 38 with the 2-pixel frame: (1920 - 474) / 2 = 723.
     EXPECT_EQ(form.BarRect(), Rect::FromSize(723 + 5, 0 + 3, 474, 38));
     EXPECT_EQ(platform.barBounds, form.BarRect());
@@ -53,26 +55,26 @@ TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
     form.ChangeScreenOriental(kEdgeRight, 5);
     form.SetScreenPosition(kEdgeRight, 0, 0, 7);
 
-    EXPECT_FALSE(form.settings.IsHorizontal);
-    EXPECT_EQ(form.Grid1.ColCount(), 1);
-    EXPECT_EQ(form.Grid1.RowCount(), 5);
-    EXPECT_EQ(form.PanelLeft.bounds, (Rect{0, 0, 36, 20}));
-    EXPECT_EQ(form.PanelRight.bounds, (Rect{0, 200, 36, 220}));
-    EXPECT_EQ(form.Grid1.bounds, (Rect{0, 20, 36, 200}));
-    EXPECT_EQ(form.sbScrollLeft.bounds, Rect::FromSize(2, 2, 32, 16));
-    EXPECT_EQ(form.sbScrollRight.bounds, Rect::FromSize(2, 2, 32, 16));
-    EXPECT_EQ(form.sbScrollLeft.glyph, kGlyphBackColumn);
-    EXPECT_EQ(form.sbScrollRight.glyph, kGlyphForwardColumn);
+    EXPECT_FALSE(form.Horizontal());
+    EXPECT_EQ(placement.Grid1().ColCount(), 1);
+    EXPECT_EQ(placement.Grid1().RowCount(), 5);
+    EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, 36, 20}));
+    EXPECT_EQ(placement.PanelRight().bounds, (Rect{0, 200, 36, 220}));
+    EXPECT_EQ(placement.Grid1().bounds, (Rect{0, 20, 36, 200}));
+    EXPECT_EQ(buttons.sbScrollLeft().bounds, Rect::FromSize(2, 2, 32, 16));
+    EXPECT_EQ(buttons.sbScrollRight().bounds, Rect::FromSize(2, 2, 32, 16));
+    EXPECT_EQ(buttons.sbScrollLeft().glyph, kGlyphBackColumn);
+    EXPECT_EQ(buttons.sbScrollRight().glyph, kGlyphForwardColumn);
     EXPECT_EQ(Client(), (Point{36, 220}));
     // (1040 - 222) / 2 = 409.
     EXPECT_EQ(form.BarRect(), Rect::FromSize(1920 - 38, 409 + 7, 38, 222));
 
     form.ChangeScreenOriental(kEdgeTop, 5);
-    EXPECT_EQ(form.sbScrollLeft.bounds, Rect::FromSize(2, 2, 16, 32));
-    EXPECT_EQ(form.sbScrollLeft.glyph, kGlyphBackRow);
-    EXPECT_EQ(form.sbScrollRight.glyph, kGlyphForwardRow);
-    EXPECT_EQ(form.Grid1.ColCount(), 5);
-    EXPECT_EQ(form.Grid1.RowCount(), 1);
+    EXPECT_EQ(buttons.sbScrollLeft().bounds, Rect::FromSize(2, 2, 16, 32));
+    EXPECT_EQ(buttons.sbScrollLeft().glyph, kGlyphBackRow);
+    EXPECT_EQ(buttons.sbScrollRight().glyph, kGlyphForwardRow);
+    EXPECT_EQ(placement.Grid1().ColCount(), 5);
+    EXPECT_EQ(placement.Grid1().RowCount(), 1);
 }
 
 TEST_F(PlacementTest, ColumnsAreCentredOnWorkAreasThatDoNotStartAtZero) {
@@ -186,8 +188,8 @@ TEST_F(PlacementTest, UnknownEdgeKeepsOrientationAndPlaceAndAddsOffsets) {
     const Rect before = form.BarRect();
     form.ChangeScreenOriental(9, 5);
     form.SetScreenPosition(9, 0, 4, -6);
-    EXPECT_FALSE(form.settings.IsHorizontal);
-    EXPECT_EQ(form.Grid1.RowCount(), 3);
+    EXPECT_FALSE(form.Horizontal());
+    EXPECT_EQ(placement.Grid1().RowCount(), 3);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(before.left + 4, before.top - 6, 38, 222));
     EXPECT_EQ(form.GetOffsetRange(true, 0, 9), (Point{0, 0}));
     EXPECT_EQ(form.GetOffsetRange(false, 0, -1), (Point{0, 0}));
@@ -212,13 +214,12 @@ TEST_F(PlacementTest, SeparatorsFollowTheOrientationBothWays) {
 
 TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {
     for (const int edge : {kEdgeTop, kEdgeLeft}) {
-        form.sbScrollLeft.enabled = true;
-        form.sbScrollRight.enabled = true;
+        form.Buttons().SetStates({true, true});
         Apply(edge, 12);
-        EXPECT_EQ(form.Grid1.ColCount(), 1);
-        EXPECT_EQ(form.Grid1.RowCount(), 1);
-        EXPECT_FALSE(form.sbScrollLeft.enabled);
-        EXPECT_FALSE(form.sbScrollRight.enabled);
+        EXPECT_EQ(placement.Grid1().ColCount(), 1);
+        EXPECT_EQ(placement.Grid1().RowCount(), 1);
+        EXPECT_FALSE(buttons.sbScrollLeft().enabled);
+        EXPECT_FALSE(buttons.sbScrollRight().enabled);
     }
 }
 

@@ -17,10 +17,9 @@ class PointerTest : public ::testing::Test {
     void SetUp() override {
         // A top-edge bar of twelve cells at x = 100, a scroll panel at each end.
         form.settings.VisibleIconCount = kVisible;
-        form.Panel1.bounds = Rect::FromSize(0, 0, kVisible * kCellSize + 40, kBarThickness);
-        form.LayoutPanels();
+        form.Placement().SizeForCells(kVisible);
         const Rect bar = form.BarRect();
-        form.SetBarRect(Rect::FromSize(100, 0, bar.Width(), bar.Height()));
+        form.Placement().SetBarRect(Rect::FromSize(100, 0, bar.Width(), bar.Height()));
     }
 
     // Files C:\i0.txt ... with icon overrides ico0 ...
@@ -43,8 +42,8 @@ class PointerTest : public ::testing::Test {
     // fake frame puts the client area one pixel inside the outer rectangle.
     Point Cell(int i) const {
         const Rect bar = form.BarRect();
-        return {bar.left + 1 + form.Grid1.bounds.left + (i - form.Grid1.LeftCol()) * kCellSize +
-                    kCellSize / 2,
+        return {bar.left + 1 + form.Placement().Grid1().bounds.left +
+                    (i - form.Placement().Grid1().LeftCol()) * kCellSize + kCellSize / 2,
                 bar.top + 1 + kCellSize / 2};
     }
     Point Below(Point p) const { return {p.x, form.BarRect().bottom + 40}; }
@@ -218,7 +217,7 @@ TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
         form.GridRepeatTimer();
     }
     EXPECT_EQ(form.CurrentItem(), 14);
-    EXPECT_EQ(form.Grid1.LeftCol(), 3);
+    EXPECT_EQ(form.Placement().Grid1().LeftCol(), 3);
     MoveTo(Cell(14));
     form.GridRepeatTimer();  // over the cells: no step
     Release(Cell(14));
@@ -230,7 +229,7 @@ TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
         form.GridRepeatTimer();
     }
     EXPECT_EQ(form.CurrentItem(), 0);
-    EXPECT_EQ(form.Grid1.LeftCol(), 0);
+    EXPECT_EQ(form.Placement().Grid1().LeftCol(), 0);
 }
 
 // On a row bar the page keys and Up/Down do not move the one-row grid on
@@ -241,8 +240,7 @@ TEST_F(PointerTest, PageAndUpDownKeysOnARowBarScrollLikeTheButtons) {
     Application twinApp{other};
     TFormPellorinth& twin = twinApp.MainForm();
     twin.settings = form.settings;
-    twin.Panel1.bounds = form.Panel1.bounds;
-    twin.LayoutPanels();
+    twin.Placement().SizeForCells(kVisible);  // as long as the form's bar
     for (const std::string& target : form.store.Targets()) {
         twin.AddFileToList(-1, target, true);
     }
@@ -256,7 +254,8 @@ TEST_F(PointerTest, PageAndUpDownKeysOnARowBarScrollLikeTheButtons) {
             twin.sbScrollLeftClick();
         }
         EXPECT_EQ(form.CurrentItem(), twin.CurrentItem()) << "key " << key;
-        EXPECT_EQ(form.Grid1.LeftCol(), twin.Grid1.LeftCol()) << "key " << key;
+        EXPECT_EQ(form.Placement().Grid1().LeftCol(), twin.Placement().Grid1().LeftCol())
+            << "key " << key;
     }
 }
 
@@ -321,9 +320,10 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
 
 TEST_F(PointerTest, PressOnADisabledScrollButtonIsAPressOnItsPanel) {
     AddItems(2);
-    ASSERT_FALSE(form.sbScrollLeft.enabled);
-    ASSERT_FALSE(form.sbScrollRight.enabled);
-    for (const Rect& panel : {form.PanelLeft.bounds, form.PanelRight.bounds}) {
+    ASSERT_FALSE(form.Buttons().sbScrollLeft().enabled);
+    ASSERT_FALSE(form.Buttons().sbScrollRight().enabled);
+    for (const Rect& panel :
+         {form.Placement().PanelLeft().bounds, form.Placement().PanelRight().bounds}) {
         form.MenuOpen = 1;
         const Point middle{(panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2};
         form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);

@@ -59,8 +59,8 @@ class PrefDialogTest : public ProgramRuns {
     }
     // What the dialog can change of the bar.
     [[nodiscard]] auto Look() const {
-        return std::make_tuple(bar->BarRect(), bar->Grid1.bounds, bar->GridColor(),
-                               bar->ImageBG().Empty(), bar->settings.IsHorizontal,
+        return std::make_tuple(bar->BarRect(), bar->Placement().Grid1().bounds, bar->GridColor(),
+                               bar->ImageBG().Empty(), bar->Horizontal(),
                                NameOf(bar->store.Picture(0)), bar->Preferences1.caption,
                                dlg->Caption.caption, platform.alpha);
     }
@@ -152,7 +152,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         d.chbGradBg.SetChecked(true);
         d.sbReversColorClick();
         EXPECT_EQ(bar->BarRect().left, 1920);
-        EXPECT_EQ(bar->Panel1.bounds.Height(), 6 * 36 + 40);
+        EXPECT_EQ(bar->Placement().Panel1().bounds.Height(), 6 * 36 + 40);
         EXPECT_EQ(NameOf(bar->store.Picture(0)), "del2");
         EXPECT_FALSE(bar->ImageBG().Empty());
         EXPECT_EQ(d.Caption.caption, "Настройка программы");
@@ -203,7 +203,7 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
               std::make_tuple(std::string("Tahoma"), 12, Color{0x00FF00}));
 
     EXPECT_EQ(form.BarRect().bottom, 1040 + s.OffsetY);
-    EXPECT_EQ(form.Panel1.bounds.Width(), 8 * 36 + 40);
+    EXPECT_EQ(form.Placement().Panel1().bounds.Width(), 8 * 36 + 40);
     EXPECT_EQ(form.CurrentItem(), 0);
     const MenuEntry menu = form.BuildMenu();
     EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
@@ -246,7 +246,7 @@ TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
     for (const bool ok : {false, true}) {
         std::vector<int> alphas;
         Open([&](TDlgPref& d) {
-            form.SetAlpha(120);  // a fade half done
+            form.Placement().SetAlpha(120);  // a fade half done
             d.ScrollBar1.SetPosition(7);
             alphas.push_back(platform.alpha);
             platform.monitors.clear();  // nothing to place the bar on

@@ -15,6 +15,8 @@ class ScrollButtonsTest : public ::testing::Test {
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
+    const BarPlacement& placement = form.Placement();
+    const ScrollButtons& buttons = form.Buttons();
 
     void SetUp() override { platform.barVisible = true; }
 
@@ -28,7 +30,7 @@ class ScrollButtonsTest : public ::testing::Test {
     // Painting records where the current cell ends, as the window would
     // after every change of the current cell.
     void Paint() {
-        RasterCanvas canvas(form.Panel1.bounds.Width(), form.Panel1.bounds.Height());
+        RasterCanvas canvas(placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height());
         form.Paint(canvas);
     }
     void Select(int index) {
@@ -44,24 +46,24 @@ class ScrollButtonsTest : public ::testing::Test {
         Paint();
     }
     [[nodiscard]] int First() const {
-        return form.settings.IsHorizontal ? form.Grid1.LeftCol() : form.Grid1.TopRow();
+        return form.Horizontal() ? placement.Grid1().LeftCol() : placement.Grid1().TopRow();
     }
 };
 
 TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     MakeBar(30, 12);
     Select(11);
-    ASSERT_EQ(form.CurCellEdge, 432);
+    ASSERT_EQ(buttons.CurCellEdge(), 432);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(First(), 11) << "window 11..22";
-    EXPECT_TRUE(form.sbScrollLeft.enabled);
-    EXPECT_TRUE(form.sbScrollRight.enabled);
+    EXPECT_TRUE(buttons.sbScrollLeft().enabled);
+    EXPECT_TRUE(buttons.sbScrollRight().enabled);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 29) << "33 is past the end";
     EXPECT_EQ(First(), 18);
-    EXPECT_FALSE(form.sbScrollRight.enabled);
-    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    EXPECT_FALSE(buttons.sbScrollRight().enabled);
+    EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 29);
 }
@@ -74,23 +76,25 @@ TEST_F(ScrollButtonsTest, BackClickReturnsToTheStart) {
     ClickBack();
     EXPECT_EQ(form.CurrentItem(), 0);
     EXPECT_EQ(First(), 0);
-    EXPECT_FALSE(form.sbScrollLeft.enabled);
-    EXPECT_TRUE(form.sbScrollRight.enabled);
+    EXPECT_FALSE(buttons.sbScrollLeft().enabled);
+    EXPECT_TRUE(buttons.sbScrollRight().enabled);
 }
 
 TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
     MakeBar(30, 12, kEdgeRight);
     Select(11);
-    form.CheckButtons(form.Grid1.Col(), form.Grid1.Row());
-    ASSERT_TRUE(form.sbScrollRight.enabled);
+    form.CheckButtons(placement.Grid1().Col(), placement.Grid1().Row());
+    ASSERT_TRUE(buttons.sbScrollRight().enabled);
     // Press and release on the forward button, in client pixels.
-    const Point onForward{form.PanelRight.bounds.left + 10, form.PanelRight.bounds.top + 10};
+    const Point onForward{placement.PanelRight().bounds.left + 10,
+                          placement.PanelRight().bounds.top + 10};
     form.OnMouseDown(MouseButton::Left, ShiftState{}, onForward);
     form.OnMouseUp(MouseButton::Left, ShiftState{}, onForward);
     Paint();
     EXPECT_EQ(form.CurrentItem(), 22);
-    EXPECT_EQ(form.Grid1.TopRow(), 11);
-    const Point onBack{form.PanelLeft.bounds.left + 10, form.PanelLeft.bounds.top + 10};
+    EXPECT_EQ(placement.Grid1().TopRow(), 11);
+    const Point onBack{placement.PanelLeft().bounds.left + 10,
+                       placement.PanelLeft().bounds.top + 10};
     form.OnMouseDown(MouseButton::Left, ShiftState{}, onBack);
     form.OnMouseUp(MouseButton::Left, ShiftState{}, onBack);
     EXPECT_EQ(form.CurrentItem(), 0);
@@ -106,16 +110,15 @@ TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
     Paint();
     EXPECT_EQ(form.CurrentItem(), 12);
     EXPECT_EQ(First(), 1);
-    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    EXPECT_TRUE(buttons.sbScrollLeft().enabled);
 
     Select(29);  // window 18..29
-    form.sbScrollLeft.enabled = false;
-    form.sbScrollRight.enabled = true;
+    form.Buttons().SetStates({false, true});
     form.MenuOpen = 1;
     form.HoverScrollStep(forwardZone);
     EXPECT_EQ(form.CurrentItem(), 29) << "nothing past the window";
-    EXPECT_FALSE(form.sbScrollRight.enabled);
-    EXPECT_TRUE(form.sbScrollLeft.enabled);
+    EXPECT_FALSE(buttons.sbScrollRight().enabled);
+    EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     EXPECT_EQ(form.MenuOpen, 0);
 
     Select(18);  // first visible
@@ -126,7 +129,7 @@ TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
     Select(0);
     form.HoverScrollStep(backZone);
     EXPECT_EQ(form.CurrentItem(), 0);
-    EXPECT_FALSE(form.sbScrollLeft.enabled);
+    EXPECT_FALSE(buttons.sbScrollLeft().enabled);
 }
 
 TEST_F(ScrollButtonsTest, HoverZonesAreInsideTheEndPanelsOnly) {
@@ -148,8 +151,8 @@ TEST_F(ScrollButtonsTest, FewerItemsThanCellsNeverEnableTheButtons) {
     MakeBar(5, 12);
     for (int i = 0; i < 5; ++i) {
         form.CheckButtons(i, 0);
-        EXPECT_FALSE(form.sbScrollRight.enabled) << i;
-        EXPECT_FALSE(form.sbScrollLeft.enabled) << i;
+        EXPECT_FALSE(buttons.sbScrollRight().enabled) << i;
+        EXPECT_FALSE(buttons.sbScrollLeft().enabled) << i;
     }
 }
 
@@ -176,9 +179,9 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
             form.settings.ScrollButtonPosition = c.position;
             form.SetButtonScrollPos();
             auto at = [horizontal](const Rect& r) { return horizontal ? r.left : r.top; };
-            EXPECT_EQ(at(form.PanelLeft.bounds), c.backAt) << c.position;
-            EXPECT_EQ(at(form.PanelRight.bounds), c.forwardAt) << c.position;
-            EXPECT_EQ(at(form.Grid1.bounds), c.gridAt) << c.position;
+            EXPECT_EQ(at(placement.PanelLeft().bounds), c.backAt) << c.position;
+            EXPECT_EQ(at(placement.PanelRight().bounds), c.forwardAt) << c.position;
+            EXPECT_EQ(at(placement.Grid1().bounds), c.gridAt) << c.position;
         }
     }
     EXPECT_EQ(form.PanelOrder(), 2) << "an unknown position keeps the last layout";
@@ -190,7 +193,8 @@ TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
     form.OnMouseDown(MouseButton::Left, ShiftState{}, {1, 18});
     EXPECT_EQ(form.MenuOpen, 0);
     form.MenuOpen = 1;
-    form.OnMouseDown(MouseButton::Right, ShiftState{}, {form.PanelRight.bounds.right - 1, 1});
+    form.OnMouseDown(MouseButton::Right, ShiftState{},
+                     {placement.PanelRight().bounds.right - 1, 1});
     EXPECT_EQ(form.MenuOpen, 0);
 }
 
@@ -201,7 +205,7 @@ TEST_F(ScrollButtonsTest, OneCellBarStillPages) {
     EXPECT_EQ(form.CurrentItem(), 1);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 2);
-    EXPECT_FALSE(form.sbScrollRight.enabled);
+    EXPECT_FALSE(buttons.sbScrollRight().enabled);
     ClickBack();
     EXPECT_EQ(form.CurrentItem(), 1);
 }
@@ -212,7 +216,7 @@ TEST_F(ScrollButtonsTest, StaleEdgeKeepsTheCurrentCellOnTheBar) {
     for (const int edge : {100000, -100000, 0}) {
         for (const bool hover : {false, true}) {
             for (const bool forward : {false, true}) {
-                form.CurCellEdge = edge;
+                form.Buttons().SetCurCellEdge(edge);
                 const int r = form.GetColVisiblePosition(edge, 5, hover, forward);
                 EXPECT_GE(r, 0);
                 EXPECT_LE(r, 29);

@@ -25,7 +25,6 @@ TEST(Settings, BuiltInValues) {
     EXPECT_EQ(s.MonitorIndex, 1);
     EXPECT_EQ(s.OffsetX, 0);
     EXPECT_EQ(s.OffsetY, 0);
-    EXPECT_TRUE(s.IsHorizontal);
 }
 
 TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {

@@ -112,8 +112,8 @@ TEST(StockPictures, FormLoadsThemAsPictures) {
     EXPECT_EQ(pixelsOf(form.ImageDel2), ColumnSeparatorPicture());
     EXPECT_EQ(pixelsOf(form.ImageUnKnown), UnknownPicture());
     for (int i = 0; i < kGlyphCount; ++i) {
-        EXPECT_EQ(form.ImageList2[static_cast<std::size_t>(i)], ScrollGlyphPicture(i));
-        EXPECT_EQ(form.ImageList2Disabled[static_cast<std::size_t>(i)],
+        EXPECT_EQ(form.Buttons().ImageList2()[static_cast<std::size_t>(i)], ScrollGlyphPicture(i));
+        EXPECT_EQ(form.Buttons().ImageList2Disabled()[static_cast<std::size_t>(i)],
                   GreyedGlyph(ScrollGlyphPicture(i)));
     }
 }

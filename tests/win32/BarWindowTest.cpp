@@ -59,9 +59,10 @@ class BarWindowTest : public ::testing::Test {
         return ::SendMessageW(bar->Handle(), message, wParam, lParam);
     }
     LPARAM CellMiddle(int index) const {
-        const Rect cell = form.Grid1.CellRect(index, 0);
-        return MAKELPARAM(form.Grid1.bounds.left + cell.left + kCellSize / 2,
-                          form.Grid1.bounds.top + cell.top + kCellSize / 2);
+        const GridModel& grid = form.Placement().Grid1();
+        const Rect cell = grid.CellRect(index, 0);
+        return MAKELPARAM(grid.bounds.left + cell.left + kCellSize / 2,
+                          grid.bounds.top + cell.top + kCellSize / 2);
     }
 };
 

@@ -1,0 +1,197 @@
+#include "bar/BarPlacement.h"
+
+#include "bar/Placement.h"
+#include "store/Settings.h"
+
+namespace pel {
+
+namespace {
+
+constexpr int kDesignClientWidth = 760;
+
+}  // namespace
+
+BarPlacement::BarPlacement(Platform& platform) : platform_(platform) {
+    panel1_.bounds = Rect::FromSize(0, 0, kDesignClientWidth, kBarThickness);
+    LayoutPanels();
+}
+
+void BarPlacement::Orient(int edge) {
+    if (edge == kEdgeTop || edge == kEdgeBottom) {
+        horizontal_ = true;
+    } else if (edge == kEdgeLeft || edge == kEdgeRight) {
+        horizontal_ = false;
+    }
+}
+
+void BarPlacement::SizeForCells(int visibleCount) {
+    panel1_.bounds = Rect::FromSize(0, 0, kBarThickness, kBarThickness);
+    SetNewSizePanel(panel1_, horizontal_, UsableVisibleCount(visibleCount));
+    LayoutPanels();  // in the order last applied
+}
+
+void BarPlacement::LayOutScrollButtons(int position) {
+    if (position >= 0 && position <= 2) {
+        panelOrder_ = position;
+    }
+    LayoutPanels();
+}
+
+void BarPlacement::LayoutPanels() {
+    const bool horizontal = horizontal_;
+    const int length = horizontal ? panel1_.bounds.Width() : panel1_.bounds.Height();
+    auto span = [horizontal](int from, int to) {
+        return horizontal ? Rect{from, 0, to, kBarThickness} : Rect{0, from, kBarThickness, to};
+    };
+    const int p = kScrollPanelLength;
+    switch (panelOrder_) {
+        case 1:
+            grid1_.bounds = span(0, length - 2 * p);
+            panelLeft_.bounds = span(length - 2 * p, length - p);
+            panelRight_.bounds = span(length - p, length);
+            break;
+        case 2:
+            panelLeft_.bounds = span(0, p);
+            panelRight_.bounds = span(p, 2 * p);
+            grid1_.bounds = span(2 * p, length);
+            break;
+        default:
+            panelLeft_.bounds = span(0, p);
+            grid1_.bounds = span(p, length - p);
+            panelRight_.bounds = span(length - p, length);
+            break;
+    }
+    // The form sizes itself to Panel1, keeping its top-left corner.
+    const Point frame = platform_.BarFrameSize();
+    SetBarRect(Rect::FromSize(bounds_.left, bounds_.top, panel1_.bounds.Width() + frame.x,
+                              panel1_.bounds.Height() + frame.y));
+}
+
+void BarPlacement::SetGridCounts(int count) {
+    if (horizontal_) {
+        grid1_.SetColCount(count);
+        grid1_.SetRowCount(1);
+    } else {
+        grid1_.SetRowCount(count);
+        grid1_.SetColCount(1);
+    }
+}
+
+int BarPlacement::CurrentItem() const {
+    return horizontal_ ? grid1_.Col() : grid1_.Row();
+}
+
+int BarPlacement::CellCount() const {
+    return horizontal_ ? grid1_.ColCount() : grid1_.RowCount();
+}
+
+void BarPlacement::SetCellCount(int n) {
+    if (horizontal_) {
+        grid1_.SetColCount(n);
+    } else {
+        grid1_.SetRowCount(n);
+    }
+}
+
+void BarPlacement::SelectCell(int index) {
+    if (horizontal_) {
+        grid1_.SetCurrent(index, grid1_.Row());
+    } else {
+        grid1_.SetCurrent(grid1_.Col(), index);
+    }
+}
+
+std::optional<int> BarPlacement::CurrentCellEdge(int col, int row, const Rect& cell) const {
+    if (horizontal_ && col == grid1_.Col()) {
+        return cell.left - grid1_.bounds.left + kCellSize;
+    }
+    if (!horizontal_ && row == grid1_.Row()) {
+        return cell.top - grid1_.bounds.top + kCellSize;
+    }
+    return std::nullopt;
+}
+
+ScrollZone BarPlacement::HoverZone(Point client) const {
+    const bool horizontal = horizontal_;
+    // Along the bar and across it, so one test serves rows and columns.
+    const int along = horizontal ? client.x : client.y;
+    const int across = horizontal ? client.y : client.x;
+    auto alongStart = [horizontal](const Rect& r) { return horizontal ? r.left : r.top; };
+    auto alongEnd = [horizontal](const Rect& r) { return horizontal ? r.right : r.bottom; };
+    auto acrossStart = [horizontal](const Rect& r) { return horizontal ? r.top : r.left; };
+    auto acrossEnd = [horizontal](const Rect& r) { return horizontal ? r.bottom : r.right; };
+    const Rect& grid = grid1_.bounds;
+    const int gridLength = horizontal ? grid.Width() : grid.Height();
+    const bool onGridBand = acrossStart(grid) < across && across < acrossEnd(grid);
+    const bool back = along < alongStart(grid) && onGridBand &&
+                      alongStart(panelLeft_.bounds) < along && along < alongEnd(panelLeft_.bounds);
+    const bool forward = along > gridLength && onGridBand &&
+                         alongStart(panelRight_.bounds) < along &&
+                         along < alongEnd(panelRight_.bounds);
+    if (forward) {
+        return ScrollZone::Forward;
+    }
+    return back ? ScrollZone::Back : ScrollZone::None;
+}
+
+Point BarPlacement::ClientPoint(Point screen, bool fromGrid) const {
+    // The client area starts inside the thin border, which is as wide on
+    // every side.
+    const Point frame = platform_.BarFrameSize();
+    Point p{screen.x - bounds_.left - frame.x / 2, screen.y - bounds_.top - frame.y / 2};
+    if (fromGrid) {
+        // Along the bar only: the scroll panels that lie before the grid.
+        if (horizontal_) {
+            p.x -= grid1_.bounds.left;
+        } else {
+            p.y -= grid1_.bounds.top;
+        }
+    }
+    return p;
+}
+
+void BarPlacement::SetBarRect(const Rect& outer) {
+    if (outer == bounds_) {
+        return;
+    }
+    bounds_ = outer;
+    platform_.SetBarBounds(outer);
+}
+
+void BarPlacement::SetAlpha(int alpha) {
+    if (alpha == alpha_) {
+        return;
+    }
+    alpha_ = alpha;
+    platform_.SetBarAlpha(alpha);
+}
+
+void BarPlacement::Place(int edge, int monitor, int dx, int dy) {
+    const std::optional<Rect> area = MonitorWorkArea(platform_.Monitors(), monitor);
+    if (!area) {
+        return;  // nothing to place the bar on; it stays where it is
+    }
+    const Rect current = bounds_;
+    const int w = current.Width();
+    const int h = current.Height();
+    const Point offset = ClampOffset({dx, dy}, edge, *area, w, h);
+    // An unknown edge has no offset range; its offsets are added as they are.
+    const bool knownEdge = edge >= kEdgeTop && edge <= kEdgeRight;
+    SetBarRect(
+        PlaceBar(edge, *area, w, h, knownEdge ? offset.x : dx, knownEdge ? offset.y : dy, current));
+}
+
+Rect BarPlacement::WorkAreaOf(int monitor) const {
+    // Without any monitor the bar's own rectangle is the best area there is.
+    return MonitorWorkArea(platform_.Monitors(), monitor).value_or(bounds_);
+}
+
+Point BarPlacement::OffsetRange(bool isMax, int monitor, int edge) const {
+    const std::optional<Rect> area = MonitorWorkArea(platform_.Monitors(), monitor);
+    if (!area) {
+        return {};
+    }
+    return OffsetRangeCorner(isMax, edge, *area, bounds_.Width(), bounds_.Height());
+}
+
+}  // namespace pel
