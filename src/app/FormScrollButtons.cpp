@@ -29,7 +29,7 @@ void TFormPellorinth::CheckButtonsFor(int col, int row, int visibleCount) {
 }
 
 int TFormPellorinth::GetColVisiblePosition(int edge, int cur, bool hover, bool forward) {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     ScrollButtonStates states{sbScrollLeft.enabled, sbScrollRight.enabled};
     const int r = ScrollStep(edge, cur, hover, forward, CellCount(),
                              UsableVisibleCount(settings.VisibleIconCount), states);
@@ -48,11 +48,11 @@ void TFormPellorinth::sbScrollLeftClick() {
 }
 
 void TFormPellorinth::PanelLeftMouseDown() {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::PanelRightMouseDown() {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::HoverScrollStep(Point client) {
