@@ -25,7 +25,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
     }
     store.SetPicture(index, FirstPicture(target, store.Icon(index)));
     SetCellCount(store.Count());
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     Repaint();
 }
@@ -52,7 +52,7 @@ void TFormPellorinth::PutLoadedPictures() {
         return;
     }
     SetCellCount(store.Count());
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     // The bar is laid out after its items; the pictures it then shows are
     // fetched with that layout, not this one.

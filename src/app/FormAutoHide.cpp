@@ -48,31 +48,27 @@ void TFormPellorinth::AutoHideStep() {
     if (!AutoHideActive()) {
         return;
     }
-    const Point p = platform.CursorPos();
+    const Point pointer = platform.CursorPos();
     const bool shown = platform.BarVisible();
-    if (shown && GetStopFadePanel(p.x, p.y)) {
+    const bool held = menu_.IsOpen() || gesture.DragHeld;
+    const AutoHideMove move = autoHide_.Step(CurrentPlace(), pointer, shown, held);
+    if (move.opaque) {
         placement_.SetAlpha(255);
     }
-    if (GetShowPanel(p.x, p.y)) {
-        fade_.Reset();
-        placement_.SetAlpha(255);
-        if (!shown) {
+    switch (move.kind) {
+        case AutoHideMove::Kind::Show:
             ShowSequence();
-        }
-        return;
-    }
-    if (MenuOpen != 0 || gesture.DragHeld || !GetHidePanel(p.x, p.y)) {
-        return;
-    }
-    if (fade_.Hidden()) {
-        return;
-    }
-    if (const std::optional<int> opacity = fade_.Advance()) {
-        placement_.SetAlpha(*opacity);
-    } else {
-        HideSequence();
-        // A hidden bar waits at full opacity for its next show.
-        placement_.SetAlpha(255);
+            break;
+        case AutoHideMove::Kind::Fade:
+            placement_.SetAlpha(move.opacity);
+            break;
+        case AutoHideMove::Kind::Hide:
+            HideSequence();
+            // A hidden bar waits at full opacity for its next show.
+            placement_.SetAlpha(255);
+            break;
+        case AutoHideMove::Kind::Nothing:
+            break;
     }
 }
 

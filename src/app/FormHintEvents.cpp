@@ -16,7 +16,7 @@ void TFormPellorinth::HintEvent(int index) {
 }
 
 void TFormPellorinth::ShowHintCell() {
-    if (MenuOpen == 1 || !platform.BarVisible()) {
+    if (menu_.IsOpen() || !platform.BarVisible()) {
         return;
     }
     const Point p = getCurrentPoint(true);

@@ -120,7 +120,7 @@ void TFormPellorinth::OpenIcon1Click() {
     OpenDialog1.multiSelect = false;
     OpenDialog1.fileName.clear();
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         const std::vector<std::string> chosen = platform.OpenFiles(OpenDialog1);
         if (!chosen.empty() && !chosen.front().empty()) {
             const std::string& file = chosen.front();
@@ -129,13 +129,13 @@ void TFormPellorinth::OpenIcon1Click() {
             OpenDialog1.fileName.clear();
         }
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::DefaultIcon1Click() {
     ChangeIcon(std::string(), CurrentItem());
-    DefaultIcon1.enabled = false;
-    MenuOpen = 0;
+    menu_.ShowNoOwnIcon();
+    menu_.SetOpen(false);
 }
 
 }  // namespace pel

@@ -1,43 +1,16 @@
 #include "app/FormPellorinth.h"
-#include "interaction/ShellMessages.h"
+#include "interaction/Launch.h"
 
 namespace pel {
 
-namespace {
-
-// Shows the hourglass while the shell works and puts the arrow back however
-// the call ends.
-class BusyCursor {
-  public:
-    explicit BusyCursor(Platform& platform) : platform_(platform) {
-        platform_.SetBarCursor(CursorKind::Hourglass);
-    }
-    ~BusyCursor() { platform_.SetBarCursor(CursorKind::Default); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-  private:
-    Platform& platform_;
-};
-
-}  // namespace
-
 void TFormPellorinth::StartFile(const std::string& target) {
-    if (target.empty()) {
-        return;  // a separator opens nothing
-    }
-    std::intptr_t code = 0;
-    {
-        const BusyCursor busy(platform);
-        code = platform.ShellOpen(target);
-    }
-    const auto text = ShellErrorText(code);
-    if (!text) {
+    const std::optional<std::string_view> refusal = Launch(platform, target);
+    if (!refusal) {
         return;
     }
     // The bar must not fade away behind the box.
-    const AutoHideSuspension suspension(*this);
-    platform.ShowMessage(std::string(*text), MessageKind::Information);
+    const auto suspension = SuspendAutoHide();
+    platform.ShowMessage(std::string(*refusal), MessageKind::Information);
 }
 
 }  // namespace pel

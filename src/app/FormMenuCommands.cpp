@@ -2,7 +2,6 @@
 #include <utility>
 
 #include "app/FormPellorinth.h"
-#include "app/ItemMenu.h"
 #include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
 
@@ -22,11 +21,10 @@ int InsertionPosition(const TFormPellorinth& form) {
 }  // namespace
 
 void TFormPellorinth::PopupMenu1Popup() {
-    MenuOpen = 1;
-    AddUrlFromBuffer1.enabled = IsAcceptableUrl(ReadClipboardTextForUrl());
+    menu_.Popup(IsAcceptableUrl(ReadClipboardTextForUrl()));
     // The entries follow cell changes only; the pointer may not have left
     // the first cell since the items were loaded.
-    UpdateItemMenu(*this, CurrentItem());
+    menu_.ShowItem(store, CurrentItem(), settings.FixedIcons);
     FormHint.Hide();
 }
 
@@ -42,7 +40,7 @@ void TFormPellorinth::OpenFiles() {
     OpenDialog1.filter = kAllFilesFilter;
     OpenDialog1.multiSelect = true;
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         const int position = InsertionPosition(*this);
         // The same position for each: with insertion the selection ends up
         // in reverse order before the item that was current.
@@ -50,23 +48,23 @@ void TFormPellorinth::OpenFiles() {
             AddFileToList(position, file, true);
         }
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::OpenFolder() {
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         const int position = InsertionPosition(*this);
         if (const auto folder = platform.BrowseForFolder(kFolderBrowserTitle)) {
             AddFileToList(position, *folder, true);
         }
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::AddUrl1Click() {
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         const int language = settings.LanguageIndex;
         const std::string text =
             platform.InputBox(std::string(texts::kAddUrlCaption.In(language)),
@@ -75,17 +73,17 @@ void TFormPellorinth::AddUrl1Click() {
             AddFileToList(InsertionPosition(*this), text, true);
         }
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::ChangeUrl1Click() {
     const int index = CurrentItem();
     if (!store.IsItem(index) || !IsUrl(store.Target(index))) {
-        MenuOpen = 0;
+        menu_.SetOpen(false);
         return;
     }
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         const int language = settings.LanguageIndex;
         const std::string old = store.Target(index);
         const std::string text =
@@ -97,7 +95,7 @@ void TFormPellorinth::ChangeUrl1Click() {
             store.SetTarget(index, text);
         }
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::AddUrlFromBuffer1Click() {
@@ -105,34 +103,34 @@ void TFormPellorinth::AddUrlFromBuffer1Click() {
     if (IsAcceptableUrl(text)) {
         AddFileToList(InsertionPosition(*this), text, true);
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::Addseparator1Click() {
     AddFileToList(InsertionPosition(*this), std::string(), true);
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::pmNoneFixedDockClick() {
     settings.AutoHide = !settings.AutoHide;
     ApplySettings(settings);  // the check mark; a fade half done ends opaque
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::ChbFixedIconsClick() {
     settings.FixedIcons = !settings.FixedIcons;
     ApplySettings(settings);  // the check mark and whether an item can be deleted
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::About1Click() {
     {
-        const AutoHideSuspension suspension(*this);
+        const auto suspension = SuspendAutoHide();
         std::string text(texts::kAboutText.In(settings.LanguageIndex));
         text += kAboutCredits;
         platform.ShowMessage(text, MessageKind::Information);
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 }  // namespace pel

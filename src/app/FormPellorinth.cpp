@@ -40,13 +40,13 @@ bool TFormPellorinth::FormCloseQuery() {
 }
 
 void TFormPellorinth::Quit1Click() {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     platform.CloseBar();
 }
 
 void TFormPellorinth::AppDeactivate() {
     platform.HideTaskbarWindow();
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 int TFormPellorinth::CurrentItem() const {
@@ -87,35 +87,7 @@ void TFormPellorinth::Repaint() {
 }
 
 MenuEntry TFormPellorinth::BuildMenu() const {
-    auto entry = [](const MenuItemModel& m, bool checked = false) {
-        MenuEntry e;
-        e.id = m.id;
-        e.caption = m.caption;
-        e.enabled = m.enabled;
-        e.checked = checked;
-        return e;
-    };
-    MenuEntry divider;
-    divider.divider = true;
-
-    MenuEntry root;
-    root.children.push_back(entry(DeleteItem1));
-    root.children.push_back(entry(ChangeUrl1));
-    MenuEntry add = entry(AddObject1);
-    add.children = {entry(AddFiles1), entry(AddFolder1), entry(AddUrlFromBuffer1), entry(AddUrl1),
-                    entry(Addseparator1)};
-    root.children.push_back(add);
-    MenuEntry icon = entry(ChangeIcon1);
-    icon.children = {entry(OpenIcon1), entry(DefaultIcon1)};
-    root.children.push_back(icon);
-    root.children.push_back(divider);
-    root.children.push_back(entry(Preferences1));
-    root.children.push_back(entry(pmNoneFixedDock, look_.Shown().AutoHide));
-    root.children.push_back(entry(ChbFixedIcons, look_.Shown().FixedIcons));
-    root.children.push_back(divider);
-    root.children.push_back(entry(About1));
-    root.children.push_back(entry(Quit1));
-    return root;
+    return menu_.Build(look_.Shown().AutoHide, look_.Shown().FixedIcons);
 }
 
 void TFormPellorinth::OnContextMenu(Point screen) {
@@ -171,7 +143,7 @@ void TFormPellorinth::OnMenuCommand(int id) {
             Quit1Click();
             break;
         default:
-            MenuOpen = 0;
+            menu_.SetOpen(false);
             break;
     }
 }

@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "bar/AutoHide.h"
 #include "bar/AutoHideZones.h"
 #include "bar/BarLook.h"
 #include "bar/BarPlacement.h"
-#include "bar/Fade.h"
 #include "bar/ScrollButtons.h"
+#include "interaction/DeleteConfirmation.h"
+#include "interaction/ItemMenu.h"
 #include "interaction/PointerGesture.h"
 #include "platform/BarEvents.h"
 #include "platform/Canvas.h"
@@ -23,25 +25,6 @@
 namespace pel {
 
 class TFormHint;
-
-// Command ids of the context menu.
-enum MenuCommand : int {
-    kCmdNone = 0,
-    kCmdDeleteItem = 100,
-    kCmdChangeUrl,
-    kCmdAddFiles,
-    kCmdAddFolder,
-    kCmdAddUrlFromBuffer,
-    kCmdAddUrl,
-    kCmdAddSeparator,
-    kCmdOpenIcon,
-    kCmdDefaultIcon,
-    kCmdPreferences,
-    kCmdAutoHide,
-    kCmdFixedIcons,
-    kCmdAbout,
-    kCmdQuit,
-};
 
 // How far a settings value reaches into the bar's layout. A data file that
 // stops early lays the bar out only as far as its lines go.
@@ -167,10 +150,15 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void GridRepeatTimer() override;
     void DeleteItem();
     bool CheckFileDelete(int index);
+    // The delete question is on screen.
+    [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
     void Delete_SelectedCol();
     void CheckDragOff();
 
     // --- menu commands (interaction/) ---
+    // The context menu's entries and whether it is open.
+    ItemMenu& Menu() { return menu_; }
+    [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
     void PopupMenu1Popup();
     [[nodiscard]] std::string ReadClipboardTextForUrl() const;
     void OpenFiles();
@@ -211,11 +199,11 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // One auto-hide step of the tick: fade, hide or show.
     void AutoHideStep();
     // Auto-hide is on and no dialog suspends it.
-    [[nodiscard]] bool AutoHideActive() const {
-        return settings.AutoHide && autoHideSuspensions_ == 0;
-    }
-    [[nodiscard]] int FadeStep() const { return fade_.Step(); }
-    void ResetFade() { fade_.Reset(); }
+    [[nodiscard]] bool AutoHideActive() const { return autoHide_.Active(settings.AutoHide); }
+    [[nodiscard]] int FadeStep() const { return autoHide_.FadeStep(); }
+    void ResetFade() { autoHide_.ResetFade(); }
+    // Switches auto-hide off for the life of a modal dialog.
+    [[nodiscard]] AutoHide::Suspension SuspendAutoHide() { return autoHide_.Suspend(); }
 
     // --- item hints (interaction/) ---
     void ShowHintCell();
@@ -239,8 +227,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // The bar window's outer rectangle on screen.
     [[nodiscard]] Rect BarRect() const override { return placement_.BarRect(); }
     [[nodiscard]] int Alpha() const { return placement_.Alpha(); }
-    // Switches auto-hide off for the life of a modal dialog.
-    class AutoHideSuspension;
     void Repaint();
     [[nodiscard]] MenuEntry BuildMenu() const;
 
@@ -257,11 +243,9 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // instead of writing this run's stand-in list over it.
     bool DataFileUnreadable = false;
     int FirstShowDone = 0;
-    int MenuOpen = 0;  // the tag of PopupMenu1
 
     // The press in progress and its drag (DragSource, DragMoved, DragHeld).
     PointerGesture gesture{platform};
-    int DeleteConfirmOpen = 0;  // the tag of DeleteItem1
 
     PicturePtr ImageUrl;
     PicturePtr ImageDel;
@@ -271,24 +255,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     PicturePtr Image2;
 
     OpenDialogState OpenDialog1;
-
-    MenuItemModel DeleteItem1{kCmdDeleteItem, std::string(texts::kDeleteItem.russian), false};
-    MenuItemModel ChangeUrl1{kCmdChangeUrl, std::string(texts::kChangeUrl.russian), false};
-    MenuItemModel AddObject1{0, std::string(texts::kAddObject.russian), true};
-    MenuItemModel AddFiles1{kCmdAddFiles, std::string(texts::kAddFiles.russian), true};
-    MenuItemModel AddFolder1{kCmdAddFolder, std::string(texts::kAddFolder.russian), true};
-    MenuItemModel AddUrlFromBuffer1{kCmdAddUrlFromBuffer,
-                                    std::string(texts::kAddUrlFromBuffer.russian), false};
-    MenuItemModel AddUrl1{kCmdAddUrl, std::string(texts::kAddUrl.russian), true};
-    MenuItemModel Addseparator1{kCmdAddSeparator, std::string(texts::kAddSeparator.russian), true};
-    MenuItemModel ChangeIcon1{0, std::string(texts::kChangeIcon.russian), false};
-    MenuItemModel OpenIcon1{kCmdOpenIcon, std::string(texts::kOpenIcon.russian), true};
-    MenuItemModel DefaultIcon1{kCmdDefaultIcon, std::string(texts::kDefaultIcon.russian), false};
-    MenuItemModel Preferences1{kCmdPreferences, std::string(texts::kPreferences.russian), true};
-    MenuItemModel pmNoneFixedDock{kCmdAutoHide, std::string(texts::kAutoHide.russian), true};
-    MenuItemModel ChbFixedIcons{kCmdFixedIcons, std::string(texts::kFixedIcons.russian), true};
-    MenuItemModel About1{kCmdAbout, std::string(texts::kAbout.russian), true};
-    MenuItemModel Quit1{kCmdQuit, std::string(texts::kQuit.russian), true};
 
   private:
     class OpaqueAfterRelayout;
@@ -300,6 +266,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
 
     void ShowSequence();
     void HideSequence();
+    // Removes item `index` after the optional question; true when it went.
+    bool DeleteItemAt(int index);
     [[nodiscard]] BarPlace CurrentPlace() const;
 
     // The data file's bytes when they did not read cleanly: copied beside it
@@ -313,8 +281,9 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // What the bar shows of the settings: derived by ApplySettings alone.
     BarLook look_{platform};
     TDlgPref dlgPref_{*this};
-    Fade fade_;
-    int autoHideSuspensions_ = 0;
+    ItemMenu menu_;
+    AutoHide autoHide_;
+    DeleteConfirmation deleteConfirmation_{platform};
     bool closing_ = false;
     // The picture an added item starts with: a stand-in picture, or
     // PendingPicture() until its own is fetched.
@@ -326,21 +295,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     ItemPictureSource pictureSource_{platform};
     // Some item may still hold PendingPicture().
     bool picturesPending_ = false;
-};
-
-// Keeps the bar from fading under a dialog for the scope's life. The record
-// keeps the user's AutoHide, so a save meanwhile (log-off) stores it as it is.
-class TFormPellorinth::AutoHideSuspension {
-  public:
-    explicit AutoHideSuspension(TFormPellorinth& form) : form_(form) {
-        ++form_.autoHideSuspensions_;
-    }
-    ~AutoHideSuspension() { --form_.autoHideSuspensions_; }
-    AutoHideSuspension(const AutoHideSuspension&) = delete;
-    AutoHideSuspension& operator=(const AutoHideSuspension&) = delete;
-
-  private:
-    TFormPellorinth& form_;
 };
 
 }  // namespace pel

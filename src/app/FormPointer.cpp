@@ -1,56 +1,10 @@
 #include <algorithm>
 
 #include "app/FormPellorinth.h"
-#include "app/ItemMenu.h"
 #include "bar/Placement.h"
 #include "interaction/PointerRules.h"
 
 namespace pel {
-
-namespace {
-
-// Removes the item at `index` after the optional question; true when it went.
-bool DeleteItemAt(TFormPellorinth& form, int index) {
-    const int count = form.store.Count();
-    bool deleted = false;
-    if (form.store.IsItem(index) && index < count) {
-        // A picture fetched while the question is open must not make the
-        // item look like another one.
-        form.ResolvePicture(index);
-        // The question box is modal, but the bar keeps taking drops and drags
-        // while it is open, so the answer must go to this item and not to
-        // whatever then holds its index.
-        const ItemStore::Item item = form.store.ItemAt(index);
-        if (form.CheckFileDelete(index)) {
-            index = form.store.Find(item, index);
-            deleted = index != -1;
-        }
-        if (deleted) {
-            form.store.Remove(index);
-            form.Delete_SelectedCol();
-            if (count <= UsableVisibleCount(form.settings.VisibleIconCount)) {
-                form.Buttons().EnableForward(false);
-            }
-            if (form.store.Targets().empty()) {
-                form.DeleteItem1.enabled = false;
-                form.ChangeUrl1.enabled = false;
-                form.ChangeIcon1.enabled = false;  // no item left to give an icon
-                form.SetCellCount(0);
-            } else {
-                // Another item now stands in the current cell.
-                UpdateItemMenu(form, form.CurrentItem());
-            }
-        }
-    }
-    if (count > 0) {
-        form.CheckButtons(form.Placement().Grid1().Col(), form.Placement().Grid1().Row());
-    }
-    form.Repaint();
-    form.MenuOpen = 0;
-    return deleted;
-}
-
-}  // namespace
 
 Point TFormPellorinth::getCurrentPoint(bool adjust) const {
     return placement_.ClientPoint(platform.CursorPos(), adjust);
@@ -65,13 +19,13 @@ int TFormPellorinth::getCurrentColFromPoint() const {
 
 void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (button == MouseButton::Right) {
-        MenuOpen = 1;
+        menu_.SetOpen(true);
         return;
     }
     if (button != MouseButton::Left) {
         return;
     }
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     // The release that ends a double click must not launch a second time.
     gesture.PressWasDouble = shift.doubleClick;
     if (shift.LeftAlone()) {
@@ -118,7 +72,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
             store.IsItem(gesture.DragSource)) {
             store.Move(gesture.DragSource, index);
             // The current cell now shows the moved item.
-            UpdateItemMenu(*this, index);
+            menu_.ShowItem(store, index, settings.FixedIcons);
             Repaint();
         }
     }
@@ -150,7 +104,7 @@ void TFormPellorinth::Grid1SelectCell(int col, int row) {
         return;
     }
     CheckButtons(col, row);
-    UpdateItemMenu(*this, index);
+    menu_.ShowItem(store, index, settings.FixedIcons);
 }
 
 void TFormPellorinth::GridRepeatTimer() {
@@ -168,7 +122,45 @@ void TFormPellorinth::GridRepeatTimer() {
 }
 
 void TFormPellorinth::DeleteItem() {
-    DeleteItemAt(*this, CurrentItem());
+    DeleteItemAt(CurrentItem());
+}
+
+bool TFormPellorinth::DeleteItemAt(int index) {
+    const int count = store.Count();
+    bool deleted = false;
+    if (store.IsItem(index)) {
+        // A picture fetched while the question is open must not make the
+        // item look like another one.
+        ResolvePicture(index);
+        // The question box is modal, but the bar keeps taking drops and drags
+        // while it is open, so the answer must go to this item and not to
+        // whatever then holds its index.
+        const ItemStore::Item item = store.ItemAt(index);
+        if (CheckFileDelete(index)) {
+            index = store.Find(item, index);
+            deleted = index != -1;
+        }
+    }
+    if (deleted) {
+        store.Remove(index);
+        Delete_SelectedCol();
+        if (count <= UsableVisibleCount(settings.VisibleIconCount)) {
+            buttons_.EnableForward(false);
+        }
+        if (store.Count() == 0) {
+            menu_.ShowNoItem();
+            SetCellCount(0);
+        } else {
+            // Another item now stands in the current cell.
+            menu_.ShowItem(store, CurrentItem(), settings.FixedIcons);
+        }
+    }
+    if (count > 0) {
+        CheckButtons(placement_.Grid1().Col(), placement_.Grid1().Row());
+    }
+    Repaint();
+    menu_.SetOpen(false);
+    return deleted;
 }
 
 bool TFormPellorinth::CheckFileDelete(int index) {
@@ -180,13 +172,9 @@ bool TFormPellorinth::CheckFileDelete(int index) {
     }
     const std::string& target = store.Target(index);
     const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
-    const std::string question = DeleteQuestion(settings.LanguageIndex, name);
-    DeleteConfirmOpen = 1;
     // The box takes the pointer, which ends the drag that kept the bar shown.
-    const AutoHideSuspension suspension(*this);
-    const MessageResult answer = platform.ShowMessage(question, MessageKind::Confirmation);
-    DeleteConfirmOpen = 0;
-    return answer != MessageResult::Cancel;
+    const auto suspension = SuspendAutoHide();
+    return deleteConfirmation_.Ask(settings.LanguageIndex, name);
 }
 
 void TFormPellorinth::Delete_SelectedCol() {
@@ -200,7 +188,7 @@ void TFormPellorinth::CheckDragOff() {
         return;
     }
     const Point pointer = platform.CursorPos();
-    if (DeleteConfirmOpen == 1 || InBarBand(BarRect(), pointer, Horizontal())) {
+    if (deleteConfirmation_.IsOpen() || InBarBand(BarRect(), pointer, Horizontal())) {
         return;
     }
     // The item that was pressed goes, not whatever cell the pointer crossed
@@ -212,7 +200,7 @@ void TFormPellorinth::CheckDragOff() {
         // Once it is gone a later release must neither move nor launch what
         // then stands at its index.
         gesture.DragSource =
-            DeleteItemAt(*this, gesture.DragSource) ? -1 : store.Find(pressed, gesture.DragSource);
+            DeleteItemAt(gesture.DragSource) ? -1 : store.Find(pressed, gesture.DragSource);
     }
     gesture.DragHeld = false;
 }

@@ -15,7 +15,7 @@ class CommandTail {
     explicit CommandTail(TFormPellorinth& form) : form_(form) {}
     ~CommandTail() {
         form_.ResetFade();
-        form_.MenuOpen = 0;
+        form_.Menu().SetOpen(false);
     }
     CommandTail(const CommandTail&) = delete;
     CommandTail& operator=(const CommandTail&) = delete;
@@ -42,7 +42,7 @@ void TFormPellorinth::Preferences1Click() {
     const CommandTail tail(*this);
     // The record keeps the user's AutoHide meanwhile, so a save during the
     // dialog (logging off) stores it as it is.
-    const AutoHideSuspension suspension(*this);
+    const auto suspension = SuspendAutoHide();
     const std::optional<std::string> link = StartupShortcutPath();
     dlgPref_.Open(settings, link && platform.FileExists(*link), platform.DialogFrameSize());
     bool accepted = false;

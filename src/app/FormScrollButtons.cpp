@@ -12,7 +12,7 @@ void TFormPellorinth::CheckButtons(int col, int row) {
 }
 
 int TFormPellorinth::GetColVisiblePosition(int edge, int cur, bool hover, bool forward) {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
     return buttons_.Step(edge, cur, hover, forward, CellCount(), settings.VisibleIconCount);
 }
 
@@ -26,11 +26,11 @@ void TFormPellorinth::sbScrollLeftClick() {
 }
 
 void TFormPellorinth::PanelLeftMouseDown() {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::PanelRightMouseDown() {
-    MenuOpen = 0;
+    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::HoverScrollStep(Point client) {

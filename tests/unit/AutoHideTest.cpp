@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "bar/AutoHide.h"
 #include "bar/AutoHideZones.h"
 #include "fake/FakePlatform.h"
 
@@ -119,6 +120,23 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
     }
 }
 
+// A pointer far past a left bar's screen edge is level with the bar, so it
+// counts as over it, yet outside the zone that keeps it: each tick stops the
+// fade and then takes it one step on.
+TEST(AutoHide, PointerBeyondALeftBarMakesItOpaqueThenFadesItOn) {
+    const BarPlace place{
+        kEdgeLeft, Rect::FromSize(0, 100, 38, 500), {0, 0, 1920, 1040}, {0, 0, 1920, 1080}};
+    AutoHide autoHide;
+    const AutoHideMove first = autoHide.Step(place, {-16, 300}, true, false);
+    EXPECT_TRUE(first.opaque);
+    EXPECT_EQ(first.kind, AutoHideMove::Kind::Fade);
+    EXPECT_EQ(first.opacity, 220);
+    const AutoHideMove held = autoHide.Step(place, {-16, 300}, true, true);
+    EXPECT_TRUE(held.opaque);
+    EXPECT_EQ(held.kind, AutoHideMove::Kind::Nothing);
+    EXPECT_EQ(autoHide.Step(place, {-16, 300}, true, false).opacity, 190);
+}
+
 class AutoHideTest : public ::testing::Test {
   protected:
     FakePlatform platform;
@@ -131,7 +149,7 @@ class AutoHideTest : public ::testing::Test {
         form.AddFileToList(-1, "C:\\a.txt", true);
         platform.barVisible = true;
         form.settings.AutoHide = true;
-        form.MenuOpen = 0;
+        form.Menu().SetOpen(false);
     }
     Point Away() const { return {form.BarRect().left + 10, form.BarRect().bottom + 100}; }
     Point Over() const { return {form.BarRect().left + 30, form.BarRect().top + 10}; }
@@ -172,7 +190,7 @@ TEST_F(AutoHideTest, InterruptedFadeResumesWhereItStopped) {
 }
 
 TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     EXPECT_EQ(Ticks(Away(), 6), std::vector<int>(6, 255));
     form.AppDeactivate();
     EXPECT_EQ(TickAt(Away()), 220);
@@ -182,7 +200,7 @@ TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
     EXPECT_EQ(Ticks(Away(), 3), std::vector<int>(3, 220));
     form.gesture.DragHeld = false;
     {
-        const TFormPellorinth::AutoHideSuspension dialog(form);
+        const auto dialog = form.SuspendAutoHide();
         EXPECT_TRUE(form.settings.AutoHide);  // a save meanwhile stores it on
         EXPECT_EQ(Ticks(Away(), 3), std::vector<int>(3, 220));
     }

@@ -29,7 +29,7 @@ TEST_F(FormLifecycleTest, CreationGivesTheDesignBar) {
     EXPECT_FALSE(buttons.sbScrollLeft().enabled);
     EXPECT_FALSE(buttons.sbScrollRight().enabled);
     EXPECT_EQ(form.BarRect().Width(), 760 + platform.frameSize.x);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
     EXPECT_EQ(form.Alpha(), 255);
 }
 
@@ -58,8 +58,8 @@ TEST_F(FormLifecycleTest, FirstShowSpeaksEnglishAndHappensOnce) {
     TFormPellorinth& form = Start();
     form.FormShow();
     EXPECT_EQ(form.FirstShowDone, 1);
-    EXPECT_EQ(form.Quit1.caption, "Quit");
-    EXPECT_EQ(form.AddObject1.caption, "Add Item");
+    EXPECT_EQ(form.Menu().Quit1().caption, "Quit");
+    EXPECT_EQ(form.Menu().AddObject1().caption, "Add Item");
     const Rect placed = form.BarRect();
     form.Placement().SetBarRect(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
     form.FormShow();
@@ -70,30 +70,30 @@ TEST_F(FormLifecycleTest, FirstShowSpeaksEnglishAndHappensOnce) {
 TEST_F(FormLifecycleTest, LanguageOutsideTheTwoKeepsTheDesignTexts) {
     TFormPellorinth& form = Start();
     form.ChangeLanguage(7);
-    EXPECT_EQ(form.Quit1.caption, "Выход");
+    EXPECT_EQ(form.Menu().Quit1().caption, "Выход");
     form.ChangeLanguage(0);
-    EXPECT_EQ(form.Preferences1.caption, "Настройки программы");
+    EXPECT_EQ(form.Menu().Preferences1().caption, "Настройки программы");
     form.ChangeLanguage(1);
-    EXPECT_EQ(form.Preferences1.caption, "Settings");
+    EXPECT_EQ(form.Menu().Preferences1().caption, "Settings");
 }
 
 TEST_F(FormLifecycleTest, QuitClosesTheBarAndClosingSaves) {
     TFormPellorinth& form = Start();
     form.FormShow();
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     platform.menuChoices.push_back(kCmdQuit);
     form.OnContextMenu({10, 10});
     EXPECT_TRUE(platform.closed);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
     EXPECT_TRUE(form.FormCloseQuery());
 }
 
 TEST_F(FormLifecycleTest, DeactivationClearsMenuOpen) {
     TFormPellorinth& form = Start();
     form.OnContextMenu({10, 10});
-    EXPECT_EQ(form.MenuOpen, 1) << "a dismissed menu keeps the bar from hiding";
+    EXPECT_TRUE(form.Menu().IsOpen()) << "a dismissed menu keeps the bar from hiding";
     form.AppDeactivate();
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 }  // namespace

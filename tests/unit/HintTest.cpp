@@ -78,7 +78,7 @@ class HintTest : public ::testing::Test {
         form.ChangeScreenOriental(kEdgeTop, 12);
         form.SetScreenPosition(kEdgeTop, 0, 0, 0);
         platform.barVisible = true;
-        form.MenuOpen = 0;
+        form.Menu().SetOpen(false);
     }
     Point Cell(int i) const {
         const Rect bar = form.BarRect();

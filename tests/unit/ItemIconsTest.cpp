@@ -33,7 +33,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     platform.AddFile("C:\\a.txt");
     TFormPellorinth& form = RunWith("C:\\a.txt\r\nhttp://x/\r\n", "");
     form.settings.AutoHide = true;
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     form.SelectItemCell(0);
     platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
     form.OnMenuCommand(kCmdOpenIcon);
@@ -44,7 +44,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     EXPECT_EQ(form.store.Icon(0), ".icons\\star.ico");
     EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\icons\\star.ico");
     EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 
     // The second dialog starts where the first icon was; a cancel keeps it.
     form.SelectItemCell(1);
@@ -73,11 +73,11 @@ TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
                                     "C:\\i.ico\r\nC:\\i.ico\r\nC:\\i.ico\r\n");
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Picture(form, i), "ico:C:\\i.ico");
-        form.DefaultIcon1.enabled = true;
         form.SelectItemCell(i);
+        ASSERT_TRUE(form.Menu().DefaultIcon1().enabled);
         form.OnMenuCommand(kCmdDefaultIcon);
         EXPECT_EQ(form.store.Icon(i), "");
-        EXPECT_FALSE(form.DefaultIcon1.enabled);
+        EXPECT_FALSE(form.Menu().DefaultIcon1().enabled);
     }
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 1), "url");

@@ -82,10 +82,10 @@ TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
 
 TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) {
     form.settings.VisibleIconCount = 2;
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     form.AddFileToList(-1, "", true);
     form.AddFileToList(-1, "", true);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
     EXPECT_FALSE(form.Buttons().sbScrollRight().enabled);
     form.AddFileToList(-1, "", true);
     EXPECT_TRUE(form.Buttons().sbScrollRight().enabled);

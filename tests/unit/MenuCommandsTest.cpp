@@ -55,7 +55,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     platform.clipboard = "http://abc";
     Choose(0);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
-    EXPECT_EQ(form.MenuOpen, 1);
+    EXPECT_TRUE(form.Menu().IsOpen());
     platform.clipboard = "http://abcd";
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdAddUrlFromBuffer));
@@ -63,7 +63,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     Choose(kCmdAddUrlFromBuffer);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
     EXPECT_EQ(form.store.Count(), 0);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurrentCell) {
@@ -78,7 +78,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
         (std::vector<std::string>{"", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
     EXPECT_EQ(form.store.Picture(0), form.ImageDel);
     EXPECT_TRUE(autoHideInDialogs.empty());
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
@@ -110,7 +110,7 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
     EXPECT_TRUE(platform.openDialogs[0].multiSelect);
     EXPECT_EQ(autoHideInDialogs, std::vector<bool>(3, false));
     EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
@@ -179,14 +179,14 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
     Choose(kCmdFixedIcons);
     EXPECT_TRUE(form.settings.FixedIcons);
     EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdFixedIcons)->checked);
-    EXPECT_FALSE(form.DeleteItem1.enabled);
+    EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
     Choose(kCmdFixedIcons);
-    EXPECT_TRUE(form.DeleteItem1.enabled);
+    EXPECT_TRUE(form.Menu().DeleteItem1().enabled);
     form.DeleteItem();
     Choose(kCmdFixedIcons);
     Choose(kCmdFixedIcons);
-    EXPECT_FALSE(form.DeleteItem1.enabled);  // nothing left to delete
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().DeleteItem1().enabled);  // nothing left to delete
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
@@ -197,7 +197,7 @@ TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(autoHideInDialogs, std::vector<bool>{false});
     EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 }  // namespace

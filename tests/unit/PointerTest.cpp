@@ -170,7 +170,7 @@ TEST_F(PointerTest, QuestionNamesTheItemInTheInterfaceLanguageAndCancelKeepsIt) 
     EXPECT_EQ(platform.messages[2].text,
               "Do you want delete this icon \"see http://example.org/x.html\" ?");
     EXPECT_EQ(form.store.Count(), 3);
-    EXPECT_EQ(form.DeleteConfirmOpen, 0);
+    EXPECT_FALSE(form.DeleteConfirmOpen());
 }
 
 TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
@@ -195,18 +195,18 @@ TEST_F(PointerTest, DeletingTheLastItemDisablesItsCommands) {
     form.AddFileToList(-1, "C:\\a.txt", true);
     form.SelectItemCell(1);
     form.SelectItemCell(0);
-    EXPECT_TRUE(form.ChangeUrl1.enabled);
+    EXPECT_TRUE(form.Menu().ChangeUrl1().enabled);
     form.DeleteItem();
-    EXPECT_FALSE(form.ChangeUrl1.enabled);  // a file stands in the current cell now
-    EXPECT_TRUE(form.DeleteItem1.enabled);
-    form.MenuOpen = 1;
+    EXPECT_FALSE(form.Menu().ChangeUrl1().enabled);  // a file stands in the current cell now
+    EXPECT_TRUE(form.Menu().DeleteItem1().enabled);
+    form.Menu().SetOpen(true);
     form.DeleteItem();
     form.DeleteItem();  // nothing left
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
     EXPECT_TRUE(form.store.Icons().empty());
     EXPECT_EQ(form.CellCount(), 1);
-    EXPECT_FALSE(form.DeleteItem1.enabled);
-    EXPECT_FALSE(form.ChangeUrl1.enabled);
+    EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
+    EXPECT_FALSE(form.Menu().ChangeUrl1().enabled);
 }
 
 TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
@@ -324,10 +324,10 @@ TEST_F(PointerTest, PressOnADisabledScrollButtonIsAPressOnItsPanel) {
     ASSERT_FALSE(form.Buttons().sbScrollRight().enabled);
     for (const Rect& panel :
          {form.Placement().PanelLeft().bounds, form.Placement().PanelRight().bounds}) {
-        form.MenuOpen = 1;
+        form.Menu().SetOpen(true);
         const Point middle{(panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2};
         form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);
-        EXPECT_EQ(form.MenuOpen, 0);
+        EXPECT_FALSE(form.Menu().IsOpen());
         form.OnMouseUp(MouseButton::Left, ShiftState{}, middle);
     }
 }

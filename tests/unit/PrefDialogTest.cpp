@@ -51,7 +51,7 @@ class PrefDialogTest : public ProgramRuns {
     // and answers OK (true) or Cancel.
     void Open(const std::function<bool(TDlgPref&)>& user) {
         platform.preferencesUser = [this, &user] { return user(*dlg); };
-        bar->MenuOpen = 1;
+        bar->Menu().SetOpen(true);
         bar->Preferences1Click();
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
@@ -61,7 +61,7 @@ class PrefDialogTest : public ProgramRuns {
     [[nodiscard]] auto Look() const {
         return std::make_tuple(bar->BarRect(), bar->Placement().Grid1().bounds, bar->GridColor(),
                                bar->ImageBG().Empty(), bar->Horizontal(),
-                               NameOf(bar->store.Picture(0)), bar->Preferences1.caption,
+                               NameOf(bar->store.Picture(0)), bar->Menu().Preferences1().caption,
                                dlg->Caption.caption, platform.alpha);
     }
 };
@@ -207,7 +207,7 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     EXPECT_EQ(form.CurrentItem(), 0);
     const MenuEntry menu = form.BuildMenu();
     EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
-    EXPECT_FALSE(form.DeleteItem1.enabled);
+    EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
     EXPECT_EQ(form.FormHint.Labels[1].color, 0x0000FFu);
     EXPECT_TRUE(platform.FileExists(kLink));
 }
@@ -288,7 +288,7 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
         EXPECT_EQ(dlg->chbAutoStart.Checked(), presentAfter);
         EXPECT_EQ(form.BarRect().bottom, 1040);
         EXPECT_EQ(form.FadeStep(), 0);
-        EXPECT_EQ(form.MenuOpen, 0);
+        EXPECT_FALSE(form.Menu().IsOpen());
         EXPECT_TRUE(form.AutoHideActive());
     }
 }
@@ -326,7 +326,7 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
         EXPECT_EQ(d.OKBtn.caption, "Ok");
         return false;
     });
-    EXPECT_EQ(form.Quit1.caption + dlg->OKBtn.caption, "ВыходПринять");
+    EXPECT_EQ(form.Menu().Quit1().caption + dlg->OKBtn.caption, "ВыходПринять");
     Open([](TDlgPref&) { return true; });
     EXPECT_EQ(form.settings.LanguageIndex, 7);
     form.AddUrl1Click();
@@ -345,7 +345,7 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
         &d.SpeedButton1.caption,    &d.chbMouseScroll.caption, &d.chboxAutoHide.caption,
         &d.ChboxFixedIcons.caption, &d.chbAddToEnd.caption,    &d.chbDeleteWMouse.caption,
         &d.chbDeleteMsgDlg.caption, &d.chbAutoStart.caption,   &d.chbGradBg.caption,
-        &d.chbShowHint.caption,     &d.LabText[4].caption,     &form.AddObject1.caption};
+        &d.chbShowHint.caption,     &d.LabText[4].caption,     &form.Menu().AddObject1().caption};
     form.ChangeLanguage(kRussian);
     std::vector<std::string> russian;
     for (const std::string* caption : captions) {

@@ -114,12 +114,12 @@ TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
 
     Select(29);  // window 18..29
     form.Buttons().SetStates({false, true});
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     form.HoverScrollStep(forwardZone);
     EXPECT_EQ(form.CurrentItem(), 29) << "nothing past the window";
     EXPECT_FALSE(buttons.sbScrollRight().enabled);
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 
     Select(18);  // first visible
     form.HoverScrollStep(backZone);
@@ -189,13 +189,13 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
 
 TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
     MakeBar(3, 3);
-    form.MenuOpen = 1;
+    form.Menu().SetOpen(true);
     form.OnMouseDown(MouseButton::Left, ShiftState{}, {1, 18});
-    EXPECT_EQ(form.MenuOpen, 0);
-    form.MenuOpen = 1;
+    EXPECT_FALSE(form.Menu().IsOpen());
+    form.Menu().SetOpen(true);
     form.OnMouseDown(MouseButton::Right, ShiftState{},
                      {placement.PanelRight().bounds.right - 1, 1});
-    EXPECT_EQ(form.MenuOpen, 0);
+    EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(ScrollButtonsTest, OneCellBarStillPages) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace pel {
+
+// The question before an item is deleted. The box is modal, but the bar keeps
+// ticking under it; while it is open (the tag of DeleteItem1) the drag that
+// raised it must not raise another.
+class DeleteConfirmation {
+  public:
+    explicit DeleteConfirmation(Platform& platform) : platform_(platform) {}
+
+    // Asks whether the item called `name` goes, in the interface language;
+    // true unless the user cancels.
+    bool Ask(int language, std::string_view name);
+    [[nodiscard]] bool IsOpen() const { return open_; }
+
+  private:
+    Platform& platform_;
+    bool open_ = false;
+};
+
+}  // namespace pel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace pel {
+
+// Opens `target` with the shell under the hourglass. The text to tell the
+// user when the shell refused it; nullopt when it opened, when the failure is
+// one the bar keeps quiet about, and for a separator, which opens nothing.
+[[nodiscard]] std::optional<std::string_view> Launch(Platform& platform, const std::string& target);
+
+}  // namespace pel
