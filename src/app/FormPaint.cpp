@@ -41,10 +41,6 @@ void TFormPellorinth::RebuildGradient() {
 }
 
 void TFormPellorinth::LoadStockPictures() {
-    ImageUrl = platform.MakePicture(UrlPicture());
-    ImageDel = platform.MakePicture(RowSeparatorPicture());
-    ImageDel2 = platform.MakePicture(ColumnSeparatorPicture());
-    ImageUnKnown = platform.MakePicture(UnknownPicture());
     for (int i = 0; i < kGlyphCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         ImageList2[slot] = ScrollGlyphPicture(i);

@@ -35,12 +35,7 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
         sbScrollLeft.glyph = kGlyphBackColumn;
         sbScrollRight.glyph = kGlyphForwardColumn;
     }
-    const PicturePtr& separator = horizontal ? ImageDel : ImageDel2;
-    for (int i = 0; i < store.Count(); ++i) {
-        if (store.Target(i).empty()) {
-            store.SetPicture(i, separator);
-        }
-    }
+    pictures_.TurnSeparators(horizontal);
     Repaint();
 }
 
