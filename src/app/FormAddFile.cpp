@@ -1,5 +1,4 @@
 #include <string_view>
-#include <unordered_map>
 
 #include "app/FormPellorinth.h"
 #include "bar/Placement.h"
@@ -23,7 +22,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
         // A loaded item's icon file may be gone since it was saved.
         SetOtherIcon(index, false);
     }
-    store.SetPicture(index, FirstPicture(target, store.Icon(index)));
+    pictures_.PutFirst(index, Horizontal());
     SetCellCount(store.Count());
     menu_.SetOpen(false);
     buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
@@ -31,23 +30,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
 }
 
 void TFormPellorinth::PutLoadedPictures() {
-    // Icon files are looked for once each, however many items use them.
-    std::unordered_map<std::string, bool> iconFound;
-    for (int i = 0; i < store.Count(); ++i) {
-        const std::string& target = store.Target(i);
-        const std::string iconPath = ExeAbsolutePath(store.Icon(i));
-        if (!iconPath.empty()) {
-            auto [found, first] = iconFound.try_emplace(iconPath, false);
-            if (first) {
-                found->second = platform.FileExists(iconPath);
-            }
-            // Separators keep their glyph; a removed file is forgotten.
-            if (target.empty() || !found->second) {
-                store.SetIcon(i, std::string());
-            }
-        }
-        store.SetPicture(i, FirstPicture(target, store.Icon(i)));
-    }
+    pictures_.PutLoaded(Horizontal());
     if (store.Count() == 0) {
         return;
     }

@@ -23,10 +23,6 @@ void TFormPellorinth::RebuildGradient() {
 }
 
 void TFormPellorinth::LoadStockPictures() {
-    ImageUrl = platform.MakePicture(UrlPicture());
-    ImageDel = platform.MakePicture(RowSeparatorPicture());
-    ImageDel2 = platform.MakePicture(ColumnSeparatorPicture());
-    ImageUnKnown = platform.MakePicture(UnknownPicture());
     buttons_.LoadGlyphs();
 }
 

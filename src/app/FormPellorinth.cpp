@@ -12,8 +12,6 @@ TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
 void TFormPellorinth::FormCreate() {
     settings.LanguageIndex = 1;
     settings.Hint = THintPref{};
-    DataFilePath = platform.ExeFolder() + kApplicationTitle + "_data";
-    StartupFolder = ShellFolderPath("StartUp");
     gesture.DragSource = 0;
 }
 

@@ -21,6 +21,8 @@
 #include "store/ItemPictures.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
+#include "store/StartupShortcut.h"
+#include "store/UserDataFile.h"
 
 namespace pel {
 
@@ -101,16 +103,13 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // Writes the start-up shortcut; false when it could not be written or
     // the user has no start-up folder.
     bool MyLinkForStartUp();
-    // The shortcut's path; nullopt when the user has no start-up folder.
-    [[nodiscard]] std::optional<std::string> StartupShortcutPath() const;
+    [[nodiscard]] const StartupShortcut& StartupLink() const { return startupLink_; }
 
     // --- data file (store/) ---
     void LoadUserData();
     void SaveUserData();
     void FirstUserLoad();
-    [[nodiscard]] std::string ShellFolderPath(const std::string& name) const;
-    [[nodiscard]] std::string ExeRelativePath(const std::string& path) const;
-    [[nodiscard]] std::string ExeAbsolutePath(const std::string& text) const;
+    [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
 
     // --- placement (bar/) ---
     void ChangeScreenOriental(int edge, int visibleCount);
@@ -119,7 +118,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
 
     // --- painting (bar/) ---
-    // Fills ImageUrl, ImageDel, ImageDel2, ImageUnKnown and the glyph lists.
+    // Fills the glyph lists.
     void LoadStockPictures();
     void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
     // ImageBG from the settings shown, across the orientation shown.
@@ -179,9 +178,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void OpenIcon1Click();
     void DefaultIcon1Click();
     // Pictures that need the shell or an icon file are fetched when their
-    // cell is about to show, or a few at a time while the bar is idle; until
-    // then the item holds PendingPicture(). Items with the same target, or
-    // the same icon file, share one picture.
+    // cell is about to show, or a few at a time while the bar is idle.
     void ResolvePicture(int index);
     void ResolveVisiblePictures();
     // One idle step: a few pending pictures, the cells after the shown ones
@@ -190,6 +187,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // Gives every item of a freshly loaded list its picture, or its place in
     // the queue, and drops the icon paths of icon files that are gone.
     void PutLoadedPictures();
+    [[nodiscard]] ItemPictures& Pictures() { return pictures_; }
+    [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
 
     // --- timer and auto-hide (bar/) ---
     void TimerPellorinthTimer() override;
@@ -236,23 +235,12 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     Settings settings;
     ItemStore store;
 
-    std::string DataFilePath;
-    std::string StartupFolder;
     std::string LastIconFolder;
-    // The data file exists but could not be read: closing keeps it as it is
-    // instead of writing this run's stand-in list over it.
-    bool DataFileUnreadable = false;
     int FirstShowDone = 0;
 
     // The press in progress and its drag (DragSource, DragMoved, DragHeld).
     PointerGesture gesture{platform};
 
-    PicturePtr ImageUrl;
-    PicturePtr ImageDel;
-    PicturePtr ImageDel2;
-    PicturePtr ImageUnKnown;
-    PicturePtr Image1;
-    PicturePtr Image2;
 
     OpenDialogState OpenDialog1;
 
@@ -270,12 +258,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     bool DeleteItemAt(int index);
     [[nodiscard]] BarPlace CurrentPlace() const;
 
-    // The data file's bytes when they did not read cleanly: copied beside it
-    // before the first save replaces them.
-    std::optional<std::string> backupBeforeSave_;
-    // What the last save wrote: saving the same again (the session ending
-    // after its close query) writes nothing.
-    std::string lastSaved_;
+    UserDataFile userData_{platform};
+    StartupShortcut startupLink_{platform};
     BarPlacement placement_{platform};
     ScrollButtons buttons_;
     // What the bar shows of the settings: derived by ApplySettings alone.
@@ -285,16 +269,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     AutoHide autoHide_;
     DeleteConfirmation deleteConfirmation_{platform};
     bool closing_ = false;
-    // The picture an added item starts with: a stand-in picture, or
-    // PendingPicture() until its own is fetched.
-    PicturePtr FirstPicture(const std::string& target, const std::string& icon);
-    // Item `index`'s own picture; `read` tells whether the shell or an icon
-    // file was asked for it.
-    PicturePtr FetchPicture(int index, bool& read);
-    [[nodiscard]] StandInPictures StandIns() const;
-    ItemPictureSource pictureSource_{platform};
-    // Some item may still hold PendingPicture().
-    bool picturesPending_ = false;
+    ItemPictures pictures_{platform, store};
 };
 
 }  // namespace pel

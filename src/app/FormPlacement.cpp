@@ -11,12 +11,7 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
     placement_.SetGridCounts(store.Count());
     buttons_.Check(CurrentItem(), store.Count(), visibleCount);
 
-    const PicturePtr& separator = horizontal ? ImageDel : ImageDel2;
-    for (int i = 0; i < store.Count(); ++i) {
-        if (store.Target(i).empty()) {
-            store.SetPicture(i, separator);
-        }
-    }
+    pictures_.TurnSeparators(horizontal);
     Repaint();
 }
 

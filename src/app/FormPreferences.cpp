@@ -1,7 +1,4 @@
 // The menu's "Settings": the preferences dialog from opening to OK or Cancel.
-#include <optional>
-#include <string>
-
 #include "app/FormPellorinth.h"
 
 namespace pel {
@@ -43,8 +40,7 @@ void TFormPellorinth::Preferences1Click() {
     // The record keeps the user's AutoHide meanwhile, so a save during the
     // dialog (logging off) stores it as it is.
     const auto suspension = SuspendAutoHide();
-    const std::optional<std::string> link = StartupShortcutPath();
-    dlgPref_.Open(settings, link && platform.FileExists(*link), platform.DialogFrameSize());
+    dlgPref_.Open(settings, startupLink_.Present(), platform.DialogFrameSize());
     bool accepted = false;
     {
         const ShownWhileModal shown(dlgPref_);
@@ -60,19 +56,10 @@ void TFormPellorinth::Preferences1Click() {
 void TFormPellorinth::AcceptPreferences() {
     const Settings accepted = dlgPref_.Accepted(settings);
 
-    // The option is the shortcut's presence; nothing else records it.
-    const std::optional<std::string> link = StartupShortcutPath();
-    const bool present = link && platform.FileExists(*link);
-    const bool wanted = dlgPref_.chbAutoStart.Checked();
-    if (wanted && !present) {
-        // A shortcut that cannot be written leaves the option off, and the
-        // other settings are still stored.
-        if (!MyLinkForStartUp()) {
-            dlgPref_.chbAutoStart.SetChecked(false);
-        }
-    } else if (!wanted && present) {
-        // One that cannot be removed stays; the next opening shows it on.
-        platform.RemoveFile(*link);
+    // A shortcut that cannot be written leaves the option off, and the
+    // other settings are still stored.
+    if (!startupLink_.MakePresent(dlgPref_.chbAutoStart.Checked())) {
+        dlgPref_.chbAutoStart.SetChecked(false);
     }
 
     settings = accepted;

@@ -2,6 +2,10 @@
 
 namespace pel {
 
+std::string ShellFolderPath(const Platform& platform, const std::string& name) {
+    return platform.ReadUserRegistryString(kShellFoldersKey, name).value_or(std::string()) + "\\";
+}
+
 std::string ToExeRelativePath(const std::string& path, const std::string& exeFolder) {
     if (exeFolder.empty() || path.compare(0, exeFolder.size(), exeFolder) != 0) {
         return path;

@@ -2,11 +2,17 @@
 
 #include <string>
 
+#include "platform/Platform.h"
+
 namespace pel {
 
 // Under the current user's root: where the shell keeps its folders' paths.
 inline constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The user's shell folder `name` with a trailing backslash; a lone backslash
+// when the shell does not know it.
+std::string ShellFolderPath(const Platform& platform, const std::string& name);
 
 // Paths inside the program's folder (given with its trailing backslash) are
 // kept as "." and the rest, so that a moved program folder keeps its icons:

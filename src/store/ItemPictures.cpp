@@ -1,8 +1,11 @@
 #include "store/ItemPictures.h"
 
+#include <algorithm>
 #include <string_view>
 
-#include "store/ItemStore.h"
+#include "bar/StockPictures.h"
+#include "platform/Widgets.h"
+#include "store/ExePaths.h"
 
 namespace pel {
 
@@ -11,6 +14,11 @@ namespace {
 // Expired entries are swept once the map has grown this far past the live
 // ones, so a long session of changing items does not keep every key it saw.
 constexpr std::size_t kSweepSlack = 64;
+
+// Idle work per 100 ms tick: a few reads of the shell or of icon files,
+// which take milliseconds each, and pictures already read for another item.
+constexpr int kIdleReadsPerTick = 4;
+constexpr int kIdlePicturesPerTick = 256;
 
 }  // namespace
 
@@ -62,6 +70,152 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     }
     shell_.Put(target, icon);
     return icon;
+}
+
+ItemPictures::ItemPictures(Platform& platform, ItemStore& items)
+    : platform_(platform),
+      items_(items),
+      stock_{platform.MakePicture(UrlPicture()), platform.MakePicture(RowSeparatorPicture()),
+             platform.MakePicture(ColumnSeparatorPicture()),
+             platform.MakePicture(UnknownPicture())},
+      source_(platform) {}
+
+void ItemPictures::TakeIconFilesBesideProgram() {
+    const std::string folder = platform_.ExeFolder();
+    if (platform_.FileExists(folder + "url.ico")) {
+        PicturePtr url = platform_.LoadIconFile(folder + "url.ico");
+        stock_.url = url ? url : stock_.unknown;
+    }
+    if (platform_.FileExists(folder + "del.ico")) {
+        if (PicturePtr separator = platform_.LoadIconFile(folder + "del.ico")) {
+            stock_.rowSeparator = separator;
+            stock_.columnSeparator = separator;
+        }
+    }
+}
+
+void ItemPictures::PutFirst(int index, bool horizontal) {
+    if (items_.IsItem(index)) {
+        items_.SetPicture(index, First(items_.Target(index), items_.Icon(index), horizontal));
+    }
+}
+
+void ItemPictures::PutLoaded(bool horizontal) {
+    // Icon files are looked for once each, however many items use them.
+    std::unordered_map<std::string, bool> iconFound;
+    for (int i = 0; i < items_.Count(); ++i) {
+        const std::string& target = items_.Target(i);
+        const std::string iconPath = IconPath(i);
+        if (!iconPath.empty()) {
+            auto [found, first] = iconFound.try_emplace(iconPath, false);
+            if (first) {
+                found->second = platform_.FileExists(iconPath);
+            }
+            // Separators keep their glyph; a removed file is forgotten.
+            if (target.empty() || !found->second) {
+                items_.SetIcon(i, std::string());
+            }
+        }
+        items_.SetPicture(i, First(target, items_.Icon(i), horizontal));
+    }
+}
+
+void ItemPictures::CheckIcon(int index, bool refetch, bool horizontal) {
+    if (!items_.IsItem(index)) {
+        return;
+    }
+    const std::string iconPath = IconPath(index);
+    if (!iconPath.empty() && (items_.Target(index).empty() || !platform_.FileExists(iconPath))) {
+        // Separators keep their glyph; a removed file is forgotten.
+        items_.SetIcon(index, std::string());
+    }
+    if (refetch) {
+        bool read = false;
+        items_.SetPicture(index, Fetch(index, horizontal, read));
+    }
+}
+
+void ItemPictures::TurnSeparators(bool horizontal) {
+    for (int i = 0; i < items_.Count(); ++i) {
+        if (items_.Target(i).empty()) {
+            items_.SetPicture(i, Separator(horizontal));
+        }
+    }
+}
+
+void ItemPictures::Resolve(int index, bool horizontal) {
+    if (items_.PicturePending(index) && items_.IsItem(index)) {
+        bool read = false;
+        items_.SetPicture(index, Fetch(index, horizontal, read));
+    }
+}
+
+void ItemPictures::ResolveShown(int first, int length, bool horizontal) {
+    if (!pending_) {
+        return;
+    }
+    const int last = std::min(items_.Count(), first + (length + kCellSize - 1) / kCellSize);
+    for (int i = first; i < last; ++i) {
+        Resolve(i, horizontal);
+    }
+}
+
+void ItemPictures::ResolveIdle(int first, int length, bool horizontal) {
+    if (!pending_) {
+        return;
+    }
+    const int count = items_.Count();
+    const int shown = length / kCellSize;
+    // The next page first: paging forward is what the user does most.
+    const int start = first + std::max(1, shown);
+    int reads = 0;
+    int pictures = 0;
+    bool left = false;
+    for (int k = 0; k < count && !left; ++k) {
+        const int i = (start + k) % count;
+        if (!items_.PicturePending(i)) {
+            continue;
+        }
+        if (reads >= kIdleReadsPerTick || pictures >= kIdlePicturesPerTick) {
+            left = true;
+        } else if (items_.IsItem(i)) {
+            bool read = false;
+            items_.SetPicture(i, Fetch(i, horizontal, read));
+            reads += read ? 1 : 0;
+            ++pictures;
+        } else {
+            items_.SetPicture(i, stock_.unknown);
+        }
+    }
+    pending_ = left;
+}
+
+PicturePtr ItemPictures::First(const std::string& target, const std::string& icon,
+                               bool horizontal) {
+    if (target.empty()) {
+        return Separator(horizontal);
+    }
+    if (IsUrl(target) && icon.empty()) {
+        return stock_.url;
+    }
+    pending_ = true;
+    return PendingPicture();
+}
+
+PicturePtr ItemPictures::Fetch(int index, bool horizontal, bool& read) {
+    return source_.Fetch(items_.Target(index), IconPath(index), StandIns(horizontal), read);
+}
+
+StandInPictures ItemPictures::StandIns(bool horizontal) const {
+    return {stock_.url, Separator(horizontal), stock_.unknown};
+}
+
+const PicturePtr& ItemPictures::Separator(bool horizontal) const {
+    return horizontal ? stock_.rowSeparator : stock_.columnSeparator;
+}
+
+std::string ItemPictures::IconPath(int index) const {
+    return ToExeAbsolutePath(items_.Icon(index), platform_.ExeFolder());
 }
 
 bool TargetPresent(const Platform& platform, const std::string& target) {

@@ -4,9 +4,11 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/Picture.h"
 #include "platform/Platform.h"
+#include "store/ItemStore.h"
 
 namespace pel {
 
@@ -45,6 +47,70 @@ class ItemPictureSource {
     Platform& platform_;
     PictureCache shell_;      // by target
     PictureCache iconFiles_;  // by icon file path
+};
+
+// The bar's own pictures for items that have none of their own.
+struct StockItemPictures {
+    PicturePtr url;              // a web link (ImageUrl)
+    PicturePtr rowSeparator;     // a separator on a row bar (ImageDel)
+    PicturePtr columnSeparator;  // a separator on a column bar (ImageDel2)
+    PicturePtr unknown;          // a target that is gone (ImageUnKnown)
+};
+
+// The pictures of the items in an ItemStore. Pictures that need the shell or
+// an icon file are fetched when their cell is about to show, or a few at a
+// time while the bar is idle; until then the item holds PendingPicture().
+// Items with the same target, or the same icon file, share one picture.
+// Separators show the stock separator of the bar's orientation, which every
+// call that may give one out is told (`horizontal`: the bar is a row).
+class ItemPictures {
+  public:
+    // Makes the stock pictures.
+    ItemPictures(Platform& platform, ItemStore& items);
+
+    [[nodiscard]] const StockItemPictures& Stock() const { return stock_; }
+    void UseStock(StockItemPictures stock) { stock_ = std::move(stock); }
+    // url.ico and del.ico beside the program replace the stock pictures.
+    void TakeIconFilesBesideProgram();
+
+    // The picture item `index` starts with when it is added: a stand-in, or
+    // PendingPicture() until its own is fetched.
+    void PutFirst(int index, bool horizontal);
+    // Gives every item of a freshly loaded list its picture, or its place in
+    // the queue, and drops the icon paths of icon files that are gone.
+    void PutLoaded(bool horizontal);
+    // Drops item `index`'s icon path when the item is a separator or the file
+    // is gone. With `refetch` the item shows the picture of its icon path as
+    // it is now; without, it keeps its picture or fetches that one later.
+    void CheckIcon(int index, bool refetch, bool horizontal);
+    // Separators take the picture of the orientation.
+    void TurnSeparators(bool horizontal);
+
+    // Fetches item `index`'s picture if it is still pending.
+    void Resolve(int index, bool horizontal);
+    // Fetches the pending pictures of the cells from `first` that a grid
+    // `length` pixels long shows, a cell cut off at its end included.
+    void ResolveShown(int first, int length, bool horizontal);
+    // One idle step: a few pending pictures, the cells after the shown ones
+    // first. Touches no window.
+    void ResolveIdle(int first, int length, bool horizontal);
+
+  private:
+    PicturePtr First(const std::string& target, const std::string& icon, bool horizontal);
+    // Item `index`'s own picture; `read` tells whether the shell or an icon
+    // file was asked for it.
+    PicturePtr Fetch(int index, bool horizontal, bool& read);
+    [[nodiscard]] StandInPictures StandIns(bool horizontal) const;
+    [[nodiscard]] const PicturePtr& Separator(bool horizontal) const;
+    // The absolute path of item `index`'s icon file; empty when it has none.
+    [[nodiscard]] std::string IconPath(int index) const;
+
+    Platform& platform_;
+    ItemStore& items_;
+    StockItemPictures stock_;
+    ItemPictureSource source_;
+    // Some item may still hold PendingPicture().
+    bool pending_ = false;
 };
 
 // A target without an extension only counts as present when it is a folder.

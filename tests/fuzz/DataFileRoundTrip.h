@@ -34,7 +34,7 @@ inline DataFileRun RunOnDataFile(const std::string& bytes, FakePlatform::CodePag
     Application app(platform);
     TFormPellorinth& form = app.MainForm();
     form.FormShow();
-    DataFileRun run{form.store.Targets(), {}, form.DataFileUnreadable};
+    DataFileRun run{form.store.Targets(), {}, form.UserData().Unreadable()};
     form.FormCloseQuery();
     run.written = platform.files[kDataFile];
     return run;

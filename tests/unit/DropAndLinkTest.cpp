@@ -55,7 +55,7 @@ TEST_F(DropAndLinkTest, DroppedNamesGoBeforeThePointedCellLastFirstOrToTheEndInO
 }
 
 TEST_F(DropAndLinkTest, StartUpShortcutIsWrittenOnlyWhereThereIsAStartUpFolder) {
-    EXPECT_EQ(form.StartupShortcutPath(), std::nullopt);
+    EXPECT_EQ(form.StartupLink().Path(), std::nullopt);
     EXPECT_FALSE(form.MyLinkForStartUp());
     platform.registry[kStartUpValue] = "";
     EXPECT_FALSE(form.MyLinkForStartUp());
@@ -63,7 +63,7 @@ TEST_F(DropAndLinkTest, StartUpShortcutIsWrittenOnlyWhereThereIsAStartUpFolder) 
 
     platform.registry[kStartUpValue] = "C:\\Users\\Пётр\\Start Menu\\StartUp";
     const std::string link = "C:\\Users\\Пётр\\Start Menu\\StartUp\\Pellorinth.lnk";
-    EXPECT_EQ(form.StartupShortcutPath(), link);
+    EXPECT_EQ(form.StartupLink().Path(), link);
     EXPECT_TRUE(form.MyLinkForStartUp());
     EXPECT_EQ(platform.links[link].target, "C:\\Tools\\Pellorinth.exe");
     EXPECT_EQ(platform.links[link].workingFolder, "C:\\Tools");

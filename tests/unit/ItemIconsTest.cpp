@@ -116,7 +116,7 @@ TEST_F(ItemIconsTest, IconFilesBesideTheProgramReplaceStockPictures) {
     TFormPellorinth& form = RunWith("http://x/\r\n\r\n", "");
     EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\url.ico");
     EXPECT_EQ(Picture(form, 1), "ico:C:\\Tools\\del.ico");
-    EXPECT_EQ(NameOf(form.ImageDel2), "ico:C:\\Tools\\del.ico");
+    EXPECT_EQ(NameOf(form.Pictures().Stock().columnSeparator), "ico:C:\\Tools\\del.ico");
 
     platform.iconFiles.clear();  // both there but unreadable
     TFormPellorinth& broken = RunWith("http://x/\r\n\r\n", "");

@@ -76,7 +76,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
     EXPECT_EQ(
         form.store.Targets(),
         (std::vector<std::string>{"", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
-    EXPECT_EQ(form.store.Picture(0), form.ImageDel);
+    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().rowSeparator);
     EXPECT_TRUE(autoHideInDialogs.empty());
     EXPECT_FALSE(form.Menu().IsOpen());
 }

@@ -203,13 +203,13 @@ TEST_F(PlacementTest, SeparatorsFollowTheOrientationBothWays) {
     AddItems(1);
     form.AddFileToList(-1, "", true);
     Apply(kEdgeRight, 3);
-    EXPECT_EQ(form.store.Picture(0), form.ImageDel2);
-    EXPECT_EQ(form.store.Picture(1), form.ImageUrl);
-    EXPECT_EQ(form.store.Picture(2), form.ImageDel2);
+    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().columnSeparator);
+    EXPECT_EQ(form.store.Picture(1), form.Pictures().Stock().url);
+    EXPECT_EQ(form.store.Picture(2), form.Pictures().Stock().columnSeparator);
     Apply(kEdgeBottom, 3);
-    EXPECT_EQ(form.store.Picture(0), form.ImageDel);
-    EXPECT_EQ(form.store.Picture(1), form.ImageUrl);
-    EXPECT_EQ(form.store.Picture(2), form.ImageDel);
+    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().rowSeparator);
+    EXPECT_EQ(form.store.Picture(1), form.Pictures().Stock().url);
+    EXPECT_EQ(form.store.Picture(2), form.Pictures().Stock().rowSeparator);
 }
 
 TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {

@@ -41,8 +41,8 @@ TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     EXPECT_EQ(form.settings.Hint.HintFontColor, 0u);
     EXPECT_EQ(form.settings.Hint.HintFontStyle, kStyleBold);
     EXPECT_EQ(form.settings.Hint.HintOutlineColor, 0x00FFFFu);
-    EXPECT_EQ(form.DataFilePath, "C:\\Tools\\Pellorinth_data");
-    EXPECT_EQ(form.StartupFolder, "C:\\Start\\");
+    EXPECT_EQ(form.UserData().Path(), "C:\\Tools\\Pellorinth_data");
+    EXPECT_EQ(form.StartupLink().Path(), "C:\\Start\\Pellorinth.lnk");
     EXPECT_EQ(form.gesture.DragSource, 0);
     EXPECT_EQ(form.FirstShowDone, 0);
 }

@@ -107,10 +107,11 @@ TEST(StockPictures, FormLoadsThemAsPictures) {
         const auto* fake = dynamic_cast<const FakePicture*>(p.get());
         return fake ? fake->pixels : PixelImage{};
     };
-    EXPECT_EQ(pixelsOf(form.ImageUrl), UrlPicture());
-    EXPECT_EQ(pixelsOf(form.ImageDel), RowSeparatorPicture());
-    EXPECT_EQ(pixelsOf(form.ImageDel2), ColumnSeparatorPicture());
-    EXPECT_EQ(pixelsOf(form.ImageUnKnown), UnknownPicture());
+    const StockItemPictures& stock = form.Pictures().Stock();
+    EXPECT_EQ(pixelsOf(stock.url), UrlPicture());
+    EXPECT_EQ(pixelsOf(stock.rowSeparator), RowSeparatorPicture());
+    EXPECT_EQ(pixelsOf(stock.columnSeparator), ColumnSeparatorPicture());
+    EXPECT_EQ(pixelsOf(stock.unknown), UnknownPicture());
     for (int i = 0; i < kGlyphCount; ++i) {
         EXPECT_EQ(form.Buttons().ImageList2()[static_cast<std::size_t>(i)], ScrollGlyphPicture(i));
         EXPECT_EQ(form.Buttons().ImageList2Disabled()[static_cast<std::size_t>(i)],

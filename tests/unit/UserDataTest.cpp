@@ -134,7 +134,7 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     platform.AddFile(kDataFile, "\x89PNG\r\n\x1A\n\0\0binary");
     TFormPellorinth& garbage = Run();
     ExpectInStep(garbage);
-    EXPECT_TRUE(garbage.DataFileUnreadable);  // runs as without a file
+    EXPECT_TRUE(garbage.UserData().Unreadable());  // runs as without a file
 }
 
 // What a start and a close do to each kind of file: the items it gives, and
@@ -181,7 +181,7 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
         if (c.items >= 0) {
             EXPECT_EQ(form.store.Count(), c.items) << c.what;
         } else {
-            EXPECT_TRUE(form.DataFileUnreadable) << c.what;
+            EXPECT_TRUE(form.UserData().Unreadable()) << c.what;
         }
         form.FormCloseQuery();
         form.FormCloseQuery();
