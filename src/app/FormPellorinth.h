@@ -10,6 +10,7 @@
 #include "bar/BarLook.h"
 #include "bar/BarPlacement.h"
 #include "bar/ScrollButtons.h"
+#include "bar/StockPictures.h"
 #include "interaction/DeleteConfirmation.h"
 #include "interaction/ItemMenu.h"
 #include "interaction/PointerGesture.h"
@@ -241,7 +242,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // The press in progress and its drag (DragSource, DragMoved, DragHeld).
     PointerGesture gesture{platform};
 
-
     OpenDialogState OpenDialog1;
 
   private:
@@ -269,7 +269,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     AutoHide autoHide_;
     DeleteConfirmation deleteConfirmation_{platform};
     bool closing_ = false;
-    ItemPictures pictures_{platform, store};
+    ItemPictures pictures_{platform, store, MakeStockItemPictures(platform)};
 };
 
 }  // namespace pel

@@ -3,20 +3,12 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Widgets.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
+#include "platform/Widgets.h"
+#include "store/Settings.h"
 
 namespace pel {
-
-// Most cells a bar shows at once. A count read from a damaged file is held to
-// 1..kMaxVisibleCells before it sizes the bar, so the length cannot overflow.
-constexpr int kMaxVisibleCells = 1000;
-
-constexpr int UsableVisibleCount(int visibleCount) {
-    return visibleCount < 1 ? 1
-                            : (visibleCount > kMaxVisibleCells ? kMaxVisibleCells : visibleCount);
-}
 
 // Length of a bar showing n cells: the cells and both scroll panels.
 constexpr int GetNewSizePanel(int n) {

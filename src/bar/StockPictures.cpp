@@ -201,4 +201,9 @@ PixelImage GreyedGlyph(const PixelImage& glyph) {
     return out;
 }
 
+StockItemPictures MakeStockItemPictures(Platform& platform) {
+    return {platform.MakePicture(UrlPicture()), platform.MakePicture(RowSeparatorPicture()),
+            platform.MakePicture(ColumnSeparatorPicture()), platform.MakePicture(UnknownPicture())};
+}
+
 }  // namespace pel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/PixelImage.h"
+#include "platform/Platform.h"
+#include "store/ItemPictures.h"
 
 namespace pel {
 
@@ -35,5 +37,8 @@ PixelImage ScrollGlyphPicture(int index);
 // The etched look of a glyph on a disabled button: grey with a white
 // shadow one pixel down and right.
 PixelImage GreyedGlyph(const PixelImage& glyph);
+
+// The url, separator and unknown pictures as the platform draws them.
+StockItemPictures MakeStockItemPictures(Platform& platform);
 
 }  // namespace pel

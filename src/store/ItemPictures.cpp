@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "bar/StockPictures.h"
 #include "platform/Widgets.h"
 #include "store/ExePaths.h"
 
@@ -72,13 +71,8 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     return icon;
 }
 
-ItemPictures::ItemPictures(Platform& platform, ItemStore& items)
-    : platform_(platform),
-      items_(items),
-      stock_{platform.MakePicture(UrlPicture()), platform.MakePicture(RowSeparatorPicture()),
-             platform.MakePicture(ColumnSeparatorPicture()),
-             platform.MakePicture(UnknownPicture())},
-      source_(platform) {}
+ItemPictures::ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock)
+    : platform_(platform), items_(items), stock_(std::move(stock)), source_(platform) {}
 
 void ItemPictures::TakeIconFilesBesideProgram() {
     const std::string folder = platform_.ExeFolder();

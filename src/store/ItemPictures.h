@@ -66,7 +66,7 @@ struct StockItemPictures {
 class ItemPictures {
   public:
     // Makes the stock pictures.
-    ItemPictures(Platform& platform, ItemStore& items);
+    ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock);
 
     [[nodiscard]] const StockItemPictures& Stock() const { return stock_; }
     void UseStock(StockItemPictures stock) { stock_ = std::move(stock); }

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "bar/Placement.h"
 #include "store/ColorNames.h"
 #include "store/StyleCode.h"
 #include "store/ValueText.h"

@@ -48,6 +48,17 @@ struct Settings {
     std::int32_t LanguageIndex = 1;
 };
 
-constexpr bool EdgeIsHorizontal(std::int32_t edge) { return edge == kEdgeTop || edge == kEdgeBottom; }
+// Most cells a bar shows at once. A count read from a damaged file is held to
+// 1..kMaxVisibleCells before it sizes the bar, so the length cannot overflow.
+constexpr int kMaxVisibleCells = 1000;
+
+constexpr int UsableVisibleCount(int visibleCount) {
+    return visibleCount < 1 ? 1
+                            : (visibleCount > kMaxVisibleCells ? kMaxVisibleCells : visibleCount);
+}
+
+constexpr bool EdgeIsHorizontal(std::int32_t edge) {
+    return edge == kEdgeTop || edge == kEdgeBottom;
+}
 
 }  // namespace pel
