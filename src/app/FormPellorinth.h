@@ -33,15 +33,18 @@ class TFormHint;
 // stops early lays the bar out only as far as its lines go.
 enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 
-// The bar: its widget models, the item store, the settings and every handler.
-// Handlers are defined in the folder of the subsystem that owns them.
+// The bar's main form: owns one instance of each subsystem (placement, scroll
+// buttons, look, item store and pictures, data file, menu, auto-hide, gesture,
+// preferences dialog) and wires them. Its handlers keep the names readers know
+// them by and say in order what happens; the subsystems hold the state and the
+// rules that must hold together.
 class TFormPellorinth final : public BarPreview, public BarEvents {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
     TFormPellorinth(const TFormPellorinth&) = delete;
     TFormPellorinth& operator=(const TFormPellorinth&) = delete;
 
-    // --- what the bar shows (app/) ---
+    // --- what the bar shows ---
     // Derives everything the bar shows from `shown`: orientation, size and
     // place, scroll-button order, grid colour and gradient, the menu's check
     // marks and the entries they govern, hint fonts and language. The bar
@@ -60,7 +63,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] const ScrollButtons& Buttons() const { return buttons_; }
     TDlgPref& PrefDialog() { return dlgPref_; }
 
-    // --- the preview the preferences dialog drives (prefs/) ---
+    // --- the preview the preferences dialog drives ---
     void Preview(const Settings& candidate) override;
     void PreviewPlace(const Settings& candidate) override;
     [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const override;
@@ -68,7 +71,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] int MonitorCount() const override;
     [[nodiscard]] int ItemCount() const override;
 
-    // --- lifecycle (app/) ---
+    // --- lifecycle ---
     void FormCreate();
     void FormShow() override;
     bool FormCloseQuery() override;
@@ -94,11 +97,11 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // now, on monitor 0 while its own monitor is gone.
     void OnDisplayChanged() override;
 
-    // --- item store (store/) ---
+    // --- item store ---
     void AddFileToList(int position, const std::string& target, bool isNew);
     [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
 
-    // --- dropped files and the start-up shortcut (store/) ---
+    // --- dropped files and the start-up shortcut ---
     // Names dropped from the shell, in the shell's order.
     void WMDropFiles(const std::vector<std::string>& names) override;
     // Writes the start-up shortcut; false when it could not be written or
@@ -106,26 +109,26 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     bool MyLinkForStartUp();
     [[nodiscard]] const StartupShortcut& StartupLink() const { return startupLink_; }
 
-    // --- data file (store/) ---
+    // --- data file ---
     void LoadUserData();
     void SaveUserData();
     void FirstUserLoad();
     [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
 
-    // --- placement (bar/) ---
+    // --- placement ---
     void ChangeScreenOriental(int edge, int visibleCount);
     void SetScreenPosition(int edge, int monitor, int dx, int dy);
     [[nodiscard]] Rect GetRectFromMonitor(int monitor) const;
     [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
 
-    // --- painting (bar/) ---
+    // --- painting ---
     // Fills the glyph lists.
     void LoadStockPictures();
     void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
     // ImageBG from the settings shown, across the orientation shown.
     void RebuildGradient();
 
-    // --- scroll buttons (bar/) ---
+    // --- scroll buttons ---
     void SetButtonScrollPos();
     void CheckButtons(int col, int row);
     int GetColVisiblePosition(int edge, int cur, bool hover, bool forward);
@@ -136,10 +139,10 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // One hover-scroll step for a pointer in client coordinates.
     void HoverScrollStep(Point client);
 
-    // --- launching (interaction/) ---
+    // --- launching ---
     void StartFile(const std::string& target);
 
-    // --- pointer and keyboard (interaction/) ---
+    // --- pointer and keyboard ---
     [[nodiscard]] Point getCurrentPoint(bool adjust) const;
     [[nodiscard]] int getCurrentColFromPoint() const;
     void Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y);
@@ -155,7 +158,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void Delete_SelectedCol();
     void CheckDragOff();
 
-    // --- menu commands (interaction/) ---
+    // --- menu commands ---
     // The context menu's entries and whether it is open.
     ItemMenu& Menu() { return menu_; }
     [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
@@ -173,7 +176,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // The preferences dialog from opening to OK or Cancel (prefs/).
     void Preferences1Click();
 
-    // --- item icons (interaction/) ---
+    // --- item icons ---
     void SetOtherIcon(int index, bool replace);
     void ChangeIcon(const std::string& path, int index);
     void OpenIcon1Click();
@@ -191,7 +194,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] ItemPictures& Pictures() { return pictures_; }
     [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
 
-    // --- timer and auto-hide (bar/) ---
+    // --- timer and auto-hide ---
     void TimerPellorinthTimer() override;
     [[nodiscard]] bool GetShowPanel(int x, int y) const;
     [[nodiscard]] bool GetHidePanel(int x, int y) const;
@@ -205,11 +208,11 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // Switches auto-hide off for the life of a modal dialog.
     [[nodiscard]] AutoHide::Suspension SuspendAutoHide() { return autoHide_.Suspend(); }
 
-    // --- item hints (interaction/) ---
+    // --- item hints ---
     void ShowHintCell();
     void HintEvent(int index);
 
-    // --- language (prefs/) ---
+    // --- language ---
     // Menu and dialog texts: English for 1, Russian for any other value.
     void ChangeLanguage(int language);
 
