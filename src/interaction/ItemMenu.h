@@ -57,21 +57,13 @@ class ItemMenu {
     // The menu as the platform shows it, with the two check marks given.
     [[nodiscard]] MenuEntry Build(bool autoHideChecked, bool fixedIconsChecked) const;
 
+    // The entries handlers and tests read; the others show only through Build().
     [[nodiscard]] const MenuItemModel& DeleteItem1() const { return deleteItem1_; }
     [[nodiscard]] const MenuItemModel& ChangeUrl1() const { return changeUrl1_; }
     [[nodiscard]] const MenuItemModel& AddObject1() const { return addObject1_; }
-    [[nodiscard]] const MenuItemModel& AddFiles1() const { return addFiles1_; }
-    [[nodiscard]] const MenuItemModel& AddFolder1() const { return addFolder1_; }
-    [[nodiscard]] const MenuItemModel& AddUrlFromBuffer1() const { return addUrlFromBuffer1_; }
-    [[nodiscard]] const MenuItemModel& AddUrl1() const { return addUrl1_; }
-    [[nodiscard]] const MenuItemModel& Addseparator1() const { return addseparator1_; }
-    [[nodiscard]] const MenuItemModel& ChangeIcon1() const { return changeIcon1_; }
-    [[nodiscard]] const MenuItemModel& OpenIcon1() const { return openIcon1_; }
     [[nodiscard]] const MenuItemModel& DefaultIcon1() const { return defaultIcon1_; }
     [[nodiscard]] const MenuItemModel& Preferences1() const { return preferences1_; }
     [[nodiscard]] const MenuItemModel& pmNoneFixedDock() const { return pmNoneFixedDock_; }
-    [[nodiscard]] const MenuItemModel& ChbFixedIcons() const { return chbFixedIcons_; }
-    [[nodiscard]] const MenuItemModel& About1() const { return about1_; }
     [[nodiscard]] const MenuItemModel& Quit1() const { return quit1_; }
 
   private:
