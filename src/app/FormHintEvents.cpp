@@ -22,7 +22,7 @@ void TFormPellorinth::ShowHintCell() {
     const Point p = getCurrentPoint(true);
     const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), p);
     const int along = Horizontal() ? p.x : p.y;
-    const int slot = along / kCellSize;
+    const int slot = along / placement_.Grid1().cellSize;
     if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
         !settings.ShowHints) {
         FormHint.Hide();
@@ -37,6 +37,7 @@ void TFormPellorinth::ShowHintCell() {
     in.gridPoint = p;
     in.cursor = platform.CursorPos();
     in.hintSize = FormHint.Size();
+    in.scale = placement_.CurrentScale();
     if (const std::optional<Point> at = HintPosition(in)) {
         FormHint.MoveTo(*at);
         FormHint.Show();

@@ -69,6 +69,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const override;
     [[nodiscard]] Rect WorkAreaOf(int monitor) const override;
     [[nodiscard]] int MonitorCount() const override;
+    [[nodiscard]] Scale ScaleOf(int monitor) const override { return placement_.ScaleOf(monitor); }
     [[nodiscard]] int ItemCount() const override;
 
     // --- lifecycle ---
@@ -96,6 +97,9 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // Monitors or work areas changed: the bar goes where its settings put it
     // now, on monitor 0 while its own monitor is gone.
     void OnDisplayChanged() override;
+    // The DPI of the bar's monitor changed, or the bar went to a monitor of
+    // another one: laid out once at the new scale and placed by its rules.
+    void OnScaleChanged() override;
 
     // --- item store ---
     void AddFileToList(int position, const std::string& target, bool isNew);
@@ -116,6 +120,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
 
     // --- placement ---
+    // Lays the bar out at the scale of the monitor shown.
     void ChangeScreenOriental(int edge, int visibleCount);
     void SetScreenPosition(int edge, int monitor, int dx, int dy);
     [[nodiscard]] Rect GetRectFromMonitor(int monitor) const;
@@ -254,6 +259,12 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     void ApplySettings(const Settings& shown, LayoutReach reach);
     // The preferences dialog's OK: stores and applies every control.
     void AcceptPreferences();
+
+    // Orientation, size and cell layout at the bar's present scale.
+    void LayOut(int edge, int visibleCount);
+    // Everything that draws at a scale takes `scale` (the same one changes
+    // nothing); the window's size follows at the next layout.
+    void UseScale(Scale scale);
 
     void ShowSequence();
     void HideSequence();

@@ -1,8 +1,16 @@
 #include "app/FormPellorinth.h"
+#include "bar/StockPictures.h"
+#include "interaction/FormHint.h"
 
 namespace pel {
 
 void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
+    // The bar is laid out at the scale of the monitor it is about to go to.
+    UseScale(placement_.ScaleOf(look_.Shown().MonitorIndex));
+    LayOut(edge, visibleCount);
+}
+
+void TFormPellorinth::LayOut(int edge, int visibleCount) {
     placement_.Orient(edge);
     const bool horizontal = Horizontal();
     // Length and thickness at once, so the window is resized a single time.
@@ -16,7 +24,39 @@ void TFormPellorinth::ChangeScreenOriental(int edge, int visibleCount) {
 }
 
 void TFormPellorinth::SetScreenPosition(int edge, int monitor, int dx, int dy) {
+    const Scale scale = placement_.ScaleOf(monitor);
+    if (scale != placement_.CurrentScale()) {
+        // Another monitor, another scale: laid out again before it goes there.
+        UseScale(scale);
+        LayOut(edge, placement_.VisibleCells());
+    }
     placement_.Place(edge, monitor, dx, dy);
+}
+
+void TFormPellorinth::UseScale(Scale scale) {
+    if (scale == placement_.CurrentScale()) {
+        return;
+    }
+    const CellMetrics metrics = CellMetricsAt(scale);
+    placement_.SetScale(scale);
+    buttons_.LoadGlyphs(scale);
+    look_.UseCellMetrics(metrics);
+    pictures_.UseCellMetrics(metrics, MakeStockItemPictures(platform, scale), Horizontal());
+    FormHint.UseScale(scale);
+    RebuildGradient();
+}
+
+void TFormPellorinth::OnScaleChanged() {
+    const Settings& s = look_.Shown();
+    if (placement_.ScaleOf(s.MonitorIndex) == placement_.CurrentScale()) {
+        return;  // the bar's own move to another monitor, already laid out for it
+    }
+    // One re-layout at the new scale, put where the bar's own rules say; the
+    // rectangle the system suggests is not used.
+    ChangeScreenOriental(s.ScreenPosition, s.VisibleIconCount);
+    SetScreenPosition(s.ScreenPosition, s.MonitorIndex, s.OffsetX, s.OffsetY);
+    RebuildGradient();
+    Repaint();
 }
 
 void TFormPellorinth::OnDisplayChanged() {

@@ -114,7 +114,7 @@ void TFormPellorinth::GridRepeatTimer() {
     const int first = horizontal ? grid.LeftCol() : grid.TopRow();
     const int visible =
         std::min(horizontal ? grid.VisibleColCount() : grid.VisibleRowCount(), CellCount() - first);
-    const int direction = RepeatDirection(horizontal ? p.x : p.y, visible * kCellSize);
+    const int direction = RepeatDirection(horizontal ? p.x : p.y, visible * grid.cellSize);
     const int next = CurrentItem() + direction;
     if (direction != 0 && next >= 0 && next < CellCount()) {
         SelectItemCell(next);

@@ -20,7 +20,7 @@ void BarLook::RebuildGradient(bool horizontal) {
     imageBG_ = {};
     if (shown_.GradientBackground) {
         imageBG_ = GradientImage(horizontal, ResolveColor(shown_.GradientStartColor),
-                                 ResolveColor(shown_.GradientEndColor));
+                                 ResolveColor(shown_.GradientEndColor), metrics_.cell);
     }
 }
 
@@ -39,7 +39,9 @@ void BarLook::DrawCell(Canvas& canvas, const Rect& cell, const Picture* picture,
         canvas.DrawImage(imageBG_, cell);
     }
     if (picture != nullptr) {
-        canvas.DrawPicture(*picture, {cell.left + kIconMargin, cell.top + kIconMargin});
+        canvas.DrawPicture(*picture, Rect::FromSize(cell.left + metrics_.margin,
+                                                    cell.top + metrics_.margin, metrics_.icon,
+                                                    metrics_.icon));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Picture.h"
 #include "platform/PixelImage.h"
 #include "platform/Platform.h"
+#include "platform/Widgets.h"
 #include "store/Settings.h"
 
 namespace pel {
@@ -22,6 +23,9 @@ class BarLook {
     // Only the place of `candidate` changes; the rest stays as shown.
     void ShowPlace(const Settings& candidate);
 
+    // Cells and their icons at the bar's scale; RebuildGradient follows.
+    void UseCellMetrics(CellMetrics metrics) { metrics_ = metrics; }
+
     [[nodiscard]] Color GridColor() const { return gridColor_; }
     // The cell background of the gradient; empty while it is off.
     [[nodiscard]] const PixelImage& ImageBG() const { return imageBG_; }
@@ -38,6 +42,7 @@ class BarLook {
     const Platform& platform_;
     Settings shown_;
     Color gridColor_ = kClBtnFace;
+    CellMetrics metrics_;
     PixelImage imageBG_;
 };
 

@@ -24,9 +24,28 @@ void BarPlacement::Orient(int edge) {
     }
 }
 
+Scale BarPlacement::ScaleOf(int monitor) const {
+    const std::vector<Monitor> monitors = platform_.Monitors();
+    if (monitors.empty()) {
+        return Scale{};
+    }
+    if (monitor < 0 || monitor >= static_cast<int>(monitors.size())) {
+        monitor = 0;
+    }
+    return monitors[static_cast<std::size_t>(monitor)].scale;
+}
+
+void BarPlacement::SetScale(Scale scale) {
+    scale_ = scale;
+    grid1_.cellSize = CellMetricsAt(scale).cell;
+}
+
 void BarPlacement::SizeForCells(int visibleCount) {
-    panel1_.bounds = Rect::FromSize(0, 0, kBarThickness, kBarThickness);
-    SetNewSizePanel(panel1_, horizontal_, UsableVisibleCount(visibleCount));
+    visibleCells_ = UsableVisibleCount(visibleCount);
+    const int thickness = scale_.Px(kBarThickness);
+    const int length = visibleCells_ * grid1_.cellSize + 2 * scale_.Px(kScrollPanelLength);
+    panel1_.bounds = horizontal_ ? Rect::FromSize(0, 0, length, thickness)
+                                 : Rect::FromSize(0, 0, thickness, length);
     LayoutPanels();  // in the order last applied
 }
 
@@ -40,10 +59,11 @@ void BarPlacement::LayOutScrollButtons(int position) {
 void BarPlacement::LayoutPanels() {
     const bool horizontal = horizontal_;
     const int length = horizontal ? panel1_.bounds.Width() : panel1_.bounds.Height();
-    auto span = [horizontal](int from, int to) {
-        return horizontal ? Rect{from, 0, to, kBarThickness} : Rect{0, from, kBarThickness, to};
+    const int thickness = scale_.Px(kBarThickness);
+    auto span = [horizontal, thickness](int from, int to) {
+        return horizontal ? Rect{from, 0, to, thickness} : Rect{0, from, thickness, to};
     };
-    const int p = kScrollPanelLength;
+    const int p = scale_.Px(kScrollPanelLength);
     switch (panelOrder_) {
         case 1:
             grid1_.bounds = span(0, length - 2 * p);
@@ -103,10 +123,10 @@ void BarPlacement::SelectCell(int index) {
 
 std::optional<int> BarPlacement::CurrentCellEdge(int col, int row, const Rect& cell) const {
     if (horizontal_ && col == grid1_.Col()) {
-        return cell.left - grid1_.bounds.left + kCellSize;
+        return cell.left - grid1_.bounds.left + grid1_.cellSize;
     }
     if (!horizontal_ && row == grid1_.Row()) {
-        return cell.top - grid1_.bounds.top + kCellSize;
+        return cell.top - grid1_.bounds.top + grid1_.cellSize;
     }
     return std::nullopt;
 }
@@ -174,11 +194,14 @@ void BarPlacement::Place(int edge, int monitor, int dx, int dy) {
     const Rect current = bounds_;
     const int w = current.Width();
     const int h = current.Height();
-    const Point offset = ClampOffset({dx, dy}, edge, *area, w, h);
+    // The offsets are in pixels at 96 DPI; the bar moves by as many of its
+    // scale's, and is held to the range in those pixels.
+    const Point scaled{scale_.Px(dx), scale_.Px(dy)};
+    const Point offset = ClampOffset(scaled, edge, *area, w, h);
     // An unknown edge has no offset range; its offsets are added as they are.
     const bool knownEdge = edge >= kEdgeTop && edge <= kEdgeRight;
-    SetBarRect(
-        PlaceBar(edge, *area, w, h, knownEdge ? offset.x : dx, knownEdge ? offset.y : dy, current));
+    SetBarRect(PlaceBar(edge, *area, w, h, knownEdge ? offset.x : scaled.x,
+                        knownEdge ? offset.y : scaled.y, current));
 }
 
 Rect BarPlacement::WorkAreaOf(int monitor) const {
@@ -191,7 +214,8 @@ Point BarPlacement::OffsetRange(bool isMax, int monitor, int edge) const {
     if (!area) {
         return {};
     }
-    return OffsetRangeCorner(isMax, edge, *area, bounds_.Width(), bounds_.Height());
+    const Point corner = OffsetRangeCorner(isMax, edge, *area, bounds_.Width(), bounds_.Height());
+    return {scale_.To96(corner.x), scale_.To96(corner.y)};
 }
 
 }  // namespace pel

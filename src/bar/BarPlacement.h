@@ -4,6 +4,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
+#include "platform/Scale.h"
 #include "platform/Widgets.h"
 
 namespace pel {
@@ -27,6 +28,18 @@ class BarPlacement {
     // The top and bottom edges make a row, the left and right ones a column;
     // any other value keeps the orientation as it is.
     void Orient(int edge);
+
+    // --- scale ---
+    // The scale the bar is laid out at: every length at 96 DPI is this
+    // scale's pixels on the bar.
+    [[nodiscard]] Scale CurrentScale() const { return scale_; }
+    // The scale of a monitor; monitor 0's for an index that names none, 96
+    // DPI without any monitor.
+    [[nodiscard]] Scale ScaleOf(int monitor) const;
+    // Takes a new scale; the next SizeForCells lays the bar out at it.
+    void SetScale(Scale scale);
+    // The cell count of the last SizeForCells.
+    [[nodiscard]] int VisibleCells() const { return visibleCells_; }
 
     // --- the components, in the bar's client coordinates ---
     [[nodiscard]] const PanelModel& Panel1() const { return panel1_; }
@@ -79,17 +92,21 @@ class BarPlacement {
     void SetAlpha(int alpha);
     // Puts the bar against `edge` of the monitor's work area, centred and
     // moved by offsets held to their range; an unknown edge keeps the place
-    // and adds the offsets as they are. Without any monitor the bar stays.
+    // and adds the offsets as they are. Offsets are at 96 DPI and move the
+    // bar by as many pixels of its scale. Without any monitor the bar stays.
     void Place(int edge, int monitor, int dx, int dy);
     // The monitor's work area; the bar's own rectangle when there is no
     // monitor at all.
     [[nodiscard]] Rect WorkAreaOf(int monitor) const;
-    // One corner of the offsets allowed on `edge` of the monitor; (0, 0)
-    // without any monitor.
+    // One corner of the offsets allowed on `edge` of the monitor, at 96 DPI
+    // (the pixel range over the bar's scale, toward zero); (0, 0) without
+    // any monitor.
     [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const;
 
   private:
     Platform& platform_;
+    Scale scale_;
+    int visibleCells_ = 0;
     bool horizontal_ = true;
     Rect bounds_;
     int alpha_ = 255;

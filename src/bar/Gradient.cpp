@@ -68,8 +68,8 @@ void FillGradientBG(bool horizontal, PixelImage& image, Color start, Color end) 
     }
 }
 
-PixelImage GradientImage(bool horizontal, Color start, Color end) {
-    PixelImage image(kCellSize, kCellSize);
+PixelImage GradientImage(bool horizontal, Color start, Color end, int side) {
+    PixelImage image(side, side);
     FillGradientBG(horizontal, image, start, end);
     return image;
 }

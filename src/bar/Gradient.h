@@ -4,6 +4,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/PixelImage.h"
+#include "platform/Widgets.h"
 
 namespace pel {
 
@@ -17,8 +18,9 @@ int MulDivRound(int a, int b, int c);
 // `start`, the last exactly `end`. Colours are plain 0x00BBGGRR.
 void FillGradientBG(bool horizontal, PixelImage& image, Color start, Color end);
 
-// The cell background of the gradient: one cell-sized image every cell copies.
-PixelImage GradientImage(bool horizontal, Color start, Color end);
+// The cell background of the gradient: one cell-sized image (`side` pixels
+// square) every cell copies.
+PixelImage GradientImage(bool horizontal, Color start, Color end, int side = kCellSize);
 
 // A plain colour as an opaque pixel.
 constexpr std::uint32_t OpaquePixel(Color rgb) {

@@ -18,10 +18,11 @@ Rect OnBar(const Rect& button, const PanelModel& panel) {
 }
 
 // Cells from the first visible one up to and including the current one.
-int CellsUpToEdge(int edge) {
+int CellsUpToEdge(int edge, int cellSize) {
     const std::int64_t e = edge;
-    const std::int64_t half = kCellSize / 2;
-    return static_cast<int>(e >= 0 ? (e + half) / kCellSize : -((-e + half) / kCellSize));
+    const std::int64_t cell = std::max(1, cellSize);
+    const std::int64_t half = cell / 2;
+    return static_cast<int>(e >= 0 ? (e + half) / cell : -((-e + half) / cell));
 }
 
 }  // namespace
@@ -45,9 +46,9 @@ ScrollButtonStates CheckButtonStates(ScrollButtonStates states, int idx, int n, 
     return states;
 }
 
-int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
+int ScrollStep(int edge, int cellSize, int cur, bool hover, bool forward, int n, int v,
                ScrollButtonStates& states) {
-    const int k = CellsUpToEdge(edge);
+    const int k = CellsUpToEdge(edge, cellSize);
     const int last = std::max(0, n - 1);
     // A one-cell bar still pages by one cell instead of standing still.
     const int page = std::max(1, v - 1);
@@ -90,16 +91,19 @@ int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
     return std::clamp(r, 0, last);
 }
 
-void ScrollButtons::LoadGlyphs() {
+void ScrollButtons::LoadGlyphs(Scale scale) {
+    scale_ = scale;
     for (int i = 0; i < kGlyphCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        imageList2_[slot] = ScrollGlyphPicture(i);
+        imageList2_[slot] = AtSide(ScrollGlyphPicture(i), scale.Px(kGlyphSize));
         imageList2Disabled_[slot] = GreyedGlyph(imageList2_[slot]);
     }
 }
 
 void ScrollButtons::Orient(bool horizontal) {
-    const Rect button = horizontal ? Rect::FromSize(2, 2, 16, 32) : Rect::FromSize(2, 2, 32, 16);
+    const Scale s = scale_;
+    const Rect button = horizontal ? Rect::FromSize(s.Px(2), s.Px(2), s.Px(16), s.Px(32))
+                                   : Rect::FromSize(s.Px(2), s.Px(2), s.Px(32), s.Px(16));
     sbScrollLeft_.bounds = button;
     sbScrollRight_.bounds = button;
     sbScrollLeft_.glyph = horizontal ? kGlyphBackRow : kGlyphBackColumn;
@@ -126,7 +130,8 @@ void ScrollButtons::Check(int idx, int n, int visibleCount) {
 int ScrollButtons::Step(int edge, int cur, bool hover, bool forward, int n, int visibleCount) {
     ScrollButtonStates states = States();
     const int r =
-        ScrollStep(edge, cur, hover, forward, n, UsableVisibleCount(visibleCount), states);
+        ScrollStep(edge, CellMetricsAt(scale_).cell, cur, hover, forward, n,
+                   UsableVisibleCount(visibleCount), states);
     SetStates(states);
     return r;
 }

@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 #include "platform/PixelImage.h"
+#include "platform/Scale.h"
 #include "platform/Widgets.h"
 
 namespace pel {
@@ -21,11 +22,11 @@ struct ScrollButtonStates {
 ScrollButtonStates CheckButtonStates(ScrollButtonStates states, int idx, int n, int v);
 
 // One scroll step. `edge` is the far edge of the current cell as last painted
-// (grid pixels along the bar), `cur` the current index, `n` the item count and
+// (grid pixels along the bar, cells `cellSize` pixels long), `cur` the current index, `n` the item count and
 // `v` the visible cells. A click moves the window by a page of v - 1 cells (at
 // least one), a hover step by one cell. Returns the new current index, always
 // within 0..n-1, and updates the button states.
-int ScrollStep(int edge, int cur, bool hover, bool forward, int n, int v,
+int ScrollStep(int edge, int cellSize, int cur, bool hover, bool forward, int n, int v,
                ScrollButtonStates& states);
 
 // The back and forward buttons in the end panels: their place and glyph for
@@ -40,7 +41,8 @@ class ScrollButtons {
     [[nodiscard]] const GlyphList& ImageList2() const { return imageList2_; }
     // Greyed copies of ImageList2 that disabled buttons show.
     [[nodiscard]] const GlyphList& ImageList2Disabled() const { return imageList2Disabled_; }
-    void LoadGlyphs();
+    // The glyphs drawn for `scale`, which Orient then sizes the buttons for.
+    void LoadGlyphs(Scale scale = Scale{});
 
     // Bounds and glyphs for a row bar or a column bar.
     void Orient(bool horizontal);
@@ -72,6 +74,7 @@ class ScrollButtons {
     GlyphList imageList2_;
     GlyphList imageList2Disabled_;
     int curCellEdge_ = 0;
+    Scale scale_;
 };
 
 }  // namespace pel

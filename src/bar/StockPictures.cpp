@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/Widgets.h"
+
 namespace pel {
 
 namespace {
@@ -201,9 +203,28 @@ PixelImage GreyedGlyph(const PixelImage& glyph) {
     return out;
 }
 
-StockItemPictures MakeStockItemPictures(Platform& platform) {
-    return {platform.MakePicture(UrlPicture()), platform.MakePicture(RowSeparatorPicture()),
-            platform.MakePicture(ColumnSeparatorPicture()), platform.MakePicture(UnknownPicture())};
+PixelImage AtSide(const PixelImage& picture, int side) {
+    if (side <= 0 || picture.Empty() || (side == picture.width && side == picture.height)) {
+        return side <= 0 ? PixelImage{} : picture;
+    }
+    PixelImage out(side, side);
+    for (int y = 0; y < side; ++y) {
+        // The centre of the target pixel, in the source's pixels.
+        const int sy = static_cast<int>((2LL * y + 1) * picture.height / (2LL * side));
+        for (int x = 0; x < side; ++x) {
+            const int sx = static_cast<int>((2LL * x + 1) * picture.width / (2LL * side));
+            out.Set(x, y, picture.At(sx, sy));
+        }
+    }
+    return out;
+}
+
+StockItemPictures MakeStockItemPictures(Platform& platform, Scale scale) {
+    const int side = CellMetricsAt(scale).icon;
+    return {platform.MakePicture(AtSide(UrlPicture(), side)),
+            platform.MakePicture(AtSide(RowSeparatorPicture(), side)),
+            platform.MakePicture(AtSide(ColumnSeparatorPicture(), side)),
+            platform.MakePicture(AtSide(UnknownPicture(), side))};
 }
 
 }  // namespace pel

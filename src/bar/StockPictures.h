@@ -2,6 +2,7 @@
 
 #include "platform/PixelImage.h"
 #include "platform/Platform.h"
+#include "platform/Scale.h"
 #include "store/ItemPictures.h"
 
 namespace pel {
@@ -38,7 +39,13 @@ PixelImage ScrollGlyphPicture(int index);
 // shadow one pixel down and right.
 PixelImage GreyedGlyph(const PixelImage& glyph);
 
-// The url, separator and unknown pictures as the platform draws them.
-StockItemPictures MakeStockItemPictures(Platform& platform);
+// A picture drawn for 96 DPI redrawn `side` pixels square, each pixel taken
+// from the source pixel under its centre: edges stay hard at every scale,
+// where stretching on screen would blur them.
+PixelImage AtSide(const PixelImage& picture, int side);
+
+// The url, separator and unknown pictures as the platform draws them, at the
+// icon size of `scale`.
+StockItemPictures MakeStockItemPictures(Platform& platform, Scale scale = Scale{});
 
 }  // namespace pel

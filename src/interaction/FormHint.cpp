@@ -4,18 +4,14 @@ namespace pel {
 
 namespace {
 
-// The labels' offsets draw a one-pixel outline, so the window is two pixels
-// larger than the text each way.
+// The labels' offsets draw a one-pixel outline (one pixel at 96 DPI), so the
+// window is two such pixels larger than the text each way.
 constexpr int kOutlineMargin = 2;
 
 }  // namespace
 
 TFormHint::TFormHint(HintView& view) : view_(view) {
-    Labels[0].position = {1, 1};
-    Labels[1].position = {0, 0};
-    Labels[2].position = {2, 2};
-    Labels[3].position = {2, 0};
-    Labels[4].position = {0, 2};
+    PlaceLabels();
     for (auto& label : Labels) {
         label.fontName = "Tahoma";
         label.fontSize = 20;
@@ -37,6 +33,27 @@ void TFormHint::ApplyFont(const THintPref& hint) {
     view_.Invalidate();
 }
 
+void TFormHint::UseScale(Scale scale) {
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    view_.UseScale(scale);
+    PlaceLabels();
+    Resize();
+    view_.Invalidate();
+}
+
+void TFormHint::PlaceLabels() {
+    const int one = scale_.Px(1);
+    const int two = 2 * one;  // the text label stays in the middle
+    Labels[0].position = {one, one};
+    Labels[1].position = {0, 0};
+    Labels[2].position = {two, two};
+    Labels[3].position = {two, 0};
+    Labels[4].position = {0, two};
+}
+
 void TFormHint::SetCaptionText(const std::string& text) {
     if (text == Labels[0].caption) {
         return;
@@ -55,7 +72,8 @@ void TFormHint::Resize() {
             ? Point{}
             : view_.TextExtent(label.caption,
                                FontFace{label.fontName, label.fontSize, label.fontStyle});
-    const Point size{extent.x + kOutlineMargin, extent.y + kOutlineMargin};
+    const int margin = kOutlineMargin * scale_.Px(1);
+    const Point size{extent.x + margin, extent.y + margin};
     if (size == size_) {
         return;
     }

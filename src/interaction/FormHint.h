@@ -19,6 +19,9 @@ class TFormHint {
     // The first label takes the hint font; the other four the same font in
     // the outline colour.
     void ApplyFont(const THintPref& hint);
+    // Fonts at the DPI of the bar's monitor, the outline offsets as many of
+    // its pixels as one pixel at 96 DPI.
+    void UseScale(Scale scale);
     // Every label gets `text`; the window wraps them: the text's size + 2.
     void SetCaptionText(const std::string& text);
     [[nodiscard]] const std::string& Text() const { return Labels[0].caption; }
@@ -36,11 +39,13 @@ class TFormHint {
 
   private:
     void Resize();
+    void PlaceLabels();
 
     HintView& view_;
     Point position_;
     Point size_;
     bool visible_ = false;
+    Scale scale_;
 };
 
 }  // namespace pel

@@ -8,9 +8,9 @@ namespace pel {
 namespace {
 
 // Screen coordinate along the bar of the middle of the pointed cell.
-int CellMiddle(int gridAlong, int cursorAlong) {
-    const int offsetInCell = gridAlong - kCellSize * (gridAlong / kCellSize);
-    return cursorAlong - offsetInCell + kCellSize / 2;
+int CellMiddle(int gridAlong, int cursorAlong, int cell) {
+    const int offsetInCell = gridAlong - cell * (gridAlong / cell);
+    return cursorAlong - offsetInCell + cell / 2;
 }
 
 }  // namespace
@@ -20,6 +20,8 @@ std::optional<Point> HintPosition(const HintPlaceInput& in) {
     const Rect& r = in.workArea;
     const int w = in.hintSize.x;
     const int h = in.hintSize.y;
+    const int cell = CellMetricsAt(in.scale).cell;
+    const int gap = in.scale.Px(2);
     switch (in.edge) {
         case kEdgeTop:
         case kEdgeBottom: {
@@ -27,7 +29,7 @@ std::optional<Point> HintPosition(const HintPlaceInput& in) {
                 return std::nullopt;
             }
             const int top = in.edge == kEdgeTop ? bar.bottom : bar.top - h;
-            int left = CellMiddle(in.gridPoint.x, in.cursor.x) - w / 2;
+            int left = CellMiddle(in.gridPoint.x, in.cursor.x, cell) - w / 2;
             if (left + w > r.right) {
                 left = r.right - w;
             }
@@ -44,12 +46,12 @@ std::optional<Point> HintPosition(const HintPlaceInput& in) {
             if (onLeftEdge ? in.gridPoint.y > in.gridSize.y : in.gridPoint.y >= in.gridSize.y) {
                 return std::nullopt;
             }
-            int left = onLeftEdge ? bar.right + 2 : bar.left - w - 2;
-            int top = CellMiddle(in.gridPoint.y, in.cursor.y) - h / 2;
+            int left = onLeftEdge ? bar.right + gap : bar.left - w - gap;
+            int top = CellMiddle(in.gridPoint.y, in.cursor.y, cell) - h / 2;
             if (left + w > r.right) {
                 left = r.right - w;
                 if (onLeftEdge && left < bar.right) {
-                    left = bar.right + 2;
+                    left = bar.right + gap;
                 }
             }
             if (top + h > r.bottom) {

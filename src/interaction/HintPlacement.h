@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 
 namespace pel {
 
@@ -16,6 +17,7 @@ struct HintPlaceInput {
     Point gridPoint;
     Point cursor;
     Point hintSize;
+    Scale scale;  // the bar's: cells and the gap beside a column bar
 };
 
 // Top-left corner of the hint beside the pointed cell, away from the bar's

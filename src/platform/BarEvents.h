@@ -41,6 +41,9 @@ class BarEvents {
     virtual void OnBoundsChanged(const Rect& outer) = 0;
     // Monitors or work areas changed.
     virtual void OnDisplayChanged() = 0;
+    // The DPI of the window's monitor changed, or the window went to a
+    // monitor of another DPI.
+    virtual void OnScaleChanged() = 0;
     // Names dropped from the shell, in the shell's order.
     virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
 };

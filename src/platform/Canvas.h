@@ -15,8 +15,8 @@ public:
     // The dotted XOR outline of a focused cell.
     virtual void DrawFocusRect(const Rect& r) = 0;
     virtual void DrawImage(const PixelImage& image, const Rect& dest) = 0;
-    // Draws a picture with its transparency at its natural 32 x 32 size.
-    virtual void DrawPicture(const Picture& picture, Point topLeft) = 0;
+    // Draws a picture with its transparency, sized to `dest`.
+    virtual void DrawPicture(const Picture& picture, const Rect& dest) = 0;
 };
 
 }  // namespace pel

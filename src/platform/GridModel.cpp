@@ -25,11 +25,11 @@ void GridModel::SetCurrent(int col, int row) {
 }
 
 int GridModel::VisibleColCount() const {
-    return std::max(1, bounds.Width() / kCellSize);
+    return std::max(1, bounds.Width() / cellSize);
 }
 
 int GridModel::VisibleRowCount() const {
-    return std::max(1, bounds.Height() / kCellSize);
+    return std::max(1, bounds.Height() / cellSize);
 }
 
 void GridModel::ScrollInView() {
@@ -49,8 +49,8 @@ Point GridModel::MouseToCell(Point p) const {
     if (p.x < 0 || p.y < 0 || p.x >= bounds.Width() || p.y >= bounds.Height()) {
         return {-1, -1};
     }
-    const int col = leftCol_ + p.x / kCellSize;
-    const int row = topRow_ + p.y / kCellSize;
+    const int col = leftCol_ + p.x / cellSize;
+    const int row = topRow_ + p.y / cellSize;
     if (col >= colCount_ || row >= rowCount_) {
         return {-1, -1};
     }
@@ -61,12 +61,12 @@ Rect GridModel::CellRect(int col, int row) const {
     if (col < leftCol_ || row < topRow_ || col >= colCount_ || row >= rowCount_) {
         return {};
     }
-    const int x = (col - leftCol_) * kCellSize;
-    const int y = (row - topRow_) * kCellSize;
+    const int x = (col - leftCol_) * cellSize;
+    const int y = (row - topRow_) * cellSize;
     if (x >= bounds.Width() || y >= bounds.Height()) {
         return {};
     }
-    return Rect::FromSize(x, y, kCellSize, kCellSize);
+    return Rect::FromSize(x, y, cellSize, cellSize);
 }
 
 }  // namespace pel

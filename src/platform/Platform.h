@@ -9,12 +9,14 @@
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PixelImage.h"
+#include "platform/Scale.h"
 
 namespace pel {
 
 struct Monitor {
     Rect workArea;  // less task bars, in virtual-screen pixels
     Rect bounds;    // the whole monitor
+    Scale scale;    // its DPI over 96
 };
 
 enum class CursorKind { Default, Hourglass };
@@ -74,6 +76,8 @@ class HintView {
     virtual void Show(bool visible) = 0;
     // The labels changed; paint them again.
     virtual void Invalidate() = 0;
+    // Fonts from now on are sized for the DPI of `scale`.
+    virtual void UseScale(Scale scale) = 0;
 };
 
 // Every service the bar needs of the system. One implementation talks to
@@ -133,9 +137,11 @@ class Platform {
     // --- shell ---
     // ShellExecute with the default verb; the raw result code.
     virtual std::intptr_t ShellOpen(const std::string& target) = 0;
-    virtual PicturePtr AssociatedIcon(const std::string& path) = 0;
-    // An .ico file as a 32 x 32 picture; null when it cannot be read.
-    virtual PicturePtr LoadIconFile(const std::string& path) = 0;
+    // The shell's icon of a path, `side` pixels square.
+    virtual PicturePtr AssociatedIcon(const std::string& path, int side) = 0;
+    // An .ico file as a `side` x `side` picture, from its best frame for that
+    // size; null when it cannot be read.
+    virtual PicturePtr LoadIconFile(const std::string& path, int side) = 0;
     virtual PicturePtr MakePicture(const PixelImage& image) = 0;
     // Writes a shell link at `linkPath` to `target`, starting in
     // `workingFolder`. False, and no file left behind, when any step fails.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 
 namespace pel {
 
@@ -12,6 +13,20 @@ constexpr int kIconSize = 32;
 constexpr int kIconMargin = 2;
 constexpr int kBarThickness = 36;
 constexpr int kScrollPanelLength = 20;
+
+// One cell's lengths at a scale: the icon as large as the scale makes 32
+// pixels, centred, so that the margin stays even at every scale.
+struct CellMetrics {
+    int cell = kCellSize;
+    int icon = kIconSize;
+    int margin = kIconMargin;
+};
+
+constexpr CellMetrics CellMetricsAt(Scale scale) {
+    const int cell = scale.Px(kCellSize);
+    const int icon = scale.Px(kIconSize);
+    return CellMetrics{cell, icon, (cell - icon) / 2};
+}
 
 // Mouse buttons and modifier keys of a pointer event.
 struct ShiftState {
@@ -36,6 +51,7 @@ enum class MouseButton { Left, Right, Middle };
 class GridModel {
   public:
     Rect bounds;  // in the bar's client coordinates
+    int cellSize = kCellSize;  // square cells, in pixels of the bar's scale
     bool focused = false;
 
     [[nodiscard]] int ColCount() const { return colCount_; }

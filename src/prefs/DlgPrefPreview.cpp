@@ -22,7 +22,9 @@ void TDlgPref::cbScrPositionChange() {
     const int edge = SelectedEdge();
     const bool side = edge == kEdgeLeft || edge == kEdgeRight;
     const int length = side ? area.Height() : area.Width();
-    int max = (length - 2 * kScrollPanelLength) / kCellSize;
+    // The bar's lengths on that monitor are its scale's pixels.
+    const Scale scale = bar_.ScaleOf(SelectedMonitor());
+    int max = (length - 2 * scale.Px(kScrollPanelLength)) / CellMetricsAt(scale).cell;
     if (!side) {
         --max;  // a row leaves one cell's length free
     }

@@ -48,7 +48,7 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
             return shared;
         }
         read = true;
-        if (PicturePtr icon = platform_.LoadIconFile(iconPath)) {
+        if (PicturePtr icon = platform_.LoadIconFile(iconPath, side_)) {
             iconFiles_.Put(iconPath, icon);
             return icon;
         }
@@ -63,7 +63,7 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     // The shell's lookup for a path that is gone gives some arbitrary icon,
     // so a missing target shows the blank page. That answer is not kept: the
     // target may come back.
-    PicturePtr icon = TargetPresent(platform_, target) ? platform_.AssociatedIcon(target) : nullptr;
+    PicturePtr icon = TargetPresent(platform_, target) ? platform_.AssociatedIcon(target, side_) : nullptr;
     if (!icon) {
         return standIn.unknown;
     }
@@ -71,17 +71,43 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     return icon;
 }
 
+void ItemPictureSource::UseSide(int side) {
+    if (side == side_) {
+        return;
+    }
+    side_ = side;
+    shell_ = {};
+    iconFiles_ = {};
+}
+
 ItemPictures::ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock)
     : platform_(platform), items_(items), stock_(std::move(stock)), source_(platform) {}
 
+void ItemPictures::UseCellMetrics(CellMetrics metrics, StockItemPictures stock, bool horizontal) {
+    if (metrics.cell == metrics_.cell && metrics.icon == metrics_.icon) {
+        return;
+    }
+    metrics_ = metrics;
+    source_.UseSide(metrics.icon);
+    stock_ = std::move(stock);
+    if (tookFilesBesideProgram_) {
+        TakeIconFilesBesideProgram();
+    }
+    for (int i = 0; i < items_.Count(); ++i) {
+        items_.SetPicture(i, First(items_.Target(i), items_.Icon(i), horizontal));
+    }
+}
+
 void ItemPictures::TakeIconFilesBesideProgram() {
+    tookFilesBesideProgram_ = true;
     const std::string folder = platform_.ExeFolder();
+    const int side = source_.Side();
     if (platform_.FileExists(folder + "url.ico")) {
-        PicturePtr url = platform_.LoadIconFile(folder + "url.ico");
+        PicturePtr url = platform_.LoadIconFile(folder + "url.ico", side);
         stock_.url = url ? url : stock_.unknown;
     }
     if (platform_.FileExists(folder + "del.ico")) {
-        if (PicturePtr separator = platform_.LoadIconFile(folder + "del.ico")) {
+        if (PicturePtr separator = platform_.LoadIconFile(folder + "del.ico", side)) {
             stock_.rowSeparator = separator;
             stock_.columnSeparator = separator;
         }
@@ -148,7 +174,7 @@ void ItemPictures::ResolveShown(int first, int length, bool horizontal) {
     if (!pending_) {
         return;
     }
-    const int last = std::min(items_.Count(), first + (length + kCellSize - 1) / kCellSize);
+    const int last = std::min(items_.Count(), first + (length + metrics_.cell - 1) / metrics_.cell);
     for (int i = first; i < last; ++i) {
         Resolve(i, horizontal);
     }
@@ -159,7 +185,7 @@ void ItemPictures::ResolveIdle(int first, int length, bool horizontal) {
         return;
     }
     const int count = items_.Count();
-    const int shown = length / kCellSize;
+    const int shown = length / metrics_.cell;
     // The next page first: paging forward is what the user does most.
     const int start = first + std::max(1, shown);
     int reads = 0;

@@ -8,6 +8,7 @@
 
 #include "platform/Picture.h"
 #include "platform/Platform.h"
+#include "platform/Widgets.h"
 #include "store/ItemStore.h"
 
 namespace pel {
@@ -42,9 +43,14 @@ class ItemPictureSource {
     // empty) shows. `read` tells whether the shell or a file was asked.
     PicturePtr Fetch(const std::string& target, const std::string& iconPath,
                      const StandInPictures& standIn, bool& read);
+    // Pictures read from now on are `side` pixels square; those read at
+    // another size are not handed out again.
+    void UseSide(int side);
+    [[nodiscard]] int Side() const { return side_; }
 
   private:
     Platform& platform_;
+    int side_ = kIconSize;
     PictureCache shell_;      // by target
     PictureCache iconFiles_;  // by icon file path
 };
@@ -70,6 +76,11 @@ class ItemPictures {
 
     [[nodiscard]] const StockItemPictures& Stock() const { return stock_; }
     void UseStock(StockItemPictures stock) { stock_ = std::move(stock); }
+    // Cells and icons of another size: `stock` replaces the stock pictures
+    // (url.ico and del.ico are read again if they were taken), and every
+    // item's own picture is fetched again, at the new size, when its cell
+    // shows. The same size changes nothing.
+    void UseCellMetrics(CellMetrics metrics, StockItemPictures stock, bool horizontal);
     // url.ico and del.ico beside the program replace the stock pictures.
     void TakeIconFilesBesideProgram();
 
@@ -111,6 +122,8 @@ class ItemPictures {
     ItemPictureSource source_;
     // Some item may still hold PendingPicture().
     bool pending_ = false;
+    bool tookFilesBesideProgram_ = false;
+    CellMetrics metrics_;
 };
 
 // A target without an extension only counts as present when it is a folder.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Widgets.h"
 #include "store/TextEncoding.h"
 
 namespace pel::test {
@@ -21,7 +22,7 @@ Point FakeHintView::TextExtent(const std::string& text, const FontFace& font) co
     // Code points, not bytes, so Cyrillic measures like Latin.
     const auto chars = static_cast<int>(
         std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-    return {chars * font.pointSize / 2, font.pointSize * 3 / 2};
+    return {scale.Px(chars * font.pointSize / 2), scale.Px(font.pointSize * 3 / 2)};
 }
 
 bool FakePlatform::CreateShellLink(const std::string& linkPath, const std::string& target,
@@ -108,20 +109,28 @@ std::intptr_t FakePlatform::ShellOpen(const std::string& target) {
     return it == shellResults.end() ? 42 : it->second;
 }
 
-PicturePtr FakePlatform::AssociatedIcon(const std::string& path) {
+namespace {
+
+std::string SideSuffix(int side) {
+    return side == kIconSize ? std::string() : "@" + std::to_string(side);
+}
+
+}  // namespace
+
+PicturePtr FakePlatform::AssociatedIcon(const std::string& path, int side) {
     iconReads.push_back(path);
     if (failingIcons.count(path) != 0) {
         return nullptr;
     }
-    return std::make_shared<FakePicture>("assoc:" + path);
+    return std::make_shared<FakePicture>("assoc:" + path + SideSuffix(side));
 }
 
-PicturePtr FakePlatform::LoadIconFile(const std::string& path) {
+PicturePtr FakePlatform::LoadIconFile(const std::string& path, int side) {
     iconReads.push_back(path);
     if (iconFiles.count(path) == 0 || files.count(path) == 0) {
         return nullptr;
     }
-    return std::make_shared<FakePicture>("ico:" + path);
+    return std::make_shared<FakePicture>("ico:" + path + SideSuffix(side));
 }
 
 PicturePtr FakePlatform::MakePicture(const PixelImage& image) {
@@ -256,8 +265,8 @@ std::optional<std::string> FakePlatform::Utf8ToAnsi(std::string_view utf8) const
     return out;
 }
 
-void FakePlatform::AddMonitor(Rect workArea, Rect bounds) {
-    monitors.push_back(Monitor{workArea, bounds});
+void FakePlatform::AddMonitor(Rect workArea, Rect bounds, Scale scale) {
+    monitors.push_back(Monitor{workArea, bounds, scale});
 }
 
 }  // namespace pel::test

@@ -12,7 +12,8 @@
 
 namespace pel::test {
 
-// A picture that only knows where it came from.
+// A picture that only knows where it came from; one fetched at another side
+// than 32 says so after an "@".
 class FakePicture : public Picture {
   public:
     explicit FakePicture(std::string n, PixelImage px = {})
@@ -38,11 +39,13 @@ class FakeHintView : public HintView {
         ++changes;
     }
     void Invalidate() override { ++invalidations; }
+    void UseScale(Scale s) override { scale = s; }
 
     Rect bounds;
     bool visible = false;
     int changes = 0;  // bounds and visibility
     int invalidations = 0;
+    Scale scale;  // text measures as many times larger
 };
 
 // A platform whose every answer the test sets and whose every effect it reads.
@@ -142,8 +145,8 @@ class FakePlatform : public Platform {
     std::optional<Color> ChooseColor(Color) override { return Next(colorResults); }
     std::optional<FontChoice> ChooseFont(const FontChoice&) override { return Next(fontResults); }
     std::intptr_t ShellOpen(const std::string& target) override;
-    PicturePtr AssociatedIcon(const std::string& path) override;
-    PicturePtr LoadIconFile(const std::string& path) override;
+    PicturePtr AssociatedIcon(const std::string& path, int side) override;
+    PicturePtr LoadIconFile(const std::string& path, int side) override;
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
@@ -177,7 +180,7 @@ class FakePlatform : public Platform {
         answers.pop_front();
         return next;
     }
-    void AddMonitor(Rect workArea, Rect bounds);
+    void AddMonitor(Rect workArea, Rect bounds, Scale scale = Scale{});
     void AddMonitor(Rect workArea) { AddMonitor(workArea, workArea); }
     void AddFile(const std::string& path, std::string bytes = {}) {
         files[path] = std::move(bytes);

@@ -77,12 +77,11 @@ void RasterCanvas::DrawImage(const PixelImage& source, const Rect& dest) {
     Blit(source, dest);
 }
 
-void RasterCanvas::DrawPicture(const Picture& picture, Point topLeft) {
+void RasterCanvas::DrawPicture(const Picture& picture, const Rect& dest) {
     const auto* fake = dynamic_cast<const FakePicture*>(&picture);
-    pictures.push_back({fake ? fake->name : std::string(), topLeft});
+    pictures.push_back({fake ? fake->name : std::string(), {dest.left, dest.top}, dest.Width()});
     if (fake != nullptr && !fake->pixels.Empty()) {
-        Blit(fake->pixels,
-             Rect::FromSize(topLeft.x, topLeft.y, fake->pixels.width, fake->pixels.height));
+        Blit(fake->pixels, dest);
     }
 }
 

@@ -19,6 +19,7 @@ class RasterCanvas : public Canvas {
     struct DrawnPicture {
         std::string name;
         Point topLeft;
+        int side = 0;
     };
     std::vector<DrawnPicture> pictures;
     int fillCount = 0;
@@ -33,7 +34,7 @@ class RasterCanvas : public Canvas {
     void FillRect(const Rect& r, Color rgb) override;
     void DrawFocusRect(const Rect& r) override;
     void DrawImage(const PixelImage& source, const Rect& dest) override;
-    void DrawPicture(const Picture& picture, Point topLeft) override;
+    void DrawPicture(const Picture& picture, const Rect& dest) override;
 
   private:
     [[nodiscard]] bool Inside(int x, int y) const;

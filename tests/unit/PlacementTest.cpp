@@ -136,7 +136,7 @@ TEST_F(PlacementTest, SlidersSpanTheCornersInEitherOrder) {
 }
 
 TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
-    platform.monitors = {Monitor{Rect{0, 0, 400, 300}, Rect{0, 0, 400, 300}}};
+    platform.monitors = {Monitor{Rect{0, 0, 400, 300}, Rect{0, 0, 400, 300}, Scale{}}};
     platform.frameSize = {3, 3};
     Apply(kEdgeTop, 12);
     // (400 - 475) / 2 is -37 truncated, not -38.
