@@ -49,7 +49,15 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const NamedIcon& icon : StockIcons()) {
         const std::string path = folder + "/" + icon.fileName;
-        const std::string bytes = pel::EncodeIconFile(icon.image);
+        // The program's icon, which the shell shows, gets frames for 150 and
+        // 200 % too; the others the program draws itself at every scale.
+        std::vector<pel::PixelImage> frames{icon.image};
+        if (icon.fileName == "app.ico") {
+            for (const int percent : {150, 200}) {
+                frames.push_back(pel::AtSide(icon.image, icon.image.width * percent / 100));
+            }
+        }
+        const std::string bytes = pel::EncodeIconFile(frames);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();

@@ -1,6 +1,7 @@
 #include "bar/IconFile.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace pel {
 
@@ -36,29 +37,15 @@ std::size_t MaskStride(int width) {
 
 }  // namespace
 
-std::string EncodeIconFile(const PixelImage& image) {
+namespace {
+
+// One image as the file stores it: the header, the colours, the mask.
+std::string EncodeIconImage(const PixelImage& image) {
     const int w = image.width;
     const int h = image.height;
-    if (w < 1 || h < 1 || w > kMaxIconSide || h > kMaxIconSide) {
-        return {};
-    }
     const std::size_t colorBytes = static_cast<std::size_t>(w) * h * 4;
     const std::size_t maskBytes = MaskStride(w) * h;
-    const auto imageBytes = static_cast<std::uint32_t>(kInfoHeaderSize + colorBytes + maskBytes);
-
     std::string out;
-    PutU16(out, 0);  // reserved
-    PutU16(out, 1);  // icon, not cursor
-    PutU16(out, 1);  // one image
-    out += static_cast<char>(w == kMaxIconSide ? 0 : w);
-    out += static_cast<char>(h == kMaxIconSide ? 0 : h);
-    out += '\0';  // no palette
-    out += '\0';
-    PutU16(out, 1);   // planes
-    PutU16(out, 32);  // bits per pixel
-    PutU32(out, imageBytes);
-    PutU32(out, static_cast<std::uint32_t>(kDirectorySize + kEntrySize));
-
     PutU32(out, kInfoHeaderSize);
     PutU32(out, static_cast<std::uint32_t>(w));
     PutU32(out, static_cast<std::uint32_t>(2 * h));  // colour rows and mask rows
@@ -89,6 +76,71 @@ std::string EncodeIconFile(const PixelImage& image) {
         out += row;
     }
     return out;
+}
+
+}  // namespace
+
+std::string EncodeIconFile(const PixelImage& image) {
+    return EncodeIconFile(std::vector<PixelImage>{image});
+}
+
+std::string EncodeIconFile(const std::vector<PixelImage>& images) {
+    if (images.empty() || images.size() > 0xFFFFu) {
+        return {};
+    }
+    std::string directory;
+    std::string data;
+    PutU16(directory, 0);  // reserved
+    PutU16(directory, 1);  // icon, not cursor
+    PutU16(directory, static_cast<std::uint32_t>(images.size()));
+    const std::size_t firstImage = kDirectorySize + kEntrySize * images.size();
+    for (const PixelImage& image : images) {
+        const int w = image.width;
+        const int h = image.height;
+        if (w < 1 || h < 1 || w > kMaxIconSide || h > kMaxIconSide) {
+            return {};
+        }
+        const std::string bytes = EncodeIconImage(image);
+        directory += static_cast<char>(w == kMaxIconSide ? 0 : w);
+        directory += static_cast<char>(h == kMaxIconSide ? 0 : h);
+        directory += '\0';  // no palette
+        directory += '\0';
+        PutU16(directory, 1);   // planes
+        PutU16(directory, 32);  // bits per pixel
+        PutU32(directory, static_cast<std::uint32_t>(bytes.size()));
+        PutU32(directory, static_cast<std::uint32_t>(firstImage + data.size()));
+        data += bytes;
+    }
+    return directory + data;
+}
+
+std::optional<IconFrame> BestIconFrame(std::string_view bytes, int side) {
+    if (bytes.size() < kDirectorySize || GetU16(bytes, 0) != 0 || GetU16(bytes, 2) != 1) {
+        return std::nullopt;
+    }
+    const std::size_t count = GetU16(bytes, 4);
+    if (count < 1 || (bytes.size() - kDirectorySize) / kEntrySize < count) {
+        return std::nullopt;
+    }
+    std::optional<IconFrame> best;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = kDirectorySize + i * kEntrySize;
+        const auto width = static_cast<unsigned char>(bytes[entry]);
+        const IconFrame frame{width == 0 ? kMaxIconSide : width, GetU32(bytes, entry + 12),
+                              GetU32(bytes, entry + 8)};
+        if (frame.size == 0 || frame.offset > bytes.size() ||
+            bytes.size() - frame.offset < frame.size) {
+            return std::nullopt;
+        }
+        const bool better =
+            !best ||
+            (frame.side >= side ? best->side < side || frame.side < best->side
+                                : best->side < side && frame.side > best->side);
+        if (better) {
+            best = frame;
+        }
+    }
+    return best;
 }
 
 std::optional<PixelImage> DecodeIconFile(std::string_view bytes) {

@@ -73,9 +73,14 @@ void TDlgPref::Open(const Settings& stored, bool startupShortcut, Point frame) {
     opened_ = stored;
     monitorPicked_ = false;
 
+    scale_ = bar_.ScaleOf(stored.MonitorIndex);
+    for (std::size_t i = 0; i < LabText.size(); ++i) {
+        LabText[i].position = {scale_.Px(kSamplePositions[i].x), scale_.Px(kSamplePositions[i].y)};
+    }
     const Rect area = bar_.WorkAreaOf(stored.MonitorIndex);
-    position = {area.left + (area.Width() - kClientWidth - frame.x) / 2,
-                area.top + (area.Height() - kClientHeight - frame.y) / 2};
+    const Point client = ClientSize();
+    position = {area.left + (area.Width() - client.x - frame.x) / 2,
+                area.top + (area.Height() - client.y - frame.y) / 2};
 
     LanguageBox.Select(stored.LanguageIndex);
     chboxAutoHide.SetChecked(stored.AutoHide);
@@ -221,8 +226,8 @@ void TDlgPref::StringGrid1Click(int column) {
 
 PageCellDrawing TDlgPref::StringGrid1DrawCell(int col, const Rect& rect, bool selected,
                                               bool focused) const {
-    constexpr int kIconInset = 4;
-    return {selected && focused, col, {rect.left + kIconInset, rect.top + kIconInset}};
+    const int inset = scale_.Px(4);
+    return {selected && focused, col, {rect.left + inset, rect.top + inset}};
 }
 
 LanguageItemDrawing TDlgPref::LanguageBoxDrawItem(int index, const Rect& rect,
@@ -236,9 +241,9 @@ LanguageItemDrawing TDlgPref::LanguageBoxDrawItem(int index, const Rect& rect,
     }
     drawing.hasItem = true;
     drawing.flag = index;
-    drawing.flagAt = {rect.left + 1, rect.top + 1};
+    drawing.flagAt = {rect.left + scale_.Px(1), rect.top + scale_.Px(1)};
     drawing.text = LanguageBox.items[static_cast<std::size_t>(index)];
-    drawing.textAt = {rect.left + 20, rect.top + 2};
+    drawing.textAt = {rect.left + scale_.Px(20), rect.top + scale_.Px(2)};
     return drawing;
 }
 

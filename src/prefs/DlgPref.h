@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Geometry.h"
+#include "platform/Scale.h"
 #include "prefs/PrefWidgets.h"
 #include "store/Settings.h"
 
@@ -63,8 +64,14 @@ class TDlgPref {
     bool visible = false;
     int page = 0;    // Notebook1's page, kept between showings
     Point position;  // top-left of the dialog window on screen
-    static constexpr int kClientWidth = 335;
+    static constexpr int kClientWidth = 335;  // at 96 DPI
     static constexpr int kClientHeight = 311;
+    // The scale the dialog is laid out at: that of the monitor it opens on.
+    [[nodiscard]] Scale DialogScale() const { return scale_; }
+    // The client area at the dialog's scale.
+    [[nodiscard]] Point ClientSize() const {
+        return {scale_.Px(kClientWidth), scale_.Px(kClientHeight)};
+    }
     static constexpr int kPageCount = 3;
 
     // --- frame ---
@@ -169,6 +176,7 @@ class TDlgPref {
     void TranslateBox(int language, int edge);
 
   private:
+    Scale scale_;
     // The monitor the list shows, the bar's at opening. The bar reads an
     // index whose monitor has gone since as monitor 0.
     [[nodiscard]] int SelectedMonitor() const;

@@ -80,6 +80,7 @@ class FakePlatform : public Platform {
 
     // --- what the code did ---
     Rect barBounds;
+    int barResizes = 0;
     int alpha = 255;
     bool barVisible = false;
     int invalidations = 0;
@@ -121,7 +122,10 @@ class FakePlatform : public Platform {
     [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
     [[nodiscard]] Point CursorPos() const override { return cursor; }
     [[nodiscard]] Color SystemColor(int index) const override;
-    void SetBarBounds(const Rect& outer) override { barBounds = outer; }
+    void SetBarBounds(const Rect& outer) override {
+        barResizes += outer.Width() != barBounds.Width() || outer.Height() != barBounds.Height();
+        barBounds = outer;
+    }
     [[nodiscard]] Rect BarBounds() const override { return barBounds; }
     [[nodiscard]] Point BarFrameSize() const override { return frameSize; }
     void SetBarAlpha(int a) override { alpha = a; }

@@ -102,25 +102,93 @@ TEST_F(PlacementTest, MonitorsSideBySideIncludingNegativeCoordinates) {
     EXPECT_EQ(form.BarRect(), Rect::FromSize(3200 - 38, 275, 38, 474));
 }
 
+// Offsets are lengths at 96 DPI: the range is the free space in the
+// monitor's pixels over its scale, toward zero.
 TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
     struct Case {
+        int dpi;
         int edge;
         Point max;
         Point min;
     };
-    // Row 474 x 38: hx = 723, qy = 1002 / 20 = 50. Column 38 x 474:
-    // qx = 1882 / 12 = 156, hy = 566 / 2 = 283.
     const Case cases[] = {
-        {kEdgeTop, {723, 50}, {-723, 0}},
-        {kEdgeBottom, {723, -50}, {-723, 0}},
-        {kEdgeLeft, {156, 283}, {0, -283}},
-        {kEdgeRight, {-156, 283}, {0, -283}},
+        // Row 474 x 38: hx = 723, qy = 1002 / 20 = 50. Column 38 x 474:
+        // qx = 1882 / 12 = 156, hy = 566 / 2 = 283.
+        {96, kEdgeTop, {723, 50}, {-723, 0}},
+        {96, kEdgeBottom, {723, -50}, {-723, 0}},
+        {96, kEdgeLeft, {156, 283}, {0, -283}},
+        {96, kEdgeRight, {-156, 283}, {0, -283}},
+        // 125 %: row 592 x 47, hx = 664 -> 531, qy = 49 -> 39.
+        {120, kEdgeTop, {531, 39}, {-531, 0}},
+        // 150 %: row 710 x 56, hx = 605 -> 403, qy = 49 -> 32; column
+        // 56 x 710, qx = 155 -> 103, hy = 165 -> 110.
+        {144, kEdgeBottom, {403, -32}, {-403, 0}},
+        {144, kEdgeLeft, {103, 110}, {0, -110}},
+        // 200 %: column 74 x 946, qx = 153 -> 76, hy = 47 -> 23.
+        {192, kEdgeRight, {-76, 23}, {0, -23}},
     };
     for (const Case& c : cases) {
+        platform.monitors[0].scale = Scale{c.dpi};
         Apply(c.edge, 12);
-        EXPECT_EQ(form.GetOffsetRange(true, 0, c.edge), c.max) << "edge " << c.edge;
-        EXPECT_EQ(form.GetOffsetRange(false, 0, c.edge), c.min) << "edge " << c.edge;
+        EXPECT_EQ(form.GetOffsetRange(true, 0, c.edge), c.max) << c.edge << " at " << c.dpi;
+        EXPECT_EQ(form.GetOffsetRange(false, 0, c.edge), c.min) << c.edge << " at " << c.dpi;
     }
+}
+
+// Every length on the bar is one at 96 DPI times its monitor's scale; the
+// offsets too, which stay at 96 DPI in the settings.
+TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
+    struct Case {
+        int dpi;
+        int cell, icon, panel;
+        Rect bar;     // 12 cells on top, offsets (5, 3)
+        Rect button;  // in its panel
+    };
+    const Case cases[] = {
+        {96, 36, 32, 20, Rect::FromSize(723 + 5, 3, 474, 38), Rect::FromSize(2, 2, 16, 32)},
+        {120, 45, 40, 25, Rect::FromSize(664 + 6, 4, 592, 47), Rect::FromSize(3, 3, 20, 40)},
+        {144, 54, 48, 30, Rect::FromSize(605 + 8, 5, 710, 56), Rect::FromSize(3, 3, 24, 48)},
+        {192, 72, 64, 40, Rect::FromSize(487 + 10, 6, 946, 74), Rect::FromSize(4, 4, 32, 64)},
+    };
+    AddItems(20);
+    for (const Case& c : cases) {
+        platform.monitors[0].scale = Scale{c.dpi};
+        Apply(kEdgeTop, 12, 0, 5, 3);
+        EXPECT_EQ(form.BarRect(), c.bar) << c.dpi;
+        EXPECT_EQ(placement.Grid1().cellSize, c.cell);
+        EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, c.panel, c.cell}));
+        EXPECT_EQ(buttons.sbScrollLeft().bounds, c.button);
+        EXPECT_EQ(buttons.ImageList2()[0].width, c.button.Width()) << "glyph drawn at its size";
+        EXPECT_EQ(form.Pictures().Stock().url, form.store.Picture(0));
+        EXPECT_EQ(dynamic_cast<const FakePicture&>(*form.Pictures().Stock().url).pixels.width,
+                  c.icon);
+        // The grid maps its pixels to cells of that size.
+        EXPECT_EQ(placement.Grid1().MouseToCell({11 * c.cell + 1, 1}), (Point{11, 0}));
+    }
+}
+
+// Moved to a monitor of another scale (the preview, a display change), the
+// bar is laid out for it before it goes there; a change of the scale itself
+// lays it out once, by its own rules.
+TEST_F(PlacementTest, AnotherMonitorsScaleLaysTheBarOutForIt) {
+    platform.AddMonitor(Rect{1920, 0, 3840, 1040}, Rect{1920, 0, 3840, 1080}, Scale{144});
+    Apply(kEdgeLeft, 5, 1);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(1920, (1040 - 332) / 2, 56, 332));
+    Apply(kEdgeLeft, 5, 0);
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(0, (1040 - 222) / 2, 38, 222));
+
+    form.settings.ScreenPosition = kEdgeLeft;
+    form.settings.VisibleIconCount = 5;
+    form.settings.MonitorIndex = 0;
+    form.ApplySettings(form.settings);
+    const int sizes = platform.barResizes;
+    form.OnScaleChanged();
+    EXPECT_EQ(platform.barResizes, sizes) << "the scale is what the bar has";
+    platform.monitors[0].scale = Scale{192};
+    form.OnScaleChanged();
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(0, (1040 - 442) / 2, 74, 442));
+    EXPECT_EQ(platform.barResizes, sizes + 1) << "one re-layout";
+    EXPECT_EQ(platform.hint.scale, Scale{192});
 }
 
 TEST_F(PlacementTest, SlidersSpanTheCornersInEitherOrder) {

@@ -67,25 +67,33 @@ class PrefDialogTest : public ProgramRuns {
 };
 
 TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
-    // Work area 1920 x 1040 and 60 items: the row or column the screen allows.
-    const std::tuple<int, int, const char*> cases[] = {{kEdgeTop, 51, "Right"},
-                                                       {kEdgeBottom, 51, "Right"},
-                                                       {kEdgeLeft, 27, "Bottom"},
-                                                       {kEdgeRight, 27, "Bottom"}};
-    for (const auto& [edge, max, buttonItem1] : cases) {
+    // Work area 1920 x 1040 and 60 items: the row or column the screen allows
+    // of cells and panels as large as the monitor's scale makes them, and the
+    // dialog's client area at that scale, centred.
+    const std::tuple<int, int, int, const char*, Point> cases[] = {
+        {kEdgeTop, 96, 51, "Right", {335, 311}},     {kEdgeBottom, 96, 51, "Right", {335, 311}},
+        {kEdgeLeft, 96, 27, "Bottom", {335, 311}},   {kEdgeRight, 96, 27, "Bottom", {335, 311}},
+        {kEdgeTop, 120, 40, "Right", {419, 389}},    {kEdgeBottom, 144, 33, "Right", {503, 467}},
+        {kEdgeLeft, 144, 18, "Bottom", {503, 467}},  {kEdgeTop, 192, 24, "Right", {670, 622}},
+        {kEdgeRight, 192, 13, "Bottom", {670, 622}},
+    };
+    for (const auto& [edge, dpi, max, buttonItem1, client] : cases) {
+        platform.monitors[0].scale = Scale{dpi};
         Settings record = OnMonitorZero(20);
         record.ScreenPosition = edge;
         Start(record);
         Open([&](TDlgPref& d) {
             EXPECT_EQ(d.cbScrPosition.Selected(), edge);
-            EXPECT_EQ(d.ScrollBar1.Max(), max) << edge;
-            EXPECT_EQ(d.ScrollBar1.Position(), 20);
+            EXPECT_EQ(d.ScrollBar1.Max(), max) << edge << " at " << dpi;
+            EXPECT_EQ(d.ScrollBar1.Position(), std::min(20, max));
             EXPECT_EQ(d.cbButtonPosition.items[1], buttonItem1);
             const Point a = bar->GetOffsetRange(true, 0, edge);
             const Point b = bar->GetOffsetRange(false, 0, edge);
             EXPECT_EQ(d.TrackDX.Min(), std::min(a.x, b.x)) << edge;
             EXPECT_EQ(d.TrackDY.Max(), std::max(a.y, b.y)) << edge;
-            EXPECT_TRUE(d.position == (Point{(1920 - 335 - 6) / 2, (1040 - 311 - 25) / 2}));
+            EXPECT_EQ(d.ClientSize(), client);
+            EXPECT_TRUE(d.position ==
+                        (Point{(1920 - client.x - 6) / 2, (1040 - client.y - 25) / 2}));
             return false;
         });
     }

@@ -137,7 +137,7 @@ TEST_F(GdiTest, MadePictureDrawsWithItsTransparency) {
     const PicturePtr picture = platform.MakePicture(HalfRed());
     ASSERT_NE(picture, nullptr);
     canvas.FillRect(Rect{0, 0, 64, 48}, kGreen);
-    canvas.DrawPicture(*picture, Point{2, 2});
+    canvas.DrawPicture(*picture, Rect::FromSize(2, 2, 32, 32));
     EXPECT_EQ(surface.At(2, 2), kRed);
     EXPECT_EQ(surface.At(17, 33), kRed);
     EXPECT_EQ(surface.At(18, 2), kGreen);
@@ -179,27 +179,27 @@ TEST_F(GdiTest, IconFileLoadsAndDrawsOrFailsQuietly) {
     const TempFolder folder;
     const std::string good = folder.File("значок.ico");
     ASSERT_TRUE(platform.WriteWholeFile(good, IcoFile(kArgbOdd)));
-    const PicturePtr picture = platform.LoadIconFile(good);
+    const PicturePtr picture = platform.LoadIconFile(good, 32);
     ASSERT_NE(picture, nullptr);
     canvas.FillRect(Rect{0, 0, 64, 48}, kGreen);
-    canvas.DrawPicture(*picture, Point{0, 0});
+    canvas.DrawPicture(*picture, Rect::FromSize(0, 0, 32, 32));
     EXPECT_EQ(surface.At(0, 0), kOdd);
     EXPECT_EQ(surface.At(15, 31), kOdd);
     EXPECT_EQ(surface.At(16, 0), kGreen);
 
     const std::string damaged = folder.File("damaged.ico");
     ASSERT_TRUE(platform.WriteWholeFile(damaged, IcoFile(kArgbOdd).substr(0, 30)));
-    EXPECT_EQ(platform.LoadIconFile(damaged), nullptr);
+    EXPECT_EQ(platform.LoadIconFile(damaged, 32), nullptr);
     ASSERT_TRUE(platform.WriteWholeFile(damaged, "not an icon at all"));
-    EXPECT_EQ(platform.LoadIconFile(damaged), nullptr);
-    EXPECT_EQ(platform.LoadIconFile(folder.File("missing.ico")), nullptr);
-    EXPECT_EQ(platform.LoadIconFile(""), nullptr);
+    EXPECT_EQ(platform.LoadIconFile(damaged, 32), nullptr);
+    EXPECT_EQ(platform.LoadIconFile(folder.File("missing.ico"), 32), nullptr);
+    EXPECT_EQ(platform.LoadIconFile("", 32), nullptr);
 }
 
 TEST_F(GdiTest, AssociatedIconOfAFileAndAFolder) {
-    EXPECT_NE(platform.AssociatedIcon(platform.ExePath()), nullptr);
+    EXPECT_NE(platform.AssociatedIcon(platform.ExePath(), 32), nullptr);
     const TempFolder folder;
-    EXPECT_NE(platform.AssociatedIcon(folder.Path()), nullptr);
+    EXPECT_NE(platform.AssociatedIcon(folder.Path(), 32), nullptr);
 }
 
 TEST_F(GdiTest, FilesWhoseIconsComeFromOnePlaceShareOnePicture) {
@@ -207,12 +207,12 @@ TEST_F(GdiTest, FilesWhoseIconsComeFromOnePlaceShareOnePicture) {
     for (const char* name : {"a.txt", "b.txt"}) {
         ASSERT_TRUE(platform.WriteWholeFile(folder.File(name), "text"));
     }
-    const PicturePtr first = platform.AssociatedIcon(folder.File("a.txt"));
+    const PicturePtr first = platform.AssociatedIcon(folder.File("a.txt"), 32);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(platform.AssociatedIcon(folder.File("b.txt")), first);
-    EXPECT_NE(platform.AssociatedIcon("C:\\Windows\\notepad.exe"), first);
+    EXPECT_EQ(platform.AssociatedIcon(folder.File("b.txt"), 32), first);
+    EXPECT_NE(platform.AssociatedIcon("C:\\Windows\\notepad.exe", 32), first);
     const TempFolder other;
-    EXPECT_EQ(platform.AssociatedIcon(other.Path()), platform.AssociatedIcon(folder.Path()));
+    EXPECT_EQ(platform.AssociatedIcon(other.Path(), 32), platform.AssociatedIcon(folder.Path(), 32));
 }
 
 TEST_F(GdiTest, OffscreenBufferPaintsAndCopiesInOne) {

@@ -201,6 +201,12 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             platform_.ForgetFrameSize();
             form_.OnDisplayChanged();
             return 0;
+        case WM_DPICHANGED:
+            // The bar lays itself out and places itself by its own rules; the
+            // rectangle the system suggests in lParam is not taken.
+            platform_.ForgetFrameSize();
+            form_.OnScaleChanged();
+            return 0;
         case WM_SETTINGCHANGE:
             platform_.ForgetFrameSize();
             if (wParam == SPI_SETWORKAREA) {

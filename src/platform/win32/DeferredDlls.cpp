@@ -55,6 +55,11 @@ DeferredDll& Comdlg32() {
     return dll;
 }
 
+DeferredDll& Shcore() {
+    static DeferredDll dll(L"shcore.dll");
+    return dll;
+}
+
 DeferredDll& Comctl32() {
     static DeferredDll dll(L"comctl32.dll");
     return dll;
@@ -174,5 +179,17 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
 }
 
 }  // namespace comctl32
+
+namespace shcore {
+
+HRESULT GetDpiForMonitor(HMONITOR monitor, UINT* dpiX, UINT* dpiY) {
+    // Declared here: the headers give it only to programs for Windows 8.1.
+    using Function = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;
+    static auto* const function = Shcore().Find<Function>("GetDpiForMonitor");
+    return function != nullptr ? function(monitor, kEffectiveDpi, dpiX, dpiY) : E_NOTIMPL;
+}
+
+}  // namespace shcore
 
 }  // namespace pel::win32

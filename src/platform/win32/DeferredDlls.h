@@ -53,4 +53,9 @@ namespace comctl32 {
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
 }  // namespace comctl32
 
+namespace shcore {
+// The effective DPI of a monitor (Windows 8.1 and later); E_NOTIMPL before.
+HRESULT GetDpiForMonitor(HMONITOR monitor, UINT* dpiX, UINT* dpiY);
+}  // namespace shcore
+
 }  // namespace pel::win32

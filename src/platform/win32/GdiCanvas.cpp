@@ -8,7 +8,6 @@ namespace pel::win32 {
 
 namespace {
 
-constexpr int kPictureSize = 32;
 // Larger than any bar; keeps a bad rectangle from asking for a huge bitmap.
 constexpr int kMaxImageSide = 16384;
 
@@ -77,12 +76,12 @@ void GdiCanvas::DrawImage(const PixelImage& image, const Rect& dest) {
     ::BitBlt(dc_, dest.left, dest.top, width, height, scratchDc.get(), 0, 0, SRCCOPY);
 }
 
-void GdiCanvas::DrawPicture(const Picture& picture, Point topLeft) {
+void GdiCanvas::DrawPicture(const Picture& picture, const Rect& dest) {
     const auto* icon = dynamic_cast<const Win32Picture*>(&picture);
     if (icon == nullptr || icon->Icon() == nullptr) {
         return;
     }
-    ::DrawIconEx(dc_, topLeft.x, topLeft.y, icon->Icon(), kPictureSize, kPictureSize, 0, nullptr,
+    ::DrawIconEx(dc_, dest.left, dest.top, icon->Icon(), dest.Width(), dest.Height(), 0, nullptr,
                  DI_NORMAL);
 }
 

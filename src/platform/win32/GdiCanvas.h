@@ -29,7 +29,7 @@ class GdiCanvas final : public Canvas {
     // Pixels with alpha 0 leave the destination untouched; every other pixel
     // is drawn opaque with its exact colour.
     void DrawImage(const PixelImage& image, const Rect& dest) override;
-    void DrawPicture(const Picture& picture, Point topLeft) override;
+    void DrawPicture(const Picture& picture, const Rect& dest) override;
 
   private:
     HDC dc_;

@@ -107,7 +107,7 @@ void HintWindow::PaintLabels(HDC dc, const RECT& client) const {
             continue;
         }
         const FontFace font{label.fontName, label.fontSize, label.fontStyle};
-        const SelectedObject selected(dc, view_.FontFor(font, dc));
+        const SelectedObject selected(dc, view_.FontFor(font));
         ::SetTextColor(dc, Resolve(label.color));
         const std::wstring text = ToWide(label.caption);
         RECT r{label.position.x, label.position.y, client.right, client.bottom};

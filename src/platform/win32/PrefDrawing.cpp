@@ -22,10 +22,10 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
     }
 }
 
-UniqueFont MakeFont(const FontFace& font, HDC dc) {
+UniqueFont MakeFont(const FontFace& font, Scale scale) {
     const std::wstring face = ToWide(font.name);
     return UniqueFont(::CreateFontW(
-        -::MulDiv(font.pointSize, ::GetDeviceCaps(dc, LOGPIXELSY), kPointsPerInch), 0, 0, 0,
+        -::MulDiv(font.pointSize, scale.Dpi(), kPointsPerInch), 0, 0, 0,
         (font.style & kStyleBold) != 0 ? FW_BOLD : FW_NORMAL,
         (font.style & kStyleItalic) != 0 ? TRUE : FALSE,
         (font.style & kStyleUnderline) != 0 ? TRUE : FALSE,
@@ -40,9 +40,13 @@ COLORREF ToColorRef(Color color) {
                                 : static_cast<COLORREF>(color & 0x00FFFFFFu);
 }
 
-void PaintFrame(HDC dc, const RECT& client) {
+RECT Scaled(const RECT& r, Scale scale) {
+    return RECT{scale.Px(r.left), scale.Px(r.top), scale.Px(r.right), scale.Px(r.bottom)};
+}
+
+void PaintFrame(HDC dc, const RECT& client, Scale scale) {
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    for (RECT frame : {kPageFrame, kSelectorFrame}) {
+    for (RECT frame : {Scaled(kPageFrame, scale), Scaled(kSelectorFrame, scale)}) {
         ::DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
     }
 }
@@ -55,26 +59,29 @@ COLORREF ItemTextColor(const DRAWITEMSTRUCT& item) {
                                                               : COLOR_WINDOWTEXT);
 }
 
-void DrawPageCell(HDC dc, const RECT& cell, const PageCellDrawing& drawing, HICON icon) {
+void DrawPageCell(HDC dc, const RECT& cell, const PageCellDrawing& drawing, HICON icon,
+                  Scale scale) {
     ::FillRect(dc, &cell,
                ::GetSysColorBrush(drawing.highlighted ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
     if (drawing.highlighted) {
         ::DrawFocusRect(dc, &cell);
     }
     if (icon != nullptr) {
-        ::DrawIconEx(dc, drawing.iconAt.x, drawing.iconAt.y, icon, kPageIconSize, kPageIconSize, 0,
-                     nullptr, DI_NORMAL);
+        const int side = scale.Px(kPageIconSize);
+        ::DrawIconEx(dc, drawing.iconAt.x, drawing.iconAt.y, icon, side, side, 0, nullptr,
+                     DI_NORMAL);
     }
 }
 
 void DrawLanguageItem(HDC dc, const RECT& item, const LanguageItemDrawing& drawing, HICON flag,
-                      COLORREF textColor) {
+                      COLORREF textColor, Scale scale) {
     Fill(dc, item, ToColorRef(drawing.background));
     if (!drawing.hasItem) {
         return;
     }
     if (flag != nullptr) {
-        ::DrawIconEx(dc, drawing.flagAt.x, drawing.flagAt.y, flag, kFlagSize, kFlagSize, 0, nullptr,
+        const int side = scale.Px(kFlagSize);
+        ::DrawIconEx(dc, drawing.flagAt.x, drawing.flagAt.y, flag, side, side, 0, nullptr,
                      DI_NORMAL);
     }
     const std::wstring text = ToWide(drawing.text);
@@ -85,27 +92,29 @@ void DrawLanguageItem(HDC dc, const RECT& item, const LanguageItemDrawing& drawi
                 DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
 }
 
-void DrawColorItem(const DRAWITEMSTRUCT& item, Color color, const std::wstring& name) {
+void DrawColorItem(const DRAWITEMSTRUCT& item, Color color, const std::wstring& name, Scale scale) {
     const RECT& r = item.rcItem;
+    const int inset = scale.Px(kSwatchInset);
+    const int swatchWidth = scale.Px(kSwatchWidth);
     ::FillRect(
         item.hDC, &r,
         ::GetSysColorBrush((item.itemState & ODS_SELECTED) != 0 ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemID == static_cast<UINT>(-1)) {
         return;
     }
-    RECT swatch{r.left + kSwatchInset, r.top + kSwatchInset, r.left + kSwatchInset + kSwatchWidth,
-                r.bottom - kSwatchInset};
+    RECT swatch{r.left + inset, r.top + inset, r.left + inset + swatchWidth, r.bottom - inset};
     Fill(item.hDC, swatch, RGB(0, 0, 0));
-    ::InflateRect(&swatch, -1, -1);
+    ::InflateRect(&swatch, -scale.Px(1), -scale.Px(1));
     Fill(item.hDC, swatch, ToColorRef(color));
-    RECT text{r.left + kSwatchInset + kSwatchWidth + kSwatchTextGap, r.top, r.right, r.bottom};
+    RECT text{r.left + inset + swatchWidth + scale.Px(kSwatchTextGap), r.top, r.right, r.bottom};
     ::SetBkMode(item.hDC, TRANSPARENT);
     ::SetTextColor(item.hDC, ItemTextColor(item));
     ::DrawTextW(item.hDC, name.c_str(), static_cast<int>(name.size()), &text,
                 DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS);
 }
 
-void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels) {
+void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels,
+                 Scale scale) {
     const int width = panel.right - panel.left;
     const int height = panel.bottom - panel.top;
     const OffscreenBuffer buffer(dc, width, height);
@@ -119,7 +128,7 @@ void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& la
     ::SetBkMode(out, TRANSPARENT);
     for (const int i : TDlgPref::kSampleBackToFront) {
         const SampleLabel& label = labels[static_cast<std::size_t>(i)];
-        const UniqueFont font = MakeFont(label.font.font, out);
+        const UniqueFont font = MakeFont(label.font.font, scale);
         const SelectedObject selected(out, font.get());
         ::SetTextColor(out, ToColorRef(label.font.color));
         const std::wstring text = ToWide(label.caption);

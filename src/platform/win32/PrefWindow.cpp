@@ -21,8 +21,6 @@ using pref::Kind;
 // Posted by a picker whose custom entry was picked.
 constexpr UINT kPickCustomColor = WM_APP + 1;
 
-constexpr int kDialogFontHeight = -11;
-
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -45,8 +43,8 @@ ControlClass ClassOf(Kind kind) {
         case Kind::DefaultButton:
             return {L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
         case Kind::FlatButton:
-            // Flat buttons never take part in tabbing, like the toolkit's.
-            return {L"Button", BS_PUSHBUTTON | BS_FLAT, 0};
+            // Reached with Tab and pressed with Space like every other button.
+            return {L"Button", BS_PUSHBUTTON | BS_FLAT | WS_TABSTOP, 0};
         case Kind::CheckBox:
             return {L"Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
         case Kind::List:
@@ -72,11 +70,6 @@ ControlClass ClassOf(Kind kind) {
                     0};
     }
     return {L"Static", 0, 0};
-}
-
-UniqueIcon LoadSquareIcon(HINSTANCE instance, int id, int size) {
-    return UniqueIcon(static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -117,17 +110,6 @@ PrefWindow::~PrefWindow() {
 }
 
 bool PrefWindow::CreateControls() {
-    font_.reset(::CreateFontW(kDialogFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
-    for (int i = 0; i < TDlgPref::kPageCount; ++i) {
-        pageIcons_[static_cast<std::size_t>(i)] =
-            LoadSquareIcon(instance_, IDI_PAGE_0 + i, pref::kPageIconSize);
-    }
-    for (int i = 0; i < static_cast<int>(flags_.size()); ++i) {
-        flags_[static_cast<std::size_t>(i)] =
-            LoadSquareIcon(instance_, IDI_FLAG_0 + i, pref::kFlagSize);
-    }
     for (const Control& c : pref::kControls) {
         const ControlClass cls = ClassOf(c.kind);
         const RECT r = pref::PlaceOf(c);
@@ -138,12 +120,9 @@ bool PrefWindow::CreateControls() {
         if (child == nullptr) {
             return false;
         }
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         if (c.kind == Kind::TickedSlider || c.kind == Kind::PlainSlider) {
-            ::SendMessageW(child, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(c.thumb), 0);
             ::SendMessageW(child, TBM_SETPAGESIZE, 0, 1);
         } else if (c.kind == Kind::PageSelector) {
-            ::SendMessageW(child, LB_SETCOLUMNWIDTH, pref::kSelectorCell, 0);
             for (int page = 0; page < TDlgPref::kPageCount; ++page) {
                 ::SendMessageW(child, LB_ADDSTRING, 0, page);
             }
@@ -165,7 +144,7 @@ bool PrefWindow::CreateControls() {
             }
         }
     }
-    return true;
+    return LayOutAt(model_.DialogScale());
 }
 
 bool PrefWindow::ShowModal() {
@@ -174,6 +153,9 @@ bool PrefWindow::ShowModal() {
     }
     const HWND owner = ::GetWindow(Handle(), GW_OWNER);
     model_.visible = true;
+    if (model_.DialogScale() != scale_) {
+        LayOutAt(model_.DialogScale());
+    }
     Refresh();
     ::SetWindowPos(Handle(), nullptr, model_.position.x, model_.position.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -237,7 +219,7 @@ LRESULT PrefWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
                 ::GetClientRect(Handle(), &client);
                 const OffscreenBuffer buffer(target, client.right, client.bottom);
                 if (buffer.Valid()) {
-                    pref::PaintFrame(buffer.dc(), client);
+                    pref::PaintFrame(buffer.dc(), client, scale_);
                     buffer.CopyTo(target, 0, 0);
                 }
                 ::EndPaint(Handle(), &ps);
@@ -289,6 +271,15 @@ LRESULT PrefWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case WM_CLOSE:
             End(false);
             return 0;
+        case WM_DPICHANGED: {
+            // Dragged onto a monitor of another scale: laid out for it where
+            // the system suggests, at the size the new scale gives.
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            LayOutAt(Scale{static_cast<int>(HIWORD(wParam))});
+            ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         default:
             break;
     }
@@ -416,14 +407,14 @@ void PrefWindow::OnSlider(HWND slider) {
 void PrefWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
     switch (item.CtlID) {
         case pref::kIdStringGrid1:
-            item.itemWidth = pref::kSelectorCell;
-            item.itemHeight = pref::kSelectorCell;
+            item.itemWidth = scale_.Px(pref::kSelectorCell);
+            item.itemHeight = scale_.Px(pref::kSelectorCell);
             break;
         case pref::kIdLanguageBox:
-            item.itemHeight = pref::kLanguageItemHeight;
+            item.itemHeight = scale_.Px(pref::kLanguageItemHeight);
             break;
         default:
-            item.itemHeight = pref::kColorItemHeight;
+            item.itemHeight = scale_.Px(pref::kColorItemHeight);
             break;
     }
 }
@@ -446,7 +437,7 @@ void PrefWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const {
             const bool known = cell.icon >= 0 && cell.icon < TDlgPref::kPageCount;
             pref::DrawPageCell(
                 item.hDC, item.rcItem, cell,
-                known ? pageIcons_[static_cast<std::size_t>(cell.icon)].get() : nullptr);
+                known ? pageIcons_[static_cast<std::size_t>(cell.icon)].get() : nullptr, scale_);
             break;
         }
         case Kind::LanguageList: {
@@ -456,16 +447,16 @@ void PrefWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const {
             pref::DrawLanguageItem(
                 item.hDC, item.rcItem, drawn,
                 known ? flags_[static_cast<std::size_t>(drawn.flag)].get() : nullptr,
-                pref::ItemTextColor(item));
+                pref::ItemTextColor(item), scale_);
             break;
         }
         case Kind::ColorPicker:
             pref::DrawColorItem(
                 item, static_cast<Color>(item.itemData),
-                isItem ? pref::ComboItemText(item.hwndItem, item.itemID) : std::wstring());
+                isItem ? pref::ComboItemText(item.hwndItem, item.itemID) : std::wstring(), scale_);
             break;
         case Kind::Sample:
-            pref::PaintSample(item.hDC, item.rcItem, model_.LabText);
+            pref::PaintSample(item.hDC, item.rcItem, model_.LabText, scale_);
             break;
         default:
             break;

@@ -48,6 +48,9 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     friend class WindowBase<PrefWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     bool CreateControls();
+    // Font, pictures, every control and the window itself at `scale`
+    // (PrefWindowScale.cpp); false when the font cannot be made.
+    bool LayOutAt(Scale scale);
     void End(bool accepted);
 
     // User actions, each followed by Refresh.
@@ -71,6 +74,7 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     HINSTANCE instance_;
     TDlgPref& model_;
     Platform& choosers_;
+    Scale scale_;  // the scale the window is laid out at
     UniqueFont font_;
     std::array<UniqueIcon, TDlgPref::kPageCount> pageIcons_;
     std::array<UniqueIcon, 2> flags_;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/win32/DeferredDlls.h"
+#include "platform/win32/Handles.h"
+
 namespace pel::win32 {
 
 namespace {
@@ -10,12 +13,26 @@ Rect FromRect(const RECT& r) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+// The monitor's own DPI where the system knows one per monitor, else the
+// one DPI of the whole desktop.
+Scale MonitorScale(HMONITOR monitor) {
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (SUCCEEDED(shcore::GetDpiForMonitor(monitor, &dpiX, &dpiY)) && dpiY != 0) {
+        return Scale{static_cast<int>(dpiY)};
+    }
+    const WindowDC screen(nullptr);
+    return Scale{screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY)
+                                         : Scale::kBaseDpi};
+}
+
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (::GetMonitorInfoW(monitor, &info)) {
-        monitors.push_back(Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor)});
+        monitors.push_back(
+            Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor), MonitorScale(monitor)});
     }
     return TRUE;
 }
@@ -29,8 +46,10 @@ std::vector<Monitor> Win32Platform::Monitors() const {
         // Never leave the caller without a screen to place the bar on.
         MONITORINFO info{};
         info.cbSize = sizeof(info);
-        if (::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) {
-            monitors.push_back(Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor)});
+        const HMONITOR primary = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+        if (::GetMonitorInfoW(primary, &info)) {
+            monitors.push_back(
+                Monitor{FromRect(info.rcWork), FromRect(info.rcMonitor), MonitorScale(primary)});
         }
     }
     return monitors;

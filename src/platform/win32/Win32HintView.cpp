@@ -26,8 +26,8 @@ UniqueFont MakeFont(const FontFace& font, int dpi) {
 
 }  // namespace
 
-HFONT Win32HintView::FontFor(const FontFace& font, HDC dc) const {
-    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+HFONT Win32HintView::FontFor(const FontFace& font) const {
+    const int dpi = dpi_;
     if (!font_ || font != fontMadeFor_ || dpi != dpiMadeFor_) {
         font_ = MakeFont(font, dpi);
         fontMadeFor_ = font;
@@ -42,7 +42,7 @@ Point Win32HintView::TextExtent(const std::string& text, const FontFace& font) c
     if (dc.get() == nullptr) {
         return {};
     }
-    const SelectedObject selected(dc.get(), FontFor(font, dc.get()));
+    const SelectedObject selected(dc.get(), FontFor(font));
     const std::wstring wide = ToWide(text);
     RECT r{0, 0, 0, 0};
     ::DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &r,

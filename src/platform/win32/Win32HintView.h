@@ -14,17 +14,19 @@ class Win32HintView final : public HintView {
     void Attach(HWND hint) { hint_ = hint; }
     [[nodiscard]] HWND Window() const { return hint_; }
 
-    // The one font measuring and painting share, made again only when the
-    // font or the device's resolution differs from the last one asked for.
-    HFONT FontFor(const FontFace& font, HDC dc) const;
+    // The one font measuring and painting share, sized for the DPI of the
+    // bar's monitor and made again only when the font or that DPI changes.
+    HFONT FontFor(const FontFace& font) const;
 
     [[nodiscard]] Point TextExtent(const std::string& text, const FontFace& font) const override;
     void SetBounds(const Rect& outer) override;
     void Show(bool visible) override;
     void Invalidate() override;
+    void UseScale(Scale scale) override { dpi_ = scale.Dpi(); }
 
   private:
     HWND hint_ = nullptr;
+    int dpi_ = Scale::kBaseDpi;  // of the bar's monitor
     mutable FontFace fontMadeFor_;
     mutable int dpiMadeFor_ = 0;
     mutable UniqueFont font_;

@@ -74,8 +74,8 @@ class Win32Platform final : public Platform {
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
     std::intptr_t ShellOpen(const std::string& target) override;
-    PicturePtr AssociatedIcon(const std::string& path) override;
-    PicturePtr LoadIconFile(const std::string& path) override;
+    PicturePtr AssociatedIcon(const std::string& path, int side) override;
+    PicturePtr LoadIconFile(const std::string& path, int side) override;
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
@@ -99,7 +99,7 @@ class Win32Platform final : public Platform {
     void EnterShellApartment();
     // The picture of an icon the shell took from `source`: the one already
     // made from there, if any, and `icon` is destroyed.
-    PicturePtr SharedShellIcon(const std::string& source, HICON icon);
+    PicturePtr SharedShellIcon(const std::string& source, HICON icon, int side);
 
     HINSTANCE instance_;
     // Before the members that may hold shell objects, so it goes after them.
