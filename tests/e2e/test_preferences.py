@@ -5,8 +5,10 @@ dialog; "Run at Startup" writes and deletes the start-up shortcut."""
 
 import glob
 import os
+import shutil
+import struct
 
-from test_datafile import NOTEPAD, PREF_LINE, URL, WINDOWS_FOLDER
+from test_datafile import NOTEPAD, PREF_LINE, URL, WINDOWS_FOLDER, data_file_lines
 from test_using_the_bar import VISIBLE_ICON_COUNT, UsingTheBarTestCase
 
 DIALOG_CLASS = "TDlgPref"
@@ -186,3 +188,94 @@ class ShortcutTests(PreferencesTestCase):
         self.key("Return")
         self.wait_closed()
         self.assertEqual(self.close_and_read_raw(bar), expected)
+
+
+def scaled(length, dpi):
+    """A length at 96 DPI in pixels of `dpi`, rounded half away from zero."""
+    return (length * dpi * 2 + 96) // (2 * 96)
+
+
+def icon_file(frames):
+    """An .ico file of square 32-bit frames {side: (r, g, b)}, each one colour."""
+    directory = struct.pack("<HHH", 0, 1, len(frames))
+    images = b""
+    offset = 6 + 16 * len(frames)
+    for side, (r, g, b) in frames.items():
+        mask_row = ((side + 31) // 32) * 4
+        image = struct.pack("<IiiHHIIiiII", 40, side, 2 * side, 1, 32, 0, 0, 0, 0, 0, 0)
+        image += bytes((b, g, r, 255)) * (side * side) + b"\0" * (mask_row * side)
+        directory += struct.pack("<BBBBHHII", side % 256, side % 256, 0, 0, 1, 32, len(image),
+                                 offset + len(images))
+        images += image
+    return directory + images
+
+
+class ScaleTests(PreferencesTestCase):
+    """The bar and its dialog at 100, 150 and 200 %: the prefix's LogPixels."""
+
+    FRAMES = {32: (255, 0, 0), 48: (0, 160, 0), 64: (0, 0, 255)}
+
+    def cell_center(self, index):
+        left, top = self.client[:2]
+        return (left + self.panel + self.cell * index + self.cell // 2, top + self.cell // 2)
+
+    def show_scaled_page(self, page):
+        left, top = self.control(PAGE_SELECTOR)["rect"][:2]
+        side = scaled(SELECTOR_CELL, self.dpi)
+        self.click(left + side * page + side // 2, top + side // 2)
+        self.wait_for(lambda: self.send(self.control(PAGE_SELECTOR)["hwnd"], LB_GETCURSEL) == page,
+                      message="page %d" % page)
+
+    def test_cells_icons_dialog_and_data_file_at_96_144_and_192_dpi(self):
+        with self.own_prefix() as session:
+            folder = self.new_folder()
+            shutil.copy2(session.exe, os.path.join(folder, "Pellorinth.exe"))
+            icon = os.path.join(folder, "three.ico")
+            with open(icon, "wb") as f:
+                f.write(icon_file(self.FRAMES))
+            lines = data_file_lines([NOTEPAD, NOTEPAD, URL], [self.winpath(icon), "", ""],
+                                    {"VisibleIconCount": 5})
+            written = {}
+            try:
+                for dpi in (96, 144, 192):
+                    with self.subTest(dpi=dpi):
+                        written[dpi] = self.check_at(session, dpi, folder, lines)
+            finally:
+                self.set_log_pixels(session, 96)
+            self.assertEqual(written.get(144), written[96], "the data file written at 144 DPI")
+            self.assertEqual(written.get(192), written[96], "the data file written at 192 DPI")
+
+    def set_log_pixels(self, session, dpi):
+        session.spawn(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                       "/t", "REG_DWORD", "/d", str(dpi), "/f"]).wait(timeout=60)
+
+    def check_at(self, session, dpi, folder, lines):
+        self.dpi = dpi
+        self.set_log_pixels(session, dpi)
+        self.cell, self.panel = scaled(36, dpi), scaled(20, dpi)
+        bar = self.start_bar(lines, folder=folder)
+        self.client = tuple(int(v) for v in self.probe("client", self.bar_hwnd()).split())
+        self.move(640, 500)
+        left, top, right, bottom = self.client
+        self.assertEqual((right - left, bottom - top), (5 * self.cell + 2 * self.panel, self.cell),
+                         "the cell pitch at %d DPI" % dpi)
+
+        # The frame drawn is the one of the icon's size, not one stretched.
+        side = scaled(32, dpi)
+        x, y = self.cell_center(0)
+        self.wait_for(lambda: self.pixel(x, y) == self.FRAMES[side],
+                      message="the %d-pixel frame of the icon" % side)
+        self.assertEqual(self.pixel(x - side // 2 + 1, y - side // 2 + 1), self.FRAMES[side])
+
+        self.open_settings()
+        client = tuple(int(v) for v in self.probe("client", self.dialog).split())
+        self.assertEqual((client[2] - client[0], client[3] - client[1]),
+                         (scaled(CLIENT_WIDTH, dpi), scaled(CLIENT_HEIGHT, dpi)))
+        for page in (0, 1, 2):
+            if page:
+                self.show_scaled_page(page)
+            self.assertEqual(self.probe("clipped", self.dialog, scaled(11, dpi),
+                                        scaled(16, dpi)), "", "clipped texts on page %d" % page)
+        self.key("Escape")
+        self.wait_closed()
+        return self.close_and_read_raw(bar)

@@ -2,10 +2,42 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "interaction/FormHint.h"
 #include "interaction/HintPlacement.h"
 
 namespace pel::test {
 namespace {
+
+// At 150 and 200 % the cells, the gap beside a column and the outline are as
+// many of the monitor's pixels; the font is sized for its DPI.
+TEST(HintPosition, CellsGapAndOutlineFollowTheScale) {
+    HintPlaceInput in;
+    in.workArea = {0, 0, 1920, 1040};
+    in.hintSize = {100, 30};
+    in.edge = kEdgeLeft;
+    in.scale = Scale{144};
+    in.bar = {0, 300, 56, 1000};
+    in.gridSize = {54, 648};
+    in.gridPoint = {5, 2 * 54 + 10};
+    in.cursor = {5, 400};
+    EXPECT_EQ(HintPosition(in), (Point{56 + 3, 400 - 10 + 27 - 15}));
+    in.edge = kEdgeTop;
+    in.scale = Scale{192};
+    in.bar = {500, 0, 1446, 74};
+    in.gridSize = {864, 72};
+    in.gridPoint = {2 * 72 + 10, 5};
+    in.cursor = {600, 5};
+    EXPECT_EQ(HintPosition(in), (Point{600 - 10 + 36 - 50, 74}));
+
+    FakeHintView view;
+    TFormHint hint(view);
+    hint.UseScale(Scale{192});
+    hint.SetCaptionText("abcd");  // 40 x 30 at 96 DPI in the fake's 20 points
+    EXPECT_EQ(view.scale, Scale{192});
+    EXPECT_EQ(hint.Size(), (Point{80 + 4, 60 + 4}));
+    EXPECT_EQ(hint.Labels[0].position, (Point{2, 2}));
+    EXPECT_EQ(hint.Labels[2].position, (Point{4, 4}));
+}
 
 // A 100 x 30 hint for a pointer 10 pixels into cell 2 of the grid.
 TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {

@@ -56,6 +56,15 @@ TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     ASSERT_EQ(buttons.CurCellEdge(), 432);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 22);
+    // The same steps on a monitor at 150 %, where the cells end at 54 pixels.
+    platform.monitors[0].scale = Scale{144};
+    form.settings.MonitorIndex = 0;
+    form.ApplySettings(form.settings);
+    Select(0);
+    Select(11);
+    ASSERT_EQ(buttons.CurCellEdge(), 12 * 54);
+    ClickForward();
+    EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(First(), 11) << "window 11..22";
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     EXPECT_TRUE(buttons.sbScrollRight().enabled);
@@ -166,16 +175,22 @@ TEST_F(ScrollButtonsTest, BackIsSwitchedOnOnlyPastTheVisibleCount) {
 TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
     MakeBar(3, 5);
     struct Case {
+        int dpi;
         int position;
         int backAt;
         int forwardAt;
         int gridAt;
     };
-    // Bar length 5 * 36 + 40 = 220.
-    const Case cases[] = {{0, 0, 200, 20}, {1, 180, 200, 0}, {2, 0, 20, 40}, {7, 0, 20, 40}};
+    // Bar length 5 * 36 + 40 = 220; at 150 % 5 * 54 + 60 = 330.
+    const Case cases[] = {{96, 0, 0, 200, 20},   {96, 1, 180, 200, 0},   {96, 2, 0, 20, 40},
+                          {96, 7, 0, 20, 40},    {144, 0, 0, 300, 30},   {144, 1, 270, 300, 0},
+                          {144, 2, 0, 30, 60},   {144, 7, 0, 30, 60}};
     for (const bool horizontal : {true, false}) {
-        form.ChangeScreenOriental(horizontal ? kEdgeBottom : kEdgeLeft, 5);
         for (const Case& c : cases) {
+            platform.monitors[0].scale = Scale{c.dpi};
+            form.settings.MonitorIndex = 0;
+            form.ApplySettings(form.settings);
+            form.ChangeScreenOriental(horizontal ? kEdgeBottom : kEdgeLeft, 5);
             form.settings.ScrollButtonPosition = c.position;
             form.SetButtonScrollPos();
             auto at = [horizontal](const Rect& r) { return horizontal ? r.left : r.top; };

@@ -2,6 +2,9 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <sstream>
 #include <string>
 
@@ -117,6 +120,41 @@ TEST(StockPictures, FormLoadsThemAsPictures) {
         EXPECT_EQ(form.Buttons().ImageList2Disabled()[static_cast<std::size_t>(i)],
                   GreyedGlyph(ScrollGlyphPicture(i)));
     }
+}
+
+// The image drawn for a cell's icon: the smallest at least that large, else
+// the largest, whatever the order of the file's directory.
+TEST(IconFile, BestFrameIsNeverScaledUpWhereALargerOneExists) {
+    const std::string file = EncodeIconFile(
+        std::vector<PixelImage>{PixelImage(48, 48), PixelImage(16, 16), PixelImage(32, 32)});
+    const std::pair<int, int> cases[] = {{16, 16}, {24, 32}, {32, 32}, {40, 48},
+                                         {48, 48}, {64, 48}, {8, 16}};
+    for (const auto& [side, frame] : cases) {
+        const std::optional<IconFrame> best = BestIconFrame(file, side);
+        ASSERT_TRUE(best.has_value()) << side;
+        EXPECT_EQ(best->side, frame) << side;
+        const auto f = static_cast<std::size_t>(frame);
+        EXPECT_EQ(best->size, 40u + f * f * 4u + (f + 31u) / 32u * 4u * f) << side;
+    }
+    EXPECT_FALSE(BestIconFrame(file.substr(0, 30), 32)) << "the directory names bytes past the end";
+    EXPECT_FALSE(BestIconFrame("", 32));
+}
+
+// Stock pictures for 150 and 200 % are drawn at their size, pixel for pixel
+// from the 96 DPI drawing, never blurred.
+TEST(StockPictures, AtSideKeepsEveryEdgeHard) {
+    const PixelImage row = RowSeparatorPicture();
+    const PixelImage twice = AtSide(row, 64);
+    ASSERT_EQ(twice.width, 64);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(twice.At(x, y), row.At(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+    const PixelImage half = AtSide(row, 48);
+    EXPECT_EQ(half.At(22, 2), row.At(15, 1)) << "each pixel the one under its centre";
+    EXPECT_EQ(AtSide(row, 32), row);
+    EXPECT_TRUE(AtSide(row, 0).Empty());
 }
 
 TEST(IconFile, RoundTripsAPictureWithTransparency) {

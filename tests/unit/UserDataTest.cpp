@@ -91,6 +91,18 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(second.FormHint.Labels[1].color, 0xFF000019u);
     second.SaveUserData();
     EXPECT_EQ(platform.files[kDataFile], bytes);
+
+    // At 150 % the same file shows the same bar, larger, and is written back
+    // byte for byte: every length in it is one at 96 DPI.
+    platform.monitors[0].scale = Scale{144};
+    TFormPellorinth& third = Run();
+    const Rect bar = third.BarRect();
+    EXPECT_EQ(bar, Rect::FromSize(1920 - 56 - 30, (1040 - 278) / 2 - 53, 56, 278))
+        << "offsets -20 and -35 are 30 and 53 pixels here";
+    EXPECT_EQ(NameOf(third.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico@48");
+    EXPECT_EQ(platform.hint.scale, Scale{144});
+    third.SaveUserData();
+    EXPECT_EQ(platform.files[kDataFile], bytes);
 }
 
 TEST_F(UserDataTest, ShortPreferenceSectionsPlaceTheBarAsFarAsTheyGo) {

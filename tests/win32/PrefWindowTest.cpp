@@ -26,6 +26,7 @@ class StillBar final : public BarPreview {
     [[nodiscard]] Rect WorkAreaOf(int) const override { return {0, 0, 1280, 1024}; }
     [[nodiscard]] int MonitorCount() const override { return 1; }
     [[nodiscard]] int ItemCount() const override { return 3; }
+    [[nodiscard]] Scale ScaleOf(int) const override { return Scale{}; }
 };
 
 class PrefWindowTest : public ::testing::Test {
@@ -101,6 +102,9 @@ TEST_F(PrefWindowTest, IsAFixedDialogFrameWithTheControlsWhereTheyWereDrawn) {
     EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdOk), GWL_STYLE) & BS_DEFPUSHBUTTON);
     EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdEdVisCol), GWL_STYLE) & ES_READONLY);
     EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdPanelFontHint))) << "the sample takes no input";
+    for (const int flat : {pref::kIdSpeedButton1, pref::kIdSbResetOffset, pref::kIdSbReversColor}) {
+        EXPECT_TRUE(::GetWindowLongPtrW(Item(flat), GWL_STYLE) & WS_TABSTOP) << "Tab reaches " << flat;
+    }
 }
 
 TEST_F(PrefWindowTest, ModelChangesReachEveryKindOfControlInRussianIntact) {

@@ -1,12 +1,13 @@
 // The preferences window at the scale of its monitor: the layout drawn for
 // 96 DPI, every length and the font scaled, and no text cut off.
+#include "platform/win32/PrefWindow.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
-#include <string>
+#include <utility>
 
 #include "platform/win32/PrefDrawing.h"
-#include "platform/win32/PrefWindow.h"
 #include "platform/win32/ResourceIds.h"
 
 namespace pel::win32 {

@@ -46,6 +46,8 @@ constexpr Command kCommands[] = {
     {L"children", probe::Children,
      "children <hwnd>               hwnd id class text visible "
      "enabled rect"},
+    {L"clipped", probe::Clipped,
+     "clipped <hwnd> <px> <glyph>   id, needed and given size of each clipped text"},
     {L"workarea", probe::WorkArea, "workarea [i]                  work area(s), monitor, primary"},
     {L"cursor", probe::Cursor, "cursor                        pointer position"},
     {L"foreground", probe::Foreground, "foreground                    foreground hwnd"},

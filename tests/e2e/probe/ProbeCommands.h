@@ -17,6 +17,9 @@ int Style(const Args& args);
 int Watch(const Args& args);
 int Text(const Args& args);
 int Children(const Args& args);
+// Text controls of a window whose text, in Tahoma of a given pixel height,
+// does not fit them (a check box keeps room for its glyph).
+int Clipped(const Args& args);
 int WorkArea(const Args& args);
 int Cursor(const Args& args);
 int Foreground(const Args& args);

@@ -223,6 +223,49 @@ int Children(const Args& args) {
     return 0;
 }
 
+int Clipped(const Args& args) {
+    const auto hwnd = WindowArg(args, 0);
+    const auto fontPixels = args.size() > 2 ? ParseNumber(args[1]) : std::nullopt;
+    const auto glyph = args.size() > 2 ? ParseNumber(args[2]) : std::nullopt;
+    if (!hwnd || !fontPixels || !glyph) {
+        return Fail("usage: clipped <hwnd> <font pixels> <check glyph>");
+    }
+    // The dialog's own font, made here: a font handle means nothing in
+    // another process.
+    HFONT font = CreateFontW(-static_cast<int>(*fontPixels), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    ForEachChild(*hwnd, [&](HWND child) {
+        const std::string cls = WindowClass(child);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        const std::wstring text = ToWide(WindowCaption(child));
+        if (!IsWindowVisible(child) || text.empty() || (cls != "Static" && cls != "Button") ||
+            (cls == "Static" && (style & SS_TYPEMASK) == SS_OWNERDRAW)) {
+            return;
+        }
+        RECT client{};
+        GetClientRect(child, &client);
+        const bool wraps = cls == "Static" && (style & SS_TYPEMASK) == SS_LEFT;
+        const bool check = cls == "Button" && ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX ||
+                                               (style & BS_TYPEMASK) == BS_CHECKBOX);
+        const int room = client.right - (check ? static_cast<int>(*glyph) : 0);
+        RECT need{0, 0, wraps ? room : 0, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need,
+                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        if (need.right > room || need.bottom > client.bottom) {
+            Out(std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string(need.right) + " " +
+                std::to_string(need.bottom) + "\t" + std::to_string(room) + " " +
+                std::to_string(client.bottom));
+        }
+    });
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return 0;
+}
+
 int WorkArea(const Args& args) {
     std::vector<MonitorEntry> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
