@@ -39,9 +39,9 @@ void BarLook::DrawCell(Canvas& canvas, const Rect& cell, const Picture* picture,
         canvas.DrawImage(imageBG_, cell);
     }
     if (picture != nullptr) {
-        canvas.DrawPicture(*picture, Rect::FromSize(cell.left + metrics_.margin,
-                                                    cell.top + metrics_.margin, metrics_.icon,
-                                                    metrics_.icon));
+        canvas.DrawPicture(*picture,
+                           Rect::FromSize(cell.left + metrics_.margin, cell.top + metrics_.margin,
+                                          metrics_.icon, metrics_.icon));
     }
 }
 

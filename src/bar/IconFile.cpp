@@ -133,9 +133,8 @@ std::optional<IconFrame> BestIconFrame(std::string_view bytes, int side) {
             return std::nullopt;
         }
         const bool better =
-            !best ||
-            (frame.side >= side ? best->side < side || frame.side < best->side
-                                : best->side < side && frame.side > best->side);
+            !best || (frame.side >= side ? best->side < side || frame.side < best->side
+                                         : best->side < side && frame.side > best->side);
         if (better) {
             best = frame;
         }

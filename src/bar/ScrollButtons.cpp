@@ -129,9 +129,8 @@ void ScrollButtons::Check(int idx, int n, int visibleCount) {
 
 int ScrollButtons::Step(int edge, int cur, bool hover, bool forward, int n, int visibleCount) {
     ScrollButtonStates states = States();
-    const int r =
-        ScrollStep(edge, CellMetricsAt(scale_).cell, cur, hover, forward, n,
-                   UsableVisibleCount(visibleCount), states);
+    const int r = ScrollStep(edge, CellMetricsAt(scale_).cell, cur, hover, forward, n,
+                             UsableVisibleCount(visibleCount), states);
     SetStates(states);
     return r;
 }

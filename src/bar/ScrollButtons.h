@@ -22,10 +22,10 @@ struct ScrollButtonStates {
 ScrollButtonStates CheckButtonStates(ScrollButtonStates states, int idx, int n, int v);
 
 // One scroll step. `edge` is the far edge of the current cell as last painted
-// (grid pixels along the bar, cells `cellSize` pixels long), `cur` the current index, `n` the item count and
-// `v` the visible cells. A click moves the window by a page of v - 1 cells (at
-// least one), a hover step by one cell. Returns the new current index, always
-// within 0..n-1, and updates the button states.
+// (grid pixels along the bar, cells `cellSize` pixels long), `cur` the current index, `n` the item
+// count and `v` the visible cells. A click moves the window by a page of v - 1 cells (at least
+// one), a hover step by one cell. Returns the new current index, always within 0..n-1, and updates
+// the button states.
 int ScrollStep(int edge, int cellSize, int cur, bool hover, bool forward, int n, int v,
                ScrollButtonStates& states);
 

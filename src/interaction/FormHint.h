@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "platform/Widgets.h"
 #include "platform/Platform.h"
+#include "platform/Widgets.h"
 #include "store/Settings.h"
 
 namespace pel {

@@ -8,7 +8,7 @@ namespace pel {
 
 // Drawing surface of the off-screen buffer the bar paints into.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     // Colours passed here are plain RGB; system colours are resolved first.
     virtual void FillRect(const Rect& r, Color rgb) = 0;

@@ -20,7 +20,9 @@ class Scale {
 
     // A length at 96 DPI in this scale's pixels, rounded to nearest, halves
     // away from zero (as MulDiv does).
-    [[nodiscard]] constexpr int Px(int length96) const { return MulDivRound(length96, dpi_, kBaseDpi); }
+    [[nodiscard]] constexpr int Px(int length96) const {
+        return MulDivRound(length96, dpi_, kBaseDpi);
+    }
     // Pixels of this scale as a length at 96 DPI, truncated toward zero, so
     // that a range in pixels never grows past itself when scaled back.
     [[nodiscard]] constexpr int To96(int pixels) const {

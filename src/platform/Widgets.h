@@ -50,7 +50,7 @@ enum class MouseButton { Left, Right, Middle };
 // a scroll offset (first visible column and row).
 class GridModel {
   public:
-    Rect bounds;  // in the bar's client coordinates
+    Rect bounds;               // in the bar's client coordinates
     int cellSize = kCellSize;  // square cells, in pixels of the bar's scale
     bool focused = false;
 

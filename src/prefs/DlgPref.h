@@ -62,8 +62,8 @@ class TDlgPref {
 
     // --- state ---
     bool visible = false;
-    int page = 0;    // Notebook1's page, kept between showings
-    Point position;  // top-left of the dialog window on screen
+    int page = 0;                             // Notebook1's page, kept between showings
+    Point position;                           // top-left of the dialog window on screen
     static constexpr int kClientWidth = 335;  // at 96 DPI
     static constexpr int kClientHeight = 311;
     // The scale the dialog is laid out at: that of the monitor it opens on.

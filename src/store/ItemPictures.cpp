@@ -63,7 +63,8 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     // The shell's lookup for a path that is gone gives some arbitrary icon,
     // so a missing target shows the blank page. That answer is not kept: the
     // target may come back.
-    PicturePtr icon = TargetPresent(platform_, target) ? platform_.AssociatedIcon(target, side_) : nullptr;
+    PicturePtr icon =
+        TargetPresent(platform_, target) ? platform_.AssociatedIcon(target, side_) : nullptr;
     if (!icon) {
         return standIn.unknown;
     }

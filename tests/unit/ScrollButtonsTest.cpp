@@ -182,9 +182,9 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
         int gridAt;
     };
     // Bar length 5 * 36 + 40 = 220; at 150 % 5 * 54 + 60 = 330.
-    const Case cases[] = {{96, 0, 0, 200, 20},   {96, 1, 180, 200, 0},   {96, 2, 0, 20, 40},
-                          {96, 7, 0, 20, 40},    {144, 0, 0, 300, 30},   {144, 1, 270, 300, 0},
-                          {144, 2, 0, 30, 60},   {144, 7, 0, 30, 60}};
+    const Case cases[] = {{96, 0, 0, 200, 20}, {96, 1, 180, 200, 0}, {96, 2, 0, 20, 40},
+                          {96, 7, 0, 20, 40},  {144, 0, 0, 300, 30}, {144, 1, 270, 300, 0},
+                          {144, 2, 0, 30, 60}, {144, 7, 0, 30, 60}};
     for (const bool horizontal : {true, false}) {
         for (const Case& c : cases) {
             platform.monitors[0].scale = Scale{c.dpi};

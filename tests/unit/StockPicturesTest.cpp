@@ -3,10 +3,10 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/Application.h"
 #include "bar/IconFile.h"

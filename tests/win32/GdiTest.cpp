@@ -212,7 +212,8 @@ TEST_F(GdiTest, FilesWhoseIconsComeFromOnePlaceShareOnePicture) {
     EXPECT_EQ(platform.AssociatedIcon(folder.File("b.txt"), 32), first);
     EXPECT_NE(platform.AssociatedIcon("C:\\Windows\\notepad.exe", 32), first);
     const TempFolder other;
-    EXPECT_EQ(platform.AssociatedIcon(other.Path(), 32), platform.AssociatedIcon(folder.Path(), 32));
+    EXPECT_EQ(platform.AssociatedIcon(other.Path(), 32),
+              platform.AssociatedIcon(folder.Path(), 32));
 }
 
 TEST_F(GdiTest, OffscreenBufferPaintsAndCopiesInOne) {

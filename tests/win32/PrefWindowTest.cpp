@@ -103,7 +103,8 @@ TEST_F(PrefWindowTest, IsAFixedDialogFrameWithTheControlsWhereTheyWereDrawn) {
     EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdEdVisCol), GWL_STYLE) & ES_READONLY);
     EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdPanelFontHint))) << "the sample takes no input";
     for (const int flat : {pref::kIdSpeedButton1, pref::kIdSbResetOffset, pref::kIdSbReversColor}) {
-        EXPECT_TRUE(::GetWindowLongPtrW(Item(flat), GWL_STYLE) & WS_TABSTOP) << "Tab reaches " << flat;
+        EXPECT_TRUE(::GetWindowLongPtrW(Item(flat), GWL_STYLE) & WS_TABSTOP)
+            << "Tab reaches " << flat;
     }
 }
 

@@ -24,13 +24,13 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 
 UniqueFont MakeFont(const FontFace& font, Scale scale) {
     const std::wstring face = ToWide(font.name);
-    return UniqueFont(::CreateFontW(
-        -::MulDiv(font.pointSize, scale.Dpi(), kPointsPerInch), 0, 0, 0,
-        (font.style & kStyleBold) != 0 ? FW_BOLD : FW_NORMAL,
-        (font.style & kStyleItalic) != 0 ? TRUE : FALSE,
-        (font.style & kStyleUnderline) != 0 ? TRUE : FALSE,
-        (font.style & kStyleStrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    return UniqueFont(::CreateFontW(-::MulDiv(font.pointSize, scale.Dpi(), kPointsPerInch), 0, 0, 0,
+                                    (font.style & kStyleBold) != 0 ? FW_BOLD : FW_NORMAL,
+                                    (font.style & kStyleItalic) != 0 ? TRUE : FALSE,
+                                    (font.style & kStyleUnderline) != 0 ? TRUE : FALSE,
+                                    (font.style & kStyleStrikeOut) != 0 ? TRUE : FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 }  // namespace
@@ -113,8 +113,7 @@ void DrawColorItem(const DRAWITEMSTRUCT& item, Color color, const std::wstring& 
                 DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS);
 }
 
-void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels,
-                 Scale scale) {
+void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels, Scale scale) {
     const int width = panel.right - panel.left;
     const int height = panel.bottom - panel.top;
     const OffscreenBuffer buffer(dc, width, height);

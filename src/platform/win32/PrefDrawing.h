@@ -33,8 +33,7 @@ void DrawLanguageItem(HDC dc, const RECT& item, const LanguageItemDrawing& drawi
 void DrawColorItem(const DRAWITEMSTRUCT& item, Color color, const std::wstring& name, Scale scale);
 
 // The sample panel: a bevel and the five labels, back to front.
-void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels,
-                 Scale scale);
+void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& labels, Scale scale);
 
 // A rectangle at 96 DPI in the pixels of `scale`.
 [[nodiscard]] RECT Scaled(const RECT& r, Scale scale);

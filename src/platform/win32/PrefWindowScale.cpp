@@ -70,7 +70,8 @@ bool PrefWindow::LayOutAt(Scale scale) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         RECT r = pref::Scaled(pref::PlaceOf(c), scale);
         if (ShowsOneLine(c.kind)) {
-            const int least = c.kind == Kind::CheckBox ? std::max(lineHeight, checkSide) : lineHeight;
+            const int least =
+                c.kind == Kind::CheckBox ? std::max(lineHeight, checkSide) : lineHeight;
             r.bottom = std::max(r.bottom, r.top + least);
         }
         ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,

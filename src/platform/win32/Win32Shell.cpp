@@ -151,15 +151,15 @@ PicturePtr Win32Platform::AssociatedIcon(const std::string& path, int side) {
         shell32::SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICONLOCATION) != 0 &&
         info.szDisplayName[0] != L'\0') {
         if (const HICON sized = ExtractIconAtSide(info.szDisplayName, info.iIcon, side)) {
-            return SharedShellIcon(
-                ToUtf8(info.szDisplayName) + "," + std::to_string(info.iIcon), sized, side);
+            return SharedShellIcon(ToUtf8(info.szDisplayName) + "," + std::to_string(info.iIcon),
+                                   sized, side);
         }
     }
     if (shell32::SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info),
                                 SHGFI_ICON | SHGFI_LARGEICON) != 0) {
         // The index names the icon in the shell's own list of them.
-        return SharedShellIcon("shell," + std::to_string(info.iIcon),
-                               ResizedIcon(info.hIcon, side), side);
+        return SharedShellIcon("shell," + std::to_string(info.iIcon), ResizedIcon(info.hIcon, side),
+                               side);
     }
     return nullptr;
 }
@@ -175,13 +175,13 @@ PicturePtr Win32Platform::LoadIconFile(const std::string& path, int side) {
     if (const std::optional<std::string> bytes = ReadWholeFile(path);
         bytes && bytes->size() <= kMaxIconFileBytes) {
         if (const std::optional<IconFrame> frame = BestIconFrame(*bytes, side)) {
-            std::vector<BYTE> image(bytes->begin() + static_cast<std::ptrdiff_t>(frame->offset),
-                                    bytes->begin() +
-                                        static_cast<std::ptrdiff_t>(frame->offset + frame->size));
+            std::vector<BYTE> image(
+                bytes->begin() + static_cast<std::ptrdiff_t>(frame->offset),
+                bytes->begin() + static_cast<std::ptrdiff_t>(frame->offset + frame->size));
             constexpr DWORD kIconFormatVersion = 0x00030000;
-            if (const HICON icon = ::CreateIconFromResourceEx(
-                    image.data(), static_cast<DWORD>(image.size()), TRUE, kIconFormatVersion,
-                    side, side, LR_DEFAULTCOLOR)) {
+            if (const HICON icon =
+                    ::CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
+                                               kIconFormatVersion, side, side, LR_DEFAULTCOLOR)) {
                 return Wrap(icon);
             }
         }

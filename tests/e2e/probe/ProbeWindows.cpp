@@ -183,8 +183,8 @@ int Watch(const Args& args) {
             Out(std::to_string(elapsed) + " gone");
             break;
         }
-        const std::string sample = std::to_string(LayeredAlpha(*hwnd)) + " " +
-                                   (IsWindowVisible(*hwnd) ? "1" : "0");
+        const std::string sample =
+            std::to_string(LayeredAlpha(*hwnd)) + " " + (IsWindowVisible(*hwnd) ? "1" : "0");
         if (sample != last) {
             Out(std::to_string(elapsed) + " " + sample);
             last = sample;
