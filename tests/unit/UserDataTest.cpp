@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
 #include "fake/ProgramRuns.h"
+#include "store/DataFile.h"
 #include "store/PreferenceLines.h"
 
 namespace pel::test {
@@ -158,7 +161,7 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
         bool backedUp;
     };
     const Case cases[] = {
-        {"own file", example, 1, true, false},
+        {"own file", example, 1, false, false},
         {"LF line ends",
          "[PATH]\nC:\\a\n[~]\n[ICON]\n\n[~]\n[PREF]\n" + example.substr(example.find("[PREF]") + 8),
          1, true, false},
@@ -197,6 +200,32 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
     platform.readOnlyFiles.insert(backup);
     Run().FormCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], utf16(example, false));  // no copy, no replace
+}
+
+// What the bar cannot show as stored it shows as it can; the close writes
+// back what the user chose.
+TEST_F(UserDataTest, SettingsTheBarCannotShowAsStoredAreShownSafelyAndKept) {
+    const std::tuple<std::size_t, const char*, const char*, Color> cases[] = {
+        {19, "3", "3", 0x123456},  // monitor 3 undocked: monitor 0 meanwhile
+        {19, "-1", "-1", 0x123456},
+        {13, "1", "1", kClBtnFace},  // the gradient over the user's colour
+        {12, "7", "0", 0x123456},    // no such edge: the top
+        {12, "-1", "0", 0x123456},
+    };
+    for (const auto& [line, value, saved, grid] : cases) {
+        Settings record;
+        record.MonitorIndex = 0;
+        record.BackgroundColor = 0x123456;
+        std::vector<std::string> prefs = FormatPreferences(record);
+        prefs[line] = value;
+        platform.AddFile(kDataFile, FormatDataFile({{"http://a/"}, {""}, prefs}));
+        TFormPellorinth& form = Run();
+        EXPECT_EQ(form.BarRect(), Rect::FromSize((1920 - 474) / 2, 0, 474, 38)) << value;
+        EXPECT_EQ(form.GridColor(), grid) << value;
+        form.FormCloseQuery();
+        prefs[line] = saved;
+        EXPECT_EQ(ReadDataFile(platform.files[kDataFile]).content.prefs, prefs) << value;
+    }
 }
 
 TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
