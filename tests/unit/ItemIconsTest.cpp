@@ -120,12 +120,6 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     EXPECT_EQ(readsAfter(1), 1);
     EXPECT_EQ(Picture(form, 0), "ico:U:\\i.ico");
     EXPECT_EQ(Picture(form, 5), "ico:U:\\i.ico");
-    form.SelectItemCell(1);
-    form.OnMenuCommand(kCmdDefaultIcon);
-    EXPECT_EQ(form.store.Icons()[1], "") << "the user's choice alone drops it";
-    form.FormCloseQuery();
-    EXPECT_NE(platform.files[kDataFile].find("[ICON]\r\nU:\\i.ico\r\n\r\nC:\\ok.ico\r\n"),
-              std::string::npos);
 }
 
 TEST_F(ItemIconsTest, IconCommandsOnNoItemOrASeparatorChangeNothing) {

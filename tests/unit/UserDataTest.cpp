@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
 #include "fake/ProgramRuns.h"
-#include "store/DataFile.h"
 #include "store/PreferenceLines.h"
 
 namespace pel::test {
@@ -73,7 +70,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     s.VisibleIconCount = 4;
     s.OffsetX = -20;
     s.OffsetY = -35;
-    s.MonitorIndex = 0;
+    s.MonitorIndex = 3;           // away (undocked) but kept
+    s.GradientBackground = true;  // over the user's colour, which is kept
     s.LanguageIndex = 0;
     first.SaveUserData();
     const std::string bytes = platform.files[kDataFile];
@@ -88,6 +86,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(second.store.Icons(), icons);
     EXPECT_EQ(NameOf(second.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico");
     EXPECT_EQ(NameOf(second.store.Picture(5)), "del2");  // the bar is a column now
+    EXPECT_EQ(second.BarRect().right, 1920 - 20) << "on monitor 0 meanwhile";
+    EXPECT_EQ(second.GridColor(), kClBtnFace);
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
     EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
     EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
@@ -200,32 +200,6 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
     platform.readOnlyFiles.insert(backup);
     Run().FormCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], utf16(example, false));  // no copy, no replace
-}
-
-// What the bar cannot show as stored it shows as it can; the close writes
-// back what the user chose.
-TEST_F(UserDataTest, SettingsTheBarCannotShowAsStoredAreShownSafelyAndKept) {
-    const std::tuple<std::size_t, const char*, const char*, Color> cases[] = {
-        {19, "3", "3", 0x123456},  // monitor 3 undocked: monitor 0 meanwhile
-        {19, "-1", "-1", 0x123456},
-        {13, "1", "1", kClBtnFace},  // the gradient over the user's colour
-        {12, "7", "0", 0x123456},    // no such edge: the top
-        {12, "-1", "0", 0x123456},
-    };
-    for (const auto& [line, value, saved, grid] : cases) {
-        Settings record;
-        record.MonitorIndex = 0;
-        record.BackgroundColor = 0x123456;
-        std::vector<std::string> prefs = FormatPreferences(record);
-        prefs[line] = value;
-        platform.AddFile(kDataFile, FormatDataFile({{"http://a/"}, {""}, prefs}));
-        TFormPellorinth& form = Run();
-        EXPECT_EQ(form.BarRect(), Rect::FromSize((1920 - 474) / 2, 0, 474, 38)) << value;
-        EXPECT_EQ(form.GridColor(), grid) << value;
-        form.FormCloseQuery();
-        prefs[line] = saved;
-        EXPECT_EQ(ReadDataFile(platform.files[kDataFile]).content.prefs, prefs) << value;
-    }
 }
 
 TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
