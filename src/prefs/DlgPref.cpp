@@ -303,6 +303,11 @@ void TDlgPref::AssignTexts(int language) {
     for (SampleLabel& label : LabText) {
         set(label, texts::kSample);
     }
+    const std::array<const Phrase*, kPageCount> pages = {
+        &texts::kPageGeneral, &texts::kPageSizePosition, &texts::kPageStyle};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        PageTitles[i] = std::string(pages[i]->Assigned(language));
+    }
 }
 
 void TDlgPref::WriteButtonPositionItems(int language, int edge) {

@@ -63,6 +63,9 @@ class TDlgPref {
     static constexpr int kClientWidth = 335;
     static constexpr int kClientHeight = 311;
     static constexpr int kPageCount = 3;
+    // The pages' titles: never drawn, but a screen reader names the page
+    // selector's cells by them.
+    std::array<std::string, kPageCount> PageTitles;
 
     // --- frame ---
     TextControl Caption;
