@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/PrefAccessibility.h"
 #include "platform/win32/PrefDrawing.h"
 #include "platform/win32/ResourceIds.h"
 #include "platform/win32/Utf.h"
@@ -139,6 +140,7 @@ bool PrefWindow::CreateControls() {
             return false;
         }
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        MakeReadable(c, child);
         if (c.kind == Kind::TickedSlider || c.kind == Kind::PlainSlider) {
             ::SendMessageW(child, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(c.thumb), 0);
             ::SendMessageW(child, TBM_SETPAGESIZE, 0, 1);
@@ -166,6 +168,38 @@ bool PrefWindow::CreateControls() {
         }
     }
     return true;
+}
+
+void PrefWindow::MakeReadable(const Control& c, HWND window) {
+    std::unique_ptr<AccessibleSource> source;
+    if (c.kind == Kind::PageSelector) {
+        source = std::make_unique<pref::PageSelectorSource>(window, model_);
+    } else if (c.kind == Kind::LanguageList) {
+        // No label names it; its value is the language shown.
+        source = std::make_unique<pref::DrawnListSource>(
+            window, [] { return std::string(); },
+            [window] {
+                const LRESULT at = ::SendMessageW(window, CB_GETCURSEL, 0, 0);
+                return at < 0 ? std::string()
+                              : ToUtf8(pref::ComboItemText(window, static_cast<UINT>(at)));
+            });
+    } else if (c.kind == Kind::ColorPicker) {
+        // Named by the label beside it, as the system names a list.
+        const TextControl* label = c.id == pref::kIdCbBackground  ? &model_.Label1
+                                   : c.id == pref::kIdCbStartGrad ? &model_.Label6
+                                   : c.id == pref::kIdCbEndGrad   ? &model_.Label7
+                                                                  : &model_.Label2;
+        const ColorPicker& picker = model_.*std::get<ColorPicker TDlgPref::*>(c.model);
+        source = std::make_unique<pref::DrawnListSource>(
+            window, [label] { return label->caption; },
+            [&picker] { return pref::ColorValueText(picker); });
+    } else {
+        return;  // a system control, which the system describes
+    }
+    // Without it the control works; only a screen reader misses its name.
+    if (auto readable = AccessibleControl::Attach(window, std::move(source))) {
+        readable_.push_back(std::move(readable));
+    }
 }
 
 bool PrefWindow::ShowModal() {

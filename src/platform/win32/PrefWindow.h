@@ -6,8 +6,10 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/AccessibleControl.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/PrefLayout.h"
 #include "platform/win32/WindowBase.h"
@@ -48,6 +50,8 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     friend class WindowBase<PrefWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     bool CreateControls();
+    // Names, values and states of the drawn controls for screen readers.
+    void MakeReadable(const pref::Control& control, HWND window);
     void End(bool accepted);
 
     // User actions, each followed by Refresh.
@@ -82,6 +86,7 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     // it opens once the list's burst of notifications is over, and once.
     std::set<int> pendingCustom_;
     std::array<SampleLabel, 5> shownSample_;
+    std::vector<std::unique_ptr<AccessibleControl>> readable_;
 };
 
 }  // namespace pel::win32
