@@ -4,6 +4,13 @@
 
 namespace pel {
 
+void TFormPellorinth::OnFocusChanged(bool focused) {
+    placement_.SetGridFocused(focused);
+    if (focused) {
+        accessibility_.FocusGained();
+    }
+}
+
 const GridModel& TFormPellorinth::AccessibleGrid() const {
     return placement_.Grid1();
 }

@@ -82,7 +82,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
     void OnSessionEnd() override { SaveUserData(); }
-    void OnFocusChanged(bool focused) override { placement_.SetGridFocused(focused); }
+    void OnFocusChanged(bool focused) override;
     void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
     void OnMouseMove(ShiftState shift, Point client) override;
     void OnMouseUp(MouseButton button, ShiftState shift, Point client) override;

@@ -121,10 +121,23 @@ void BarAccessibility::CurrentCellMoved() {
     const int current = CurrentItem();
     if (current != toldCurrent_) {
         toldCurrent_ = current;
-        const int child = ChildOfItem(current);
-        if (child != -1) {
-            platform_.NotifyAccessible(AccessibleEvent::Focus, child);
+        // The pointer moves the current cell too; only keys and clicks,
+        // which the focus comes with, move the keyboard focus.
+        if (host_.AccessibleGrid().focused) {
+            TellFocus();
         }
+    }
+}
+
+void BarAccessibility::FocusGained() {
+    toldCurrent_ = CurrentItem();
+    TellFocus();
+}
+
+void BarAccessibility::TellFocus() const {
+    const int child = ChildOfItem(CurrentItem());
+    if (child != -1) {
+        platform_.NotifyAccessible(AccessibleEvent::Focus, child);
     }
 }
 

@@ -53,6 +53,8 @@ class BarAccessibility final : public AccessibleSource, public ItemStoreListener
 
     // The current cell or the first cell on show may have moved.
     void CurrentCellMoved();
+    // The bar took the keyboard focus: the current cell has it now.
+    void FocusGained();
 
     void OnItemsRearranged() override;
     void OnTargetChanged(int index) override;
@@ -69,6 +71,7 @@ class BarAccessibility final : public AccessibleSource, public ItemStoreListener
     [[nodiscard]] int FirstShownCell() const;
     [[nodiscard]] int ChildOfItem(int item) const;
     [[nodiscard]] Rect OnScreen(const Rect& client) const;
+    void TellFocus() const;
 
     Platform& platform_;
     const ItemStore& items_;

@@ -146,28 +146,32 @@ TEST_F(AccessibilityTest, TheSystemHearsOfEachChange) {
     struct Case {
         const char* change;
         std::function<void()> make;
-        Notice told;
+        std::optional<Notice> told;
     };
     const Case cases[] = {
+        {"the pointer over another cell, no focus", [&] { form.SelectItemCell(1); }, std::nullopt},
+        {"the bar takes the focus", [&] { form.OnFocusChanged(true); },
+         Notice{AccessibleEvent::Focus, 2}},
         // The key pages forward, as the scroll button does, to the last item.
-        {"key to the next cell",
-         [&] { form.OnKeyDown(kVkRight, {}); },
-         {AccessibleEvent::Focus, 3}},
-        {"target changed",
-         [&] { form.store.SetTarget(1, "https://example.org"); },
-         {AccessibleEvent::NameChange, 2}},
-        {"item added",
-         [&] { form.AddFileToList(-1, "C:\\d.txt", true); },
-         {AccessibleEvent::Reorder, -1}},
-        {"item moved", [&] { form.store.Move(0, 2); }, {AccessibleEvent::Reorder, -1}},
-        {"item deleted", [&] { form.DeleteItem(); }, {AccessibleEvent::Reorder, -1}},
+        {"key to the next cell", [&] { form.OnKeyDown(kVkRight, {}); },
+         Notice{AccessibleEvent::Focus, 3}},
+        {"target changed", [&] { form.store.SetTarget(1, "https://example.org"); },
+         Notice{AccessibleEvent::NameChange, 2}},
+        {"item added", [&] { form.AddFileToList(-1, "C:\\d.txt", true); },
+         Notice{AccessibleEvent::Reorder, -1}},
+        {"item moved", [&] { form.store.Move(0, 2); }, Notice{AccessibleEvent::Reorder, -1}},
+        {"item deleted", [&] { form.DeleteItem(); }, Notice{AccessibleEvent::Reorder, -1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
         platform.accessibleEvents.clear();
         c.make();
+        if (!c.told) {
+            EXPECT_TRUE(platform.accessibleEvents.empty());
+            continue;
+        }
         ASSERT_FALSE(platform.accessibleEvents.empty());
-        EXPECT_EQ(platform.accessibleEvents.front(), c.told);
+        EXPECT_EQ(platform.accessibleEvents.front(), *c.told);
     }
     platform.accessibleEvents.clear();
     form.store.SetTarget(0, form.store.Target(0));
