@@ -7,9 +7,10 @@ namespace pel {
 ModalStep::ModalStep(TFormPellorinth& form)
     : form_(form), suspension_(form.SuspendAutoHide()), formerIndex_(form.CurrentItem()) {
     if (form_.store.IsItem(formerIndex_)) {
-        // Taken with its picture fetched, as it will be when looked for.
-        form_.ResolvePicture(formerIndex_);
-        item_ = form_.store.ItemAt(formerIndex_);
+        target_ = form_.store.Target(formerIndex_);
+        icon_ = form_.store.Icon(formerIndex_);
+    } else {
+        formerIndex_ = -1;
     }
 }
 
@@ -19,7 +20,24 @@ ModalStep::~ModalStep() {
 }
 
 int ModalStep::ItemNow() const {
-    return item_ ? form_.store.Find(*item_, formerIndex_) : -1;
+    if (formerIndex_ == -1) {
+        return -1;
+    }
+    const ItemStore& store = form_.store;
+    const auto isIt = [&](int i) {
+        return store.IsItem(i) && store.Target(i) == target_ && store.Icon(i) == icon_;
+    };
+    // Nearest first, later places before earlier ones: drops in front of
+    // the item move it on.
+    for (int distance = 0; distance <= store.Count(); ++distance) {
+        if (isIt(formerIndex_ + distance)) {
+            return formerIndex_ + distance;
+        }
+        if (isIt(formerIndex_ - distance)) {
+            return formerIndex_ - distance;
+        }
+    }
+    return -1;
 }
 
 int ModalStep::InsertionPlace() const {

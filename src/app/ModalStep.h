@@ -1,9 +1,8 @@
 #pragma once
 
-#include <optional>
+#include <string>
 
 #include "bar/AutoHide.h"
-#include "store/ItemStore.h"
 
 namespace pel {
 
@@ -32,8 +31,11 @@ class ModalStep {
   private:
     TFormPellorinth& form_;
     AutoHide::Suspension suspension_;
+    // The item current at the start, -1 for none, named by its target and
+    // icon path: its picture may be fetched again meanwhile.
     int formerIndex_ = -1;
-    std::optional<ItemStore::Item> item_;
+    std::string target_;
+    std::string icon_;
 };
 
 }  // namespace pel
