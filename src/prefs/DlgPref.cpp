@@ -59,6 +59,9 @@ TDlgPref::TDlgPref(BarPreview& bar) : bar_(bar) {
     chbMouseScroll.onClick = [this] { chbMouseScrollClick(); };
     cbScrPosition.onChange = [this] { cbScrPositionChange(); };
     MonitorBox.onChange = [this] { MonitorBoxChange(); };
+    // Picking the monitor the list shows is still the user's choice: it
+    // replaces a stored index whose monitor is not there.
+    MonitorBox.onRepick = [this] { monitorPicked_ = true; };
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
     TrackDX.onChange = [this] { TrackDXChange(); };
     TrackDY.onChange = [this] { TrackDXChange(); };

@@ -372,7 +372,7 @@ void PrefWindow::OnCommand(int id, int code, HWND control) {
             // list is down, moving through it is not yet a pick.
             const bool dropped = ::SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) != 0;
             if (code == CBN_SELENDOK || (code == CBN_SELCHANGE && !dropped)) {
-                OnListPicked(*c, control);
+                OnListPicked(*c, control, code == CBN_SELENDOK);
             } else if (code != CBN_CLOSEUP) {
                 return;  // a list closed without a pick shows the model's choice again
             }
@@ -390,7 +390,7 @@ void PrefWindow::OnCommand(int id, int code, HWND control) {
     Refresh();
 }
 
-void PrefWindow::OnListPicked(const Control& c, HWND combo) {
+void PrefWindow::OnListPicked(const Control& c, HWND combo, bool confirmed) {
     const int index = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
     if (index < 0) {
         return;
@@ -399,6 +399,8 @@ void PrefWindow::OnListPicked(const Control& c, HWND combo) {
         DropDownList& list = model_.*std::get<DropDownList TDlgPref::*>(c.model);
         if (index != list.Selected()) {
             list.Choose(index);
+        } else if (confirmed) {
+            list.Repick();
         }
         return;
     }

@@ -56,7 +56,9 @@ class PrefWindow final : public WindowBase<PrefWindow> {
 
     // User actions, each followed by Refresh.
     void OnCommand(int id, int code, HWND control);
-    void OnListPicked(const pref::Control& control, HWND combo);
+    // `confirmed`: the user ended a pick in the list, which may be of the
+    // item already selected.
+    void OnListPicked(const pref::Control& control, HWND combo, bool confirmed);
     void OnSlider(HWND slider);
     void PickCustomColor(int id);
     void ChooseHintFont();
