@@ -74,6 +74,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // --- lifecycle ---
     void FormCreate();
     void FormShow() override;
+    // Tells what the start could not do with the data file.
+    void FormShown() override;
     bool FormCloseQuery() override;
     void Quit1Click();
     void AppDeactivate() override;
@@ -262,6 +264,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     [[nodiscard]] BarPlace CurrentPlace() const;
 
     UserDataFile userData_{platform};
+    bool dataFileTroubleTold_ = false;
     StartupShortcut startupLink_{platform};
     BarPlacement placement_{platform};
     ScrollButtons buttons_;

@@ -21,6 +21,8 @@ class BarEvents {
     // The window exists and knows its frame: the bar sizes it again.
     virtual void OnWindowCreated() = 0;
     virtual void FormShow() = 0;
+    // The first show is over and the bar is on the screen.
+    virtual void FormShown() = 0;
     virtual bool FormCloseQuery() = 0;
     // The session ends; whatever changed since the close query is written.
     virtual void OnSessionEnd() = 0;

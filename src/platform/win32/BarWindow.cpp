@@ -83,6 +83,7 @@ void BarWindow::Show() {
     form_.FormShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    form_.FormShown();
 }
 
 LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -87,9 +87,16 @@ class Win32Platform final : public Platform {
     [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool RemoveFile(const std::string& path) override;
+    bool RenamePath(const std::string& from, const std::string& to) override;
+    bool CreateFolder(const std::string& path) override;
+    bool FolderWritable(const std::string& folder) override;
+    [[nodiscard]] bool FileReadOnly(const std::string& path) const override;
+    [[nodiscard]] std::string RoamingAppDataFolder() const override;
     [[nodiscard]] std::int64_t CurrentDriveSize() const override;
     [[nodiscard]] std::string ExePath() const override;
     [[nodiscard]] std::string ExeFolder() const override;
+    void WaitMilliseconds(int milliseconds) override;
+    [[nodiscard]] LocalTime Now() const override;
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 
