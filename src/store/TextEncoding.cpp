@@ -100,6 +100,14 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+// Well-formed UTF-8 with something beyond ASCII.
+bool LooksLikeUtf8(std::string_view bytes) {
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+    });
+    return beyondAscii && SanitizeUtf8(bytes) == bytes;
+}
+
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
@@ -130,10 +138,7 @@ std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage)
             return Utf16ToUtf8(bytes.substr(mark.size()), mark == kUtf16BeMark);
         }
     }
-    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) {
-        return static_cast<unsigned char>(c) >= 0x80;
-    });
-    if (beyondAscii && SanitizeUtf8(bytes) == bytes) {
+    if (LooksLikeUtf8(bytes)) {
         return std::string(bytes);
     }
     return codePage.AnsiToUtf8(bytes);
@@ -154,7 +159,9 @@ bool DecodedExactly(std::string_view bytes, std::string_view text, const Platfor
 }
 
 std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage) {
-    if (auto ansi = codePage.Utf8ToAnsi(utf8)) {
+    // ANSI bytes that also read as UTF-8 beyond ASCII would be taken for it
+    // at the next start.
+    if (auto ansi = codePage.Utf8ToAnsi(utf8); ansi && !LooksLikeUtf8(*ansi)) {
         return std::move(*ansi);
     }
     std::string out(kUtf8Bom);

@@ -23,9 +23,10 @@ std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage)
 [[nodiscard]] bool DecodedExactly(std::string_view bytes, std::string_view text,
                                   const Platform& codePage);
 
-// The ANSI code page when every character has its exact form there, so the
-// file stays what older copies of the program read; else UTF-8 behind a
-// byte-order mark, so that no character is lost.
+// The ANSI code page when every character has its exact form there and the
+// bytes cannot be taken for UTF-8, so the file stays what older copies of the
+// program read; else UTF-8 behind a byte-order mark, so that no character is
+// lost.
 std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage);
 
 // Replaces every byte that does not start or continue a well-formed UTF-8
