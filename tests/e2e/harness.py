@@ -20,10 +20,11 @@ Writing a test (tests/e2e/test_<feature>.py, Python 3 standard library only):
 Helpers of BarTestCase (coordinates are screen pixels, rectangles are
 (left, top, right, bottom) with right and bottom exclusive):
 
-    start_bar(data_file_text=None, wait=True, folder=None, files=None)
+    start_bar(data_file_text=None, wait=True, folder=None, files=None, env=None)
         copy the exe into a fresh folder (or `folder`), write the data file
         (str, bytes or a list of lines; str is written as cp1252), write extra
-        `files` {name: bytes|str} beside it, start it; returns a Bar
+        `files` {name: bytes|str} beside it, start it (`env` adds to its
+        environment, say LANG for another code page); returns a Bar
     find_bar() / bar_windows()   hwnd of the bar window or None / every one
     bar_rect(), bar_visible(), bar_alpha(), work_area(i), windows()
     window_style(hwnd)           (style, extended style, owner hwnd or 0)
@@ -329,12 +330,14 @@ class Session:
         # Wine's own processes own windows too; they are the ones never ended.
         self.system_pids = {w["pid"] for w in parse_windows(self.probe("list")[1])}
 
-    def spawn(self, args, cwd=None, log_path=None, stdout=None):
-        """Starts a Wine program (or any command) and remembers it for stop()."""
+    def spawn(self, args, cwd=None, log_path=None, stdout=None, env=None):
+        """Starts a Wine program (or any command) and remembers it for stop();
+        `env` adds to or overrides the session's environment."""
         log = open(log_path, "ab") if log_path else subprocess.DEVNULL
         try:
             # Unbuffered, so select() on a piped stdout tells the truth.
-            proc = subprocess.Popen(args, cwd=cwd, env=self.env, stdin=subprocess.DEVNULL,
+            proc = subprocess.Popen(args, cwd=cwd, env=dict(self.env, **(env or {})),
+                                    stdin=subprocess.DEVNULL,
                                     stdout=stdout if stdout is not None else log,
                                     stderr=log, bufsize=0)
         finally:
@@ -520,7 +523,7 @@ class BarTestCase(unittest.TestCase):
         os.makedirs(folder)
         return folder
 
-    def start_bar(self, data_file_text=None, wait=True, folder=None, files=None):
+    def start_bar(self, data_file_text=None, wait=True, folder=None, files=None, env=None):
         if folder is None:
             folder = self.new_folder()
             shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
@@ -536,8 +539,10 @@ class BarTestCase(unittest.TestCase):
             self.wait_for(lambda: self.find_bar() is None, timeout=15,
                           message="the previous test's bar to go")
         log_path = os.path.join(folder, "wine.log")
+        if not os.access(folder, os.W_OK):  # a read-only mount
+            log_path = os.path.join(self.new_folder(), "wine.log")
         proc = self.session.spawn(["wine", os.path.join(folder, "Pellorinth.exe")],
-                                  cwd=folder, log_path=log_path)
+                                  cwd=folder, log_path=log_path, env=env)
         self._procs.append(proc)
         bar = Bar(folder, proc, log_path)
         self._bars.append(bar)

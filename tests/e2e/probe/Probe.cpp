@@ -26,6 +26,12 @@ int ReadOnly(const probe::Args& args) {
     return 0;
 }
 
+// acp: the ANSI code page this process got from its locale.
+int Acp(const probe::Args&) {
+    probe::Out(std::to_string(GetACP()));
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)(const probe::Args&);
@@ -75,6 +81,7 @@ constexpr Command kCommands[] = {
      "makewin <class> <caption> [x y w h]  a window kept until "
      "closed"},
     {L"readonly", ReadOnly, "readonly <path> [0|1]         set or clear the read-only attribute"},
+    {L"acp", Acp, "acp                           the ANSI code page"},
 };
 
 int Usage() {
