@@ -102,9 +102,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 
 // Well-formed UTF-8 with something beyond ASCII.
 bool LooksLikeUtf8(std::string_view bytes) {
-    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) {
-        return static_cast<unsigned char>(c) >= 0x80;
-    });
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     return beyondAscii && SanitizeUtf8(bytes) == bytes;
 }
 

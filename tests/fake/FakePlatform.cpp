@@ -252,8 +252,8 @@ std::string AnsiBytes(CodePage page, char32_t wanted) {
         const char32_t index = wanted - kFirstIdeograph;
         const char32_t lead = 0x81 + index / 256;
         const auto trail = static_cast<unsigned char>(index % 256);
-        const bool valid = lead <= 0xFC && JapaneseLead(static_cast<unsigned char>(lead)) &&
-                           JapaneseTrail(trail);
+        const bool valid =
+            lead <= 0xFC && JapaneseLead(static_cast<unsigned char>(lead)) && JapaneseTrail(trail);
         return valid ? std::string{static_cast<char>(lead), static_cast<char>(trail)} : "";
     }
     for (unsigned b = 1; b <= 0xFF; ++b) {
@@ -316,8 +316,8 @@ std::optional<std::string> FakePlatform::Utf8ToAnsi(std::string_view utf8) const
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
         }
         i += length;
-        const std::string bytes = c < 0x80 ? std::string(1, static_cast<char>(c))
-                                           : AnsiBytes(codePage, c);
+        const std::string bytes =
+            c < 0x80 ? std::string(1, static_cast<char>(c)) : AnsiBytes(codePage, c);
         if (bytes.empty()) {
             return std::nullopt;
         }

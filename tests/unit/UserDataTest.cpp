@@ -205,7 +205,8 @@ TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
         platform.AddFile(kDataFile, c.bytes);
         TFormPellorinth& form = Run();
         if (c.item == "-") {
-            EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"", "", kFirstUrl})) << c.what;
+            EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"", "", kFirstUrl}))
+                << c.what;
         } else {
             ASSERT_EQ(form.store.Count(), 1) << c.what;
             EXPECT_EQ(form.store.Targets()[0], c.item.value_or(form.store.Targets()[0])) << c.what;
@@ -300,8 +301,8 @@ TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
     const Case cases[] = {
         {"locked for 1 s", [](FakePlatform& p) { p.lockedUntilMs[kDataFile] = 1000; }, "",
          kDataFile, Targets{"http://old/", "http://new/"}},
-        {"locked for good", [](FakePlatform& p) { p.unreadableFiles.insert(kDataFile); },
-         kDataFile, "", Targets{"http://old/"}},
+        {"locked for good", [](FakePlatform& p) { p.unreadableFiles.insert(kDataFile); }, kDataFile,
+         "", Targets{"http://old/"}},
         {"damaged content", [](FakePlatform& p) { p.files[kDataFile] = "\x89PNG\r\n"; }, moved,
          kDataFile, firstList},
         {"damaged again within a second",
@@ -318,8 +319,9 @@ TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
          moved, kDataFile, firstList},
         {"read-only file", [](FakePlatform& p) { p.readOnlyFiles.insert(kDataFile); }, kDataFile,
          "", Targets{"http://old/"}},
-        {"read-only program folder", [](FakePlatform& p) { p.readOnlyFolders.insert("C:\\Tools\\"); },
-         "", appData, Targets{"http://old/", "http://new/"}},
+        {"read-only program folder",
+         [](FakePlatform& p) { p.readOnlyFolders.insert("C:\\Tools\\"); }, "", appData,
+         Targets{"http://old/", "http://new/"}},
         {"read-only program folder, no application-data folder",
          [](FakePlatform& p) {
              p.readOnlyFolders.insert("C:\\Tools\\");

@@ -190,8 +190,7 @@ bool Win32Platform::CreateFolder(const std::string& path) {
     if (path.empty()) {
         return false;
     }
-    return ::CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != FALSE ||
-           DirectoryExists(path);
+    return ::CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != FALSE || DirectoryExists(path);
 }
 
 bool Win32Platform::FolderWritable(const std::string& folder) {
@@ -206,10 +205,9 @@ bool Win32Platform::FolderWritable(const std::string& folder) {
         name += '\\';
     }
     name += "pellorinth-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
-    const UniqueFile file(::CreateFileW(ToWidePath(name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_NEW,
-                                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                                        nullptr));
+    const UniqueFile file(
+        ::CreateFileW(ToWidePath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return static_cast<bool>(file) || ::GetLastError() == ERROR_FILE_EXISTS;
 }
 
