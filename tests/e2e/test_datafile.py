@@ -1,13 +1,12 @@
 """The data file and the item pictures in the real program: what a prepared
 file shows, what closing writes back, a write that must fail, the first run
 without a file, a target outside the ANSI code page, the menu's "Default",
-a read-only program folder, a damaged file and a file of another code page."""
+a read-only program folder and a file of another code page."""
 
 import os
 import shutil
 import struct
 import subprocess
-import time
 
 from harness import REPO, BarTestCase
 
@@ -499,29 +498,6 @@ class UnusableFileTests(DataFileTestCase):
         self.close_bar(second)
         with open(kept, "rb") as f:
             self.assertIn(self.winpath(dropped).encode("cp1252"), f.read())
-
-    def test_a_zero_filled_file_is_moved_aside_with_one_message_and_the_bar_saves(self):
-        zeros = bytes(4096)  # what a power cut can leave
-        bar = self.start_bar(zeros)
-        box = self.wait_for(self.message_boxes, timeout=10, message="the message")[0]
-        caption, texts = self.box_text(box)
-        moved = [name for name in os.listdir(bar.folder)
-                 if name.startswith("Pellorinth_data.damaged-")]
-        self.assertEqual(len(moved), 1, os.listdir(bar.folder))
-        self.assertEqual(caption, "Information")
-        self.assertTrue(any(moved[0] in text for text in texts), texts)
-        with open(os.path.join(bar.folder, moved[0]), "rb") as f:
-            self.assertEqual(f.read(), zeros)
-        self.click_button(box, "ok")
-        self.wait_for(lambda: not self.message_boxes(), timeout=10, message="the box to close")
-        self.settle()
-
-        self.close_bar(bar)
-        self.assertEqual(self.read_data_file(bar).split("\r\n")[0], "[PATH]")
-        again = self.start_bar(folder=bar.folder)
-        time.sleep(1)
-        self.assertEqual(self.message_boxes(), [], "a second message")
-        self.close_bar(again)
 
     def test_a_cp1251_file_read_under_a_japanese_locale_keeps_its_bytes(self):
         japanese = {"LANG": "ja_JP.UTF-8", "LC_ALL": "ja_JP.UTF-8"}

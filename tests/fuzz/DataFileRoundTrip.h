@@ -72,8 +72,13 @@ inline std::string DataFileRoundTripFault(std::string_view input) {
     if (itemReplaced && !replaced(file) && first.backup != file) {
         return "a character that did not decode was saved over without a copy";
     }
+    // Saving writes a NUL inside a value as a space, as it does a line break.
+    std::vector<std::string> saved = first.items;
+    for (std::string& item : saved) {
+        std::replace(item.begin(), item.end(), '\0', ' ');
+    }
     const DataFileRun second = RunOnDataFile(first.written, page);
-    if (second.items != first.items) {
+    if (second.items != saved) {
         return "a save and a load changed the items";
     }
     if (second.written != first.written) {
@@ -83,7 +88,7 @@ inline std::string DataFileRoundTripFault(std::string_view input) {
         return "what the program wrote did not read cleanly on its own machine";
     }
     const DataFileRun moved = RunOnDataFile(first.written, otherPage);
-    if (moved.items != first.items && moved.written != first.written &&
+    if (moved.items != saved && moved.written != first.written &&
         moved.backup != first.written) {
         return "on another code page the items changed and their bytes were lost";
     }
