@@ -5,7 +5,7 @@ PEL_PACKAGES=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool imagemagick x11-utils libx11-dev
-    clang python3 locales
+    clang python3 fonts-liberation locales
 )
 
 # Locales the end-to-end tests start the program under, to give it another

@@ -65,8 +65,7 @@ bool UserDataFile::Take(const std::string& bytes, bool ownFile, ItemStore& items
     if (!reading.hasItemList) {
         return false;
     }
-    const bool prefsRead = ReadPreferences(reading.content.prefs, settings,
-                                           static_cast<int>(platform_.Monitors().size()), steps);
+    const bool prefsRead = ReadPreferences(reading.content.prefs, settings, steps);
     // Missing icon lines mean no custom icon; extra ones belong to no item.
     items.Assign(reading.content.items, reading.content.icons);
     if (ownFile && (!prefsRead || !reading.clean || !DecodedExactly(bytes, text, platform_))) {

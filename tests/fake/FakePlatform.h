@@ -110,6 +110,7 @@ class FakePlatform : public Platform {
     std::deque<std::optional<FontChoice>> fontResults;
     std::vector<std::string> shellOpened;
     std::vector<std::string> iconReads;  // AssociatedIcon and LoadIconFile paths, in order
+    mutable std::vector<std::string> existenceQueries;  // FileExists and DirectoryExists paths
     std::vector<std::string> fileWrites;
     int waitedMs = 0;
     FakeHintView hint;

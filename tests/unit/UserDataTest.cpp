@@ -74,7 +74,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     s.VisibleIconCount = 4;
     s.OffsetX = -20;
     s.OffsetY = -35;
-    s.MonitorIndex = 0;
+    s.MonitorIndex = 3;           // away (undocked) but kept
+    s.GradientBackground = true;  // over the user's colour, which is kept
     s.LanguageIndex = 0;
     first.SaveUserData();
     const std::string bytes = platform.files[kDataFile];
@@ -89,6 +90,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(second.store.Icons(), icons);
     EXPECT_EQ(NameOf(second.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico");
     EXPECT_EQ(NameOf(second.store.Picture(5)), "del2");  // the bar is a column now
+    EXPECT_EQ(second.BarRect().right, 1920 - 20) << "on monitor 0 meanwhile";
+    EXPECT_EQ(second.GridColor(), kClBtnFace);
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
     EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
     EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
@@ -196,7 +199,6 @@ TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
         {"zero-filled", std::string(4096, '\0'), Page::Latin1, "-", Kept::MovedAside},
         {"empty", "", Page::Latin1, "-", Kept::Nowhere},
     };
-    platform.AddMonitor(Rect{1920, 0, 3200, 1000});  // so that monitor 1 stays valid
     const std::string backup = std::string(kDataFile) + ".bak";
     const std::string movedAside = std::string(kDataFile) + ".damaged-20260304-090807";
     for (const Case& c : cases) {
