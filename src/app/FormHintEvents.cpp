@@ -6,13 +6,16 @@
 
 namespace pel {
 
-void TFormPellorinth::HintEvent(int index) {
-    if (index < 0 || index >= static_cast<int>(store.Targets().size())) {
-        FormHint.SetCaptionText({});
-        return;
+std::string TFormPellorinth::HintText(int index) const {
+    if (!store.IsItem(index)) {
+        return {};
     }
     const std::string& target = store.Target(index);
-    FormHint.SetCaptionText(IsUrl(target) ? target : ItemDisplayName(target));
+    return IsUrl(target) ? target : ItemDisplayName(target);
+}
+
+void TFormPellorinth::HintEvent(int index) {
+    FormHint.SetCaptionText(HintText(index));
 }
 
 void TFormPellorinth::ShowHintCell() {

@@ -63,6 +63,9 @@ class TDlgPref {
     static constexpr int kClientWidth = 335;
     static constexpr int kClientHeight = 311;
     static constexpr int kPageCount = 3;
+    // The pages' titles: never drawn, but a screen reader names the page
+    // selector's cells by them.
+    std::array<std::string, kPageCount> PageTitles;
 
     // --- frame ---
     TextControl Caption;
@@ -172,6 +175,10 @@ class TDlgPref {
     // The edge the controls show; the stored one while the list has none.
     [[nodiscard]] int SelectedEdge() const;
     void WriteButtonPositionItems(int language, int edge);
+    // The visible-count slider's maximum: the cells the selected monitor
+    // holds along the selected edge, no more than the items, at least the
+    // slider's minimum.
+    void UpdateVisibleCountLimit();
     void SetOffsetRanges(int monitor, int edge);
     void EnableGradientControls(bool on);
     // Copies the previewed controls into `s`.

@@ -91,6 +91,12 @@ class FakePlatform : public Platform {
     std::vector<CursorKind> cursorHistory;
     bool repeatTimer = false;
     std::vector<MenuEntry> shownMenus;
+    struct AccessibleNotice {
+        AccessibleEvent event;
+        int child;
+        friend bool operator==(const AccessibleNotice&, const AccessibleNotice&) = default;
+    };
+    std::vector<AccessibleNotice> accessibleEvents;
     struct Message {
         std::string text;
         MessageKind kind;
@@ -138,6 +144,9 @@ class FakePlatform : public Platform {
     void SetBarCursor(CursorKind c) override { cursorHistory.push_back(c); }
     void SetRepeatTimer(bool running) override { repeatTimer = running; }
     int TrackMenu(const MenuEntry& root, Point screen) override;
+    void NotifyAccessible(AccessibleEvent event, int child) override {
+        accessibleEvents.push_back({event, child});
+    }
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;

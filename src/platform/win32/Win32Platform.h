@@ -63,6 +63,7 @@ class Win32Platform final : public Platform {
     void SetBarCursor(CursorKind cursor) override;
     void SetRepeatTimer(bool running) override;
     int TrackMenu(const MenuEntry& root, Point screen) override;
+    void NotifyAccessible(AccessibleEvent event, int child) override;
     Win32HintView& Hint() override { return hint_; }
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
