@@ -12,27 +12,31 @@ void TFormPellorinth::HintEvent(int index) {
         return;
     }
     const std::string& target = store.Target(index);
-    FormHint.SetCaptionText(IsUrl(target) ? target : ItemDisplayName(target));
+    FormHint.SetItemText(index, target, IsUrl(target) ? target : ItemDisplayName(target));
 }
 
 void TFormPellorinth::ShowHintCell() {
     if (menu_.IsOpen() || !platform.BarVisible()) {
         return;
     }
+    const Settings& shown = BarShows();
     const Point p = getCurrentPoint(true);
     const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), p);
     const int along = Horizontal() ? p.x : p.y;
     const int slot = along / kCellSize;
-    if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
-        !settings.ShowHints) {
+    if (index == -1 || slot >= UsableVisibleCount(shown.VisibleIconCount) || !shown.ShowHints) {
         FormHint.Hide();
         return;
     }
-    HintEvent(index);
+    // The name is worked out when the pointed item changes, not every tick:
+    // a folder test on an unreachable share can take seconds.
+    if (!FormHint.NamesItem(index, store.Target(index))) {
+        HintEvent(index);
+    }
     HintPlaceInput in;
-    in.edge = settings.ScreenPosition;
+    in.edge = shown.ScreenPosition;
     in.bar = BarRect();
-    in.workArea = GetRectFromMonitor(settings.MonitorIndex);
+    in.workArea = GetRectFromMonitor(shown.MonitorIndex);
     in.gridSize = {placement_.Grid1().bounds.Width(), placement_.Grid1().bounds.Height()};
     in.gridPoint = p;
     in.cursor = platform.CursorPos();

@@ -18,6 +18,13 @@ void TDlgPref::LanguageBoxChange() {
 }
 
 void TDlgPref::cbScrPositionChange() {
+    SetVisibleCountRange();
+    WriteButtonPositionItems(LanguageBox.Selected(), SelectedEdge());
+    cbButtonPosition.Select(0);
+    UpdateSize_Position();
+}
+
+void TDlgPref::SetVisibleCountRange() {
     const Rect area = bar_.WorkAreaOf(SelectedMonitor());
     const int edge = SelectedEdge();
     const bool side = edge == kEdgeLeft || edge == kEdgeRight;
@@ -31,9 +38,19 @@ void TDlgPref::cbScrPositionChange() {
     if (max >= ScrollBar1.Min()) {
         ScrollBar1.SetRange(ScrollBar1.Min(), max);
     }
-    WriteButtonPositionItems(LanguageBox.Selected(), edge);
-    cbButtonPosition.Select(0);
-    UpdateSize_Position();
+}
+
+void TDlgPref::DisplaysChanged() {
+    const int language =
+        LanguageBox.Selected() >= 0 ? LanguageBox.Selected() : opened_.LanguageIndex;
+    FillMonitorBox(language, MonitorBox.Selected());
+    keepingOffsets_ = true;
+    SetVisibleCountRange();
+    keepingOffsets_ = false;
+    bar_.Preview(Candidate());
+    // The ranges follow the bar's new size; a slider past its new end moves
+    // the bar to that end.
+    SetOffsetRanges(SelectedMonitor(), SelectedEdge());
 }
 
 void TDlgPref::MonitorBoxChange() {
@@ -46,7 +63,9 @@ void TDlgPref::MonitorBoxChange() {
 
 void TDlgPref::ScrollBar1Change() {
     edVisCol.caption = std::to_string(ScrollBar1.Position());
-    UpdateSize_Position();
+    if (!keepingOffsets_) {
+        UpdateSize_Position();
+    }
 }
 
 void TDlgPref::UpdateSize_Position() {

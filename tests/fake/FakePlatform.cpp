@@ -34,6 +34,14 @@ bool FakePlatform::CreateShellLink(const std::string& linkPath, const std::strin
     return true;
 }
 
+std::optional<std::string> FakePlatform::ShellLinkTarget(const std::string& linkPath) const {
+    const auto it = links.find(linkPath);
+    if (it == links.end()) {
+        return std::nullopt;
+    }
+    return it->second.target;
+}
+
 Color FakePlatform::SystemColor(int index) const {
     const auto it = sysColors.find(index);
     return it == sysColors.end() ? 0x00808080 : it->second;
@@ -145,10 +153,12 @@ ClipboardText FakePlatform::ReadClipboardText(std::size_t maxChars) const {
 }
 
 bool FakePlatform::FileExists(const std::string& path) const {
+    ++diskQueries;
     return files.count(path) != 0;
 }
 
 bool FakePlatform::DirectoryExists(const std::string& path) const {
+    ++diskQueries;
     if (dirs.count(path) != 0) {
         return true;
     }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -111,11 +112,21 @@ class FakePlatform : public Platform {
     struct Link {
         std::string target, workingFolder;
     };
-    std::map<std::string, Link> links;  // written shell links by path
-    bool linksFail = false;             // CreateShellLink fails
+    std::map<std::string, Link> links;         // written shell links by path
+    bool linksFail = false;                    // CreateShellLink fails
+    std::optional<std::string> startupFolder;  // the known folder; none by default
+    bool tickTimer = true;                     // the window starts it
+    bool topmost = true;
+    std::optional<Rect> foreground;  // another program's foreground client area
+    // How often the bar asked for the monitors and the disk for a file or folder.
+    mutable int monitorQueries = 0;
+    mutable int diskQueries = 0;
 
     // --- Platform ---
-    [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
+    [[nodiscard]] std::vector<Monitor> Monitors() const override {
+        ++monitorQueries;
+        return monitors;
+    }
     [[nodiscard]] Point CursorPos() const override { return cursor; }
     [[nodiscard]] Color SystemColor(int index) const override;
     void SetBarBounds(const Rect& outer) override { barBounds = outer; }
@@ -131,6 +142,9 @@ class FakePlatform : public Platform {
     void MinimizeTaskbarWindow() override { ++taskbarMinimizes; }
     void SetBarCursor(CursorKind c) override { cursorHistory.push_back(c); }
     void SetRepeatTimer(bool running) override { repeatTimer = running; }
+    void SetTickTimer(bool running) override { tickTimer = running; }
+    void SetBarTopmost(bool on) override { topmost = on; }
+    [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override { return foreground; }
     int TrackMenu(const MenuEntry& root, Point screen) override;
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
@@ -147,6 +161,11 @@ class FakePlatform : public Platform {
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
+    [[nodiscard]] std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const override;
+    [[nodiscard]] std::optional<std::string> StartupFolder() const override {
+        return startupFolder;
+    }
     HintView& Hint() override { return hint; }
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;
