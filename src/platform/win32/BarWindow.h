@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/BarEvents.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowBase.h"
 
@@ -17,8 +18,7 @@ class BarWindow final : public WindowBase<BarWindow> {
     // Returns null when the window cannot be created.
     static std::unique_ptr<BarWindow> Create(HINSTANCE instance, Win32Platform& platform,
                                              BarEvents& form);
-    BarWindow(Key, Win32Platform& platform, BarEvents& form)
-        : platform_(platform), form_(form) {}
+    BarWindow(Key, Win32Platform& platform, BarEvents& form) : platform_(platform), form_(form) {}
     ~BarWindow();
 
     // The first show: the form's show handler, then the window on screen.
@@ -32,8 +32,14 @@ class BarWindow final : public WindowBase<BarWindow> {
     // Releases the capture without it counting as lost to another window.
     void ReleaseOwnCapture();
 
+    // Asks for WM_MOUSELEAVE once the pointer is over the window.
+    void TrackLeave();
+
     Win32Platform& platform_;
     BarEvents& form_;
+    // Tells the bar whenever any program's window comes to the foreground.
+    UniqueWinEventHook foregroundHook_;
+    bool trackingLeave_ = false;
     bool minimized_ = false;
     bool releasingCapture_ = false;
 };

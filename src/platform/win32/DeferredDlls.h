@@ -33,6 +33,7 @@ PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW info);
 BOOL SHGetPathFromIDListEx(PCIDLIST_ABSOLUTE list, PWSTR path, DWORD chars, GPFIDL_FLAGS flags);
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
                         INT show);
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path);
 }  // namespace shell32
 
 namespace ole32 {
