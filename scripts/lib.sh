@@ -5,7 +5,7 @@ PEL_PACKAGES=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool imagemagick x11-utils libx11-dev
-    clang python3
+    clang python3 fonts-liberation
 )
 
 # Installs whatever is missing. A machine that has everything needs neither

@@ -55,11 +55,7 @@ void TFormPellorinth::LoadUserData() {
         FirstUserLoad();
     }
 
-    // Whatever part of the preferences was read, the bar shows it. Behind a
-    // gradient the icon area is the button face, and is stored so at close.
-    if (settings.GradientBackground) {
-        settings.BackgroundColor = kClBtnFace;
-    }
+    // Whatever part of the preferences was read, the bar shows it.
     ApplySettings(settings, reach);
     SetCellCount(store.Count());
     buttons_.EnableForward(CellCount() > UsableVisibleCount(settings.VisibleIconCount));

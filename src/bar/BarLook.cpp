@@ -7,7 +7,9 @@ namespace pel {
 
 void BarLook::Show(const Settings& shown) {
     shown_ = shown;
-    gridColor_ = shown.BackgroundColor;
+    // Behind a gradient the icon area is the button face; the user's colour
+    // stays in the settings for when the gradient is turned off.
+    gridColor_ = shown.GradientBackground ? kClBtnFace : shown.BackgroundColor;
 }
 
 void BarLook::ShowPlace(const Settings& candidate) {

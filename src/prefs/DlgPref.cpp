@@ -172,11 +172,6 @@ Settings TDlgPref::Accepted(const Settings& stored) const {
     s.Hint.HintFontSize = text.font.pointSize;
     s.Hint.HintFontStyle = text.font.style;
     s.Hint.HintFontColor = text.color;
-    // Behind a gradient the icon area is the button face, as the first show
-    // makes it for a gradient read from the data file.
-    if (s.GradientBackground) {
-        s.BackgroundColor = kClBtnFace;
-    }
     return s;
 }
 

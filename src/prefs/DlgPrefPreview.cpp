@@ -105,9 +105,8 @@ void TDlgPref::chbGradBgClick() {
     if (!visible) {
         return;
     }
-    // Either way the picker goes back to the face colour that lies behind a
-    // gradient; turning the gradient off does not bring an old colour back.
-    cbBackground.Select(kClBtnFace);
+    // The picker keeps the user's colour under a gradient, which the bar
+    // shows again once the gradient is off.
     EnableGradientControls(chbGradBg.Checked());
     bar_.Preview(Candidate());
 }

@@ -19,6 +19,12 @@ constexpr std::size_t kSweepSlack = 64;
 constexpr int kIdleReadsPerTick = 4;
 constexpr int kIdlePicturesPerTick = 256;
 
+// A missed icon file is looked for again after 2 s, then 4 s, 8 s, ... up to
+// every 5 minutes (ticks of 100 ms): a drive mapped shortly after log-on
+// shows its icons soon, one that stays away costs little.
+constexpr std::int64_t kFirstLookAgainTicks = 20;
+constexpr std::int64_t kLongestLookAgainTicks = 3000;
+
 }  // namespace
 
 PicturePtr PictureCache::Find(const std::string& key) const {
@@ -37,6 +43,24 @@ void PictureCache::Put(const std::string& key, const PicturePtr& picture) {
     entries_[key] = picture;
 }
 
+void MissedIconFiles::Missed(const std::string& path) {
+    const auto [it, first] = missed_.try_emplace(path, Wait{0, kFirstLookAgainTicks});
+    if (!first) {
+        it->second.ticks = std::min(2 * it->second.ticks, kLongestLookAgainTicks);
+    }
+    it->second.due = now_ + it->second.ticks;
+}
+
+bool MissedIconFiles::MayRead(const std::string& path) const {
+    const auto it = missed_.find(path);
+    return it == missed_.end() || it->second.due <= now_;
+}
+
+bool MissedIconFiles::AnyDue() const {
+    return std::any_of(missed_.begin(), missed_.end(),
+                       [this](const auto& entry) { return entry.second.due <= now_; });
+}
+
 PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string& iconPath,
                                     const StandInPictures& standIn, bool& read) {
     read = false;
@@ -47,10 +71,14 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
         if (PicturePtr shared = iconFiles_.Find(iconPath)) {
             return shared;
         }
-        read = true;
-        if (PicturePtr icon = platform_.LoadIconFile(iconPath)) {
-            iconFiles_.Put(iconPath, icon);
-            return icon;
+        if (missed_.MayRead(iconPath)) {
+            read = true;
+            if (PicturePtr icon = platform_.LoadIconFile(iconPath)) {
+                iconFiles_.Put(iconPath, icon);
+                missed_.Forget(iconPath);
+                return icon;
+            }
+            missed_.Missed(iconPath);
         }
     }
     if (IsUrl(target)) {
@@ -95,20 +123,11 @@ void ItemPictures::PutFirst(int index, bool horizontal) {
 }
 
 void ItemPictures::PutLoaded(bool horizontal) {
-    // Icon files are looked for once each, however many items use them.
-    std::unordered_map<std::string, bool> iconFound;
     for (int i = 0; i < items_.Count(); ++i) {
         const std::string& target = items_.Target(i);
-        const std::string iconPath = IconPath(i);
-        if (!iconPath.empty()) {
-            auto [found, first] = iconFound.try_emplace(iconPath, false);
-            if (first) {
-                found->second = platform_.FileExists(iconPath);
-            }
-            // Separators keep their glyph; a removed file is forgotten.
-            if (target.empty() || !found->second) {
-                items_.SetIcon(i, std::string());
-            }
+        // Separators keep their glyph.
+        if (target.empty() && !items_.Icon(i).empty()) {
+            items_.SetIcon(i, std::string());
         }
         items_.SetPicture(i, First(target, items_.Icon(i), horizontal));
     }
@@ -118,14 +137,12 @@ void ItemPictures::CheckIcon(int index, bool refetch, bool horizontal) {
     if (!items_.IsItem(index)) {
         return;
     }
-    const std::string iconPath = IconPath(index);
-    if (!iconPath.empty() && (items_.Target(index).empty() || !platform_.FileExists(iconPath))) {
-        // Separators keep their glyph; a removed file is forgotten.
-        items_.SetIcon(index, std::string());
+    if (items_.Target(index).empty() && !items_.Icon(index).empty()) {
+        items_.SetIcon(index, std::string());  // separators keep their glyph
     }
     if (refetch) {
-        bool read = false;
-        items_.SetPicture(index, Fetch(index, horizontal, read));
+        // A file just chosen is read at once, missed before or not.
+        Refetch(index, horizontal, true);
     }
 }
 
@@ -145,16 +162,25 @@ void ItemPictures::Resolve(int index, bool horizontal) {
 }
 
 void ItemPictures::ResolveShown(int first, int length, bool horizontal) {
-    if (!pending_) {
+    const bool lookAgain = source_.Missed().AnyDue();
+    if (!pending_ && !lookAgain) {
         return;
     }
     const int last = std::min(items_.Count(), first + (length + kCellSize - 1) / kCellSize);
     for (int i = first; i < last; ++i) {
-        Resolve(i, horizontal);
+        if (items_.PicturePending(i)) {
+            Resolve(i, horizontal);
+        } else if (lookAgain && items_.IsItem(i)) {
+            const std::string iconPath = IconPath(i);
+            if (source_.Missed().Has(iconPath) && source_.Missed().MayRead(iconPath)) {
+                Refetch(i, horizontal, false);
+            }
+        }
     }
 }
 
 void ItemPictures::ResolveIdle(int first, int length, bool horizontal) {
+    source_.Missed().Tick();
     if (!pending_) {
         return;
     }
@@ -198,6 +224,25 @@ PicturePtr ItemPictures::First(const std::string& target, const std::string& ico
 
 PicturePtr ItemPictures::Fetch(int index, bool horizontal, bool& read) {
     return source_.Fetch(items_.Target(index), IconPath(index), StandIns(horizontal), read);
+}
+
+void ItemPictures::Refetch(int index, bool horizontal, bool readNow) {
+    const std::string iconPath = IconPath(index);
+    const bool wasMissed = source_.Missed().Has(iconPath);
+    if (readNow) {
+        source_.Missed().Forget(iconPath);
+    }
+    bool read = false;
+    items_.SetPicture(index, Fetch(index, horizontal, read));
+    if (!wasMissed || source_.Missed().Has(iconPath)) {
+        return;
+    }
+    for (int i = 0; i < items_.Count(); ++i) {
+        if (i != index && !items_.Icon(i).empty() && IconPath(i) == iconPath) {
+            items_.SetPicture(i, PendingPicture());
+            pending_ = true;
+        }
+    }
 }
 
 StandInPictures ItemPictures::StandIns(bool horizontal) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -32,6 +33,29 @@ struct StandInPictures {
     const PicturePtr& unknown;  // a target that is gone
 };
 
+// Icon files that could not be read (a network drive not mapped yet, a
+// stick not plugged in). Each is looked for again only after a wait that
+// doubles with every miss, so a share that does not answer holds the bar up
+// seldom. Time is counted in ticks of the bar's timer.
+class MissedIconFiles {
+  public:
+    void Tick() { ++now_; }
+    void Missed(const std::string& path);
+    void Forget(const std::string& path) { missed_.erase(path); }
+    [[nodiscard]] bool Has(const std::string& path) const { return missed_.contains(path); }
+    // Not missed, or missed long enough ago to look again.
+    [[nodiscard]] bool MayRead(const std::string& path) const;
+    [[nodiscard]] bool AnyDue() const;
+
+  private:
+    struct Wait {
+        std::int64_t due = 0;
+        std::int64_t ticks = 0;
+    };
+    std::unordered_map<std::string, Wait> missed_;
+    std::int64_t now_ = 0;
+};
+
 // Reads item pictures from the shell and from icon files: each target and
 // each icon file once, however many items show it.
 class ItemPictureSource {
@@ -39,14 +63,17 @@ class ItemPictureSource {
     explicit ItemPictureSource(Platform& platform) : platform_(platform) {}
 
     // What an item with this target and icon file (an absolute path, or
-    // empty) shows. `read` tells whether the shell or a file was asked.
+    // empty) shows; its default picture while the icon file cannot be read.
+    // `read` tells whether the shell or a file was asked.
     PicturePtr Fetch(const std::string& target, const std::string& iconPath,
                      const StandInPictures& standIn, bool& read);
+    [[nodiscard]] MissedIconFiles& Missed() { return missed_; }
 
   private:
     Platform& platform_;
     PictureCache shell_;      // by target
     PictureCache iconFiles_;  // by icon file path
+    MissedIconFiles missed_;
 };
 
 // The bar's own pictures for items that have none of their own.
@@ -61,6 +88,10 @@ struct StockItemPictures {
 // an icon file are fetched when their cell is about to show, or a few at a
 // time while the bar is idle; until then the item holds PendingPicture().
 // Items with the same target, or the same icon file, share one picture.
+// An icon path stays with its item when its file cannot be read: the item
+// shows its default picture, and the file is looked for again when the cell
+// is next painted (at growing intervals). No icon path is looked for on the
+// disk before its cell shows.
 // Separators show the stock separator of the bar's orientation, which every
 // call that may give one out is told (`horizontal`: the bar is a row).
 class ItemPictures {
@@ -77,11 +108,12 @@ class ItemPictures {
     // PendingPicture() until its own is fetched.
     void PutFirst(int index, bool horizontal);
     // Gives every item of a freshly loaded list its picture, or its place in
-    // the queue, and drops the icon paths of icon files that are gone.
+    // the queue, and drops the icon paths of separators.
     void PutLoaded(bool horizontal);
-    // Drops item `index`'s icon path when the item is a separator or the file
-    // is gone. With `refetch` the item shows the picture of its icon path as
-    // it is now; without, it keeps its picture or fetches that one later.
+    // Drops item `index`'s icon path when the item is a separator. With
+    // `refetch` the item shows the picture of its icon path as it is now, its
+    // file read at once; without, it keeps its picture or fetches that one
+    // later.
     void CheckIcon(int index, bool refetch, bool horizontal);
     // Separators take the picture of the orientation.
     void TurnSeparators(bool horizontal);
@@ -89,10 +121,11 @@ class ItemPictures {
     // Fetches item `index`'s picture if it is still pending.
     void Resolve(int index, bool horizontal);
     // Fetches the pending pictures of the cells from `first` that a grid
-    // `length` pixels long shows, a cell cut off at its end included.
+    // `length` pixels long shows, a cell cut off at its end included, and
+    // looks again for their icon files that were missing, when it is time.
     void ResolveShown(int first, int length, bool horizontal);
-    // One idle step: a few pending pictures, the cells after the shown ones
-    // first. Touches no window.
+    // One idle step (one tick of the bar's timer): a few pending pictures,
+    // the cells after the shown ones first. Touches no window.
     void ResolveIdle(int first, int length, bool horizontal);
     // Some picture may still be waiting for an idle step.
     [[nodiscard]] bool HasPending() const { return pending_; }
@@ -102,6 +135,10 @@ class ItemPictures {
     // Item `index`'s own picture; `read` tells whether the shell or an icon
     // file was asked for it.
     PicturePtr Fetch(int index, bool horizontal, bool& read);
+    // Fetches item `index`'s picture now, reading its icon file even before
+    // its wait is over with `readNow`. When that finds an icon file that was
+    // missing, every other item of that file fetches its picture again.
+    void Refetch(int index, bool horizontal, bool readNow);
     [[nodiscard]] StandInPictures StandIns(bool horizontal) const;
     [[nodiscard]] const PicturePtr& Separator(bool horizontal) const;
     // The absolute path of item `index`'s icon file; empty when it has none.

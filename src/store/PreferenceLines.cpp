@@ -123,8 +123,7 @@ std::vector<std::string> FormatPreferences(const Settings& s) {
     };
 }
 
-bool ReadPreferences(const std::vector<std::string>& lines, Settings& s, int monitorCount,
-                     PreferenceSteps& steps) {
+bool ReadPreferences(const std::vector<std::string>& lines, Settings& s, PreferenceSteps& steps) {
     const LineReader in(lines);
     const auto integer = [&in](std::size_t i) { return in.Int(i); };
     const auto colour = [&in](std::size_t i) { return in.Colour(i); };
@@ -152,6 +151,11 @@ bool ReadPreferences(const std::vector<std::string>& lines, Settings& s, int mon
         if (!ReadOptional(in, 12, s.ScreenPosition, integer)) {
             return false;
         }
+        // An edge the bar does not know would add the offsets to wherever it
+        // stands at every re-placing, walking it off the screen.
+        if (s.ScreenPosition < kEdgeTop || s.ScreenPosition > kEdgeRight) {
+            s.ScreenPosition = kEdgeTop;
+        }
         steps.EdgeRead();
         // A file this short names no monitor or offsets; place it now.
         if (lines.size() <= 19) {
@@ -175,11 +179,11 @@ bool ReadPreferences(const std::vector<std::string>& lines, Settings& s, int mon
         s.ConfirmDelete = true;
     }
     if (in.Has(19)) {
+        // Kept as read even when it names no monitor now (one undocked
+        // start): the bar stands on monitor 0 meanwhile and goes back there
+        // when that monitor returns.
         if (!ReadOptional(in, 19, s.MonitorIndex, integer)) {
             return false;
-        }
-        if (s.MonitorIndex < 0 || s.MonitorIndex >= monitorCount) {
-            s.MonitorIndex = 0;
         }
         if (!ReadOptional(in, 20, s.OffsetX, integer) ||
             !ReadOptional(in, 21, s.OffsetY, integer)) {

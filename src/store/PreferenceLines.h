@@ -30,9 +30,9 @@ class PreferenceSteps {
 // line that is missing keeps its member's value. The first line that does not
 // parse ends the reading (members read so far keep their new values) and
 // gives false; line 9 alone is skipped when bad. Values that would leave the
-// bar unusable fall back to their built-in values, and a monitor index that
-// names no monitor becomes 0.
-bool ReadPreferences(const std::vector<std::string>& lines, Settings& settings, int monitorCount,
+// bar unusable fall back to their built-in values; an edge outside 0..3 is
+// the top. A monitor index is kept whatever it names.
+bool ReadPreferences(const std::vector<std::string>& lines, Settings& settings,
                      PreferenceSteps& steps);
 
 }  // namespace pel

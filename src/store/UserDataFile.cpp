@@ -27,8 +27,7 @@ bool UserDataFile::Load(ItemStore& items, Settings& settings, PreferenceSteps& s
         unreadable_ = true;
         return false;
     }
-    const bool prefsRead = ReadPreferences(reading.content.prefs, settings,
-                                           static_cast<int>(platform_.Monitors().size()), steps);
+    const bool prefsRead = ReadPreferences(reading.content.prefs, settings, steps);
     // Missing icon lines mean no custom icon; extra ones belong to no item.
     items.Assign(reading.content.items, reading.content.icons);
     if (!prefsRead || !reading.clean || !IsOwnEncoding(*bytes)) {

@@ -223,15 +223,33 @@ class PicturesTests(DataFileTestCase):
         self.assertNotEqual(self.icon_pixels(shot, 0), self.icon_pixels(shot, 1),
                             "the program and the folder show the same icon")
 
-    def test_custom_icon_whose_file_is_gone_falls_back_and_is_forgotten(self):
+    def test_custom_icon_whose_file_is_not_there_yet_falls_back_is_kept_and_shows_later(self):
         items = [NOTEPAD, URL]
-        bar = self.start_bar(data_file_lines(items, [".gone.ico", ".gone.ico"],
+        bar = self.start_bar(data_file_lines(items, [".late.ico", ".late.ico"],
                                              {"VisibleIconCount": 2}))
         shot = self.settle()
         self.assert_shows_an_icon_other_than(shot, 0, "stock_unknown.ico", "a program")
         self.assert_shows_stock(shot, 1, "stock_url.ico", "a URL")
+
+        # The file arrives, as a drive mapped late does; a later paint of the
+        # cells (the pointer going over them) shows it.
+        with open(os.path.join(bar.folder, "late.ico"), "wb") as f:
+            f.write(solid_ico(CUSTOM_COLOR, CUSTOM_BORDER))
+        moves = []
+
+        def shows_it():
+            x, y = self.cell_origin(len(moves) % 2)
+            moves.append(1)
+            self.move(x + CELL // 2, y + CELL // 2)
+            x, y = self.cell_origin(0)
+            return self.pixel(x + CELL // 2, y + CELL // 2) == CUSTOM_COLOR
+
+        self.wait_for(shows_it, timeout=20, interval=0.5, message="the icon file's picture")
+        shot = self.settle()
+        self.assert_shows_solid_icon(shot, 0, CUSTOM_COLOR)
+        self.assert_shows_solid_icon(shot, 1, CUSTOM_COLOR)
         self.close_bar(bar)
-        self.assertEqual(section(self.read_data_file(bar), "[ICON]"), ["", ""])
+        self.assertEqual(section(self.read_data_file(bar), "[ICON]"), [".late.ico", ".late.ico"])
 
 
 class RewriteTests(DataFileTestCase):
@@ -240,9 +258,12 @@ class RewriteTests(DataFileTestCase):
         icons = ["", "", "", "", "", ".my.ico"]
         prefs = {"VisibleIconCount": 5, "ScreenPosition": 2, "OffsetX": 3, "OffsetY": -20,
                  "BackgroundColor": "$00123456", "HintFontStyle": 8, "HintFontName": "Tahoma",
-                 "GradientStartColor": "clRed", "LanguageIndex": 0}
+                 "GradientStartColor": "clRed", "LanguageIndex": 0,
+                 # a monitor that is away and the colour under a gradient stay
+                 "MonitorIndex": 3, "GradientBackground": 1}
         prepared = encode_lines(data_file_lines(items, icons, prefs))
         first = self.start_bar(prepared, files={"my.ico": solid_ico(CUSTOM_COLOR, CUSTOM_BORDER)})
+        self.assertEqual(self.bar_rect()[0], self.work_area(0)[0] + 3, "not on monitor 0")
         self.close_bar(first)
         written = self.read_data_file(first, raw=True)
         self.assertEqual(written.decode("cp1252").split("\r\n"),

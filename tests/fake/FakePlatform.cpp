@@ -153,12 +153,12 @@ ClipboardText FakePlatform::ReadClipboardText(std::size_t maxChars) const {
 }
 
 bool FakePlatform::FileExists(const std::string& path) const {
-    ++diskQueries;
+    existenceQueries.push_back(path);
     return files.count(path) != 0;
 }
 
 bool FakePlatform::DirectoryExists(const std::string& path) const {
-    ++diskQueries;
+    existenceQueries.push_back(path);
     if (dirs.count(path) != 0) {
         return true;
     }

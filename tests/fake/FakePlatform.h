@@ -107,6 +107,7 @@ class FakePlatform : public Platform {
     std::deque<std::optional<FontChoice>> fontResults;
     std::vector<std::string> shellOpened;
     std::vector<std::string> iconReads;  // AssociatedIcon and LoadIconFile paths, in order
+    mutable std::vector<std::string> existenceQueries;  // FileExists and DirectoryExists paths
     std::vector<std::string> fileWrites;
     FakeHintView hint;
     struct Link {
@@ -118,9 +119,7 @@ class FakePlatform : public Platform {
     bool tickTimer = true;                     // the window starts it
     bool topmost = true;
     std::optional<Rect> foreground;  // another program's foreground client area
-    // How often the bar asked for the monitors and the disk for a file or folder.
-    mutable int monitorQueries = 0;
-    mutable int diskQueries = 0;
+    mutable int monitorQueries = 0;  // how often the bar asked for the monitors
 
     // --- Platform ---
     [[nodiscard]] std::vector<Monitor> Monitors() const override {

@@ -45,10 +45,10 @@ struct Read {
     Lines calls;
 };
 
-Read ReadFrom(const Lines& lines, int monitors = 2) {
+Read ReadFrom(const Lines& lines) {
     Read r;
     RecordedSteps steps(r.settings);
-    r.ok = ReadPreferences(lines, r.settings, monitors, steps);
+    r.ok = ReadPreferences(lines, r.settings, steps);
     r.calls = steps.calls;
     return r;
 }
@@ -127,11 +127,12 @@ TEST(DataFilePreferences, ValuesThatWouldBreakTheBarFallBack) {
         EXPECT_EQ(r.settings.Hint.HintFontSize, 16);
         EXPECT_TRUE(r.ok);
     }
-    for (const char* monitor : {"2", "-1", "$7FFFFFFF"}) {
-        Lines lines = FullFile();
-        lines[19] = monitor;
-        EXPECT_EQ(ReadFrom(lines).settings.MonitorIndex, 0) << monitor;
-    }
+    Lines lines = FullFile();
+    lines[12] = "$7FFFFFFF";  // an edge the bar does not know
+    lines[19] = "9";
+    const Read r = ReadFrom(lines);
+    EXPECT_EQ(r.calls[1], "edge 0 5") << "oriented as the top";
+    EXPECT_EQ(r.settings.MonitorIndex, 9) << "a monitor is kept whatever it names";
 }
 
 }  // namespace

@@ -170,12 +170,12 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
 // comes ten times a second.
 TEST_F(HintTest, RestingOnAnItemAsksNeitherTheDiskNorTheMonitorsAgain) {
     TickAt(Cell(1));
-    const int disk = platform.diskQueries;
+    const std::size_t disk = platform.existenceQueries.size();
     const int monitors = platform.monitorQueries;
     for (int i = 0; i < 5; ++i) {
         TickAt(Cell(1));
     }
-    EXPECT_EQ(platform.diskQueries, disk);
+    EXPECT_EQ(platform.existenceQueries.size(), disk);
     EXPECT_EQ(platform.monitorQueries, monitors);
     TickAt(Cell(0));
     EXPECT_EQ(form.FormHint.Text(), "notepad");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
@@ -84,20 +86,40 @@ TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
     EXPECT_EQ(Picture(form, 2), "unknown");
 }
 
-TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoad) {
+// A drive not mapped yet at log-on, a stick not plugged in: the item shows
+// its own picture meanwhile and keeps its icon until the user drops it.
+TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain) {
     platform.AddFile("C:\\a.txt");
     platform.AddFile("C:\\broken.ico");  // exists, but is no icon
     AddIconFile("C:\\ok.ico");
-    TFormPellorinth& form = RunWith("C:\\a.txt\r\nC:\\a.txt\r\nC:\\a.txt\r\nC:\\gone.txt\r\n\r\n",
-                                    "C:\\removed.ico\r\nC:\\broken.ico\r\nC:\\ok.ico\r\n");
-    EXPECT_EQ(form.store.Icons(),
-              (std::vector<std::string>{"", "C:\\broken.ico", "C:\\ok.ico", "", ""}));
+    TFormPellorinth& form =
+        RunWith("C:\\a.txt\r\nC:\\a.txt\r\nC:\\a.txt\r\nC:\\gone.txt\r\n\r\nC:\\a.txt\r\n",
+                "U:\\i.ico\r\nC:\\broken.ico\r\nC:\\ok.ico\r\n\r\nC:\\ok.ico\r\nU:\\i.ico\r\n");
+    EXPECT_EQ(form.store.Icons(), (std::vector<std::string>{"U:\\i.ico", "C:\\broken.ico",
+                                                            "C:\\ok.ico", "", "", "U:\\i.ico"}));
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 1), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 2), "ico:C:\\ok.ico");
     // A missing target keeps the blank page, not the shell's guess for it.
     EXPECT_EQ(Picture(form, 3), "unknown");
     EXPECT_EQ(Picture(form, 4), "del");
+
+    // Looked for again on a later paint, at waits of 2 s, 4 s, 8 s ...
+    const auto readsAfter = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            form.ResolveIdlePictures();
+        }
+        platform.iconReads.clear();
+        form.Repaint();
+        return std::count(platform.iconReads.begin(), platform.iconReads.end(), "U:\\i.ico");
+    };
+    EXPECT_EQ(readsAfter(19), 0);
+    EXPECT_EQ(readsAfter(1), 1);
+    AddIconFile("U:\\i.ico");  // the drive is mapped
+    EXPECT_EQ(readsAfter(39), 0);
+    EXPECT_EQ(readsAfter(1), 1);
+    EXPECT_EQ(Picture(form, 0), "ico:U:\\i.ico");
+    EXPECT_EQ(Picture(form, 5), "ico:U:\\i.ico");
 }
 
 TEST_F(ItemIconsTest, IconCommandsOnNoItemOrASeparatorChangeNothing) {

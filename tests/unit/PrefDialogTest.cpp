@@ -111,6 +111,7 @@ TEST_F(PrefDialogTest, OkWithoutChangesStoresTheRecordAsItWas) {
             s.DeleteWithMouse = s.ShowHints = false;
             s.GradientBackground = true;
             s.GradientStartColor = 0x000080;
+            s.BackgroundColor = 0x123456;  // kept under the gradient
         },
         [](Settings& s) {  // lists with nothing to select keep the stored value
             s.ScreenPosition = 5;
@@ -422,7 +423,8 @@ TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
         d.sbReversColorClick();
         EXPECT_EQ(form.ImageBG().At(0, 0), OpaquePixel(0xFFFFFF)) << "the gradient is reversed";
         d.chbGradBg.SetChecked(false);
-        EXPECT_EQ(d.cbBackground.Selected(), kClBtnFace);
+        EXPECT_EQ(d.cbBackground.Selected(), 0x00FF00u) << "the colour under the gradient";
+        EXPECT_EQ(form.GridColor(), 0x00FF00u);
         EXPECT_TRUE(form.ImageBG().Empty());
 
         d.cbHint.Choose(0x0000FF);

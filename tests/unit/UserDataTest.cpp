@@ -70,7 +70,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     s.VisibleIconCount = 4;
     s.OffsetX = -20;
     s.OffsetY = -35;
-    s.MonitorIndex = 0;
+    s.MonitorIndex = 3;           // away (undocked) but kept
+    s.GradientBackground = true;  // over the user's colour, which is kept
     s.LanguageIndex = 0;
     first.SaveUserData();
     const std::string bytes = platform.files[kDataFile];
@@ -85,6 +86,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(second.store.Icons(), icons);
     EXPECT_EQ(NameOf(second.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico");
     EXPECT_EQ(NameOf(second.store.Picture(5)), "del2");  // the bar is a column now
+    EXPECT_EQ(second.BarRect().right, 1920 - 20) << "on monitor 0 meanwhile";
+    EXPECT_EQ(second.GridColor(), kClBtnFace);
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
     EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
     EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
@@ -158,7 +161,7 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
         bool backedUp;
     };
     const Case cases[] = {
-        {"own file", example, 1, true, false},
+        {"own file", example, 1, false, false},
         {"LF line ends",
          "[PATH]\nC:\\a\n[~]\n[ICON]\n\n[~]\n[PREF]\n" + example.substr(example.find("[PREF]") + 8),
          1, true, false},
