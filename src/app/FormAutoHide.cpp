@@ -42,7 +42,12 @@ bool TFormPellorinth::GetStopFadePanel(int x, int y) const {
 }
 
 void TFormPellorinth::TimerPellorinthTimer() {
-    CheckFullScreen();
+    // A shown bar must leave the top under a full-screen program, and one
+    // that is there must be left when it goes; a hidden bar asks only when
+    // the edge calls it (the question costs the system several calls).
+    if (fullScreen_ || platform.BarVisible()) {
+        CheckFullScreen();
+    }
     if (BarShows().HoverScroll && !gesture.DragMoved) {
         HoverScrollStep(getCurrentPoint(false));
     }
@@ -99,7 +104,11 @@ void TFormPellorinth::AutoHideStep() {
     const Point pointer = platform.CursorPos();
     const bool shown = platform.BarVisible();
     const bool held = menu_.IsOpen() || gesture.DragHeld;
-    const AutoHideMove move = autoHide_.Step(CurrentPlace(), pointer, shown, held, !fullScreen_);
+    const BarPlace place = CurrentPlace();
+    if (!shown && !fullScreen_ && InShowZone(place, pointer)) {
+        CheckFullScreen();
+    }
+    const AutoHideMove move = autoHide_.Step(place, pointer, shown, held, !fullScreen_);
     if (move.opaque) {
         placement_.SetAlpha(255);
     }
