@@ -3,7 +3,7 @@
 # and ends would map it, and its dependencies, for nothing.
 #   cmake -DOBJDUMP=<objdump> -DEXE=<program> -P CheckImports.cmake
 cmake_minimum_required(VERSION 3.20)
-set(PEL_DEFERRED_DLLS shell32.dll ole32.dll comdlg32.dll comctl32.dll)
+set(PEL_DEFERRED_DLLS shell32.dll ole32.dll comdlg32.dll comctl32.dll oleacc.dll oleaut32.dll)
 
 execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -26,26 +26,31 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
     const Rect backButton = buttons_.BackOnBar(placement_.PanelLeft());
     const Rect forwardButton = buttons_.ForwardOnBar(placement_.PanelRight());
     const bool left = button == MouseButton::Left;
-    if (grid.bounds.Contains(client)) {
-        const bool selecting = left && !shift.doubleClick;
-        if (gesture.Begin(button, Target::Grid, selecting) && selecting) {
-            // The grid's own selecting: focus, current cell, auto-repeat.
-            placement_.SetGridFocused(true);
-            const Point cell =
-                grid.MouseToCell({client.x - grid.bounds.left, client.y - grid.bounds.top});
-            if (cell.x >= 0) {
-                SelectItemCell(Horizontal() ? cell.x : cell.y);
-            }
-        }
-        Grid1MouseDown(button, shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
+    const bool onGrid = grid.bounds.Contains(client);
+    Target target = Target::None;
+    if (onGrid) {
+        target = Target::Grid;
     } else if (left && buttons_.sbScrollLeft().enabled && backButton.Contains(client)) {
-        gesture.Begin(button, Target::BackButton);
+        target = Target::BackButton;
     } else if (left && buttons_.sbScrollRight().enabled && forwardButton.Contains(client)) {
-        gesture.Begin(button, Target::ForwardButton);
-    } else if (placement_.PanelLeft().bounds.Contains(client)) {
+        target = Target::ForwardButton;
+    }
+    const bool selecting = left && !shift.doubleClick;
+    if (gesture.Begin(button, target, onGrid && selecting) && onGrid && selecting) {
+        // The grid's own selecting: focus, current cell, auto-repeat.
+        placement_.SetGridFocused(true);
+        const Point cell =
+            grid.MouseToCell({client.x - grid.bounds.left, client.y - grid.bounds.top});
+        if (cell.x >= 0) {
+            SelectItemCell(Horizontal() ? cell.x : cell.y);
+        }
+    }
+    if (onGrid) {
+        Grid1MouseDown(button, shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
+    } else if (target == Target::None && placement_.PanelLeft().bounds.Contains(client)) {
         // A disabled button takes no input; the panel under it does.
         PanelLeftMouseDown();
-    } else if (placement_.PanelRight().bounds.Contains(client)) {
+    } else if (target == Target::None && placement_.PanelRight().bounds.Contains(client)) {
         PanelRightMouseDown();
     }
 }

@@ -6,13 +6,25 @@
 
 namespace pel {
 
-void TFormPellorinth::HintEvent(int index) {
-    if (index < 0 || index >= static_cast<int>(store.Targets().size())) {
-        FormHint.SetCaptionText({});
-        return;
+std::string TFormPellorinth::HintText(int index) const {
+    if (!store.IsItem(index)) {
+        return {};
     }
     const std::string& target = store.Target(index);
-    FormHint.SetItemText(index, target, IsUrl(target) ? target : ItemDisplayName(target));
+    return IsUrl(target) ? target : ItemDisplayName(target);
+}
+
+namespace {
+
+// The target of item `index`; empty for a cell without an item.
+std::string TargetAt(const ItemStore& store, int index) {
+    return index >= 0 && index < store.Count() ? store.Target(index) : std::string();
+}
+
+}  // namespace
+
+void TFormPellorinth::HintEvent(int index) {
+    FormHint.SetItemText(index, TargetAt(store, index), HintText(index));
 }
 
 void TFormPellorinth::ShowHintCell() {
@@ -30,7 +42,7 @@ void TFormPellorinth::ShowHintCell() {
     }
     // The name is worked out when the pointed item changes, not every tick:
     // a folder test on an unreachable share can take seconds.
-    if (!FormHint.NamesItem(index, store.Target(index))) {
+    if (!FormHint.NamesItem(index, TargetAt(store, index))) {
         HintEvent(index);
     }
     HintPlaceInput in;

@@ -1,4 +1,5 @@
 #include "app/FormPellorinth.h"
+#include "app/ModalStep.h"
 #include "store/ExePaths.h"
 
 namespace pel {
@@ -60,17 +61,16 @@ void TFormPellorinth::OpenIcon1Click() {
     OpenDialog1.filter = kIconFilter;
     OpenDialog1.multiSelect = false;
     OpenDialog1.fileName.clear();
-    {
-        const auto suspension = SuspendAutoHide();
-        const std::vector<std::string> chosen = platform.OpenFiles(OpenDialog1);
-        if (!chosen.empty() && !chosen.front().empty()) {
-            const std::string& file = chosen.front();
-            ChangeIcon(file, CurrentItem());
-            LastIconFolder = file.substr(0, file.find_last_of('\\') + 1);
-            OpenDialog1.fileName.clear();
-        }
+    const ModalStep step(*this);
+    const std::vector<std::string> chosen = platform.OpenFiles(OpenDialog1);
+    if (!chosen.empty() && !chosen.front().empty()) {
+        const std::string& file = chosen.front();
+        // The item the command was chosen on, wherever a drop meanwhile
+        // has moved it.
+        ChangeIcon(file, step.ItemNow());
+        LastIconFolder = file.substr(0, file.find_last_of('\\') + 1);
+        OpenDialog1.fileName.clear();
     }
-    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::DefaultIcon1Click() {

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "app/FormPellorinth.h"
+#include "app/ModalStep.h"
 #include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
 
@@ -39,41 +40,32 @@ std::string TFormPellorinth::ReadClipboardTextForUrl() const {
 void TFormPellorinth::OpenFiles() {
     OpenDialog1.filter = kAllFilesFilter;
     OpenDialog1.multiSelect = true;
-    {
-        const auto suspension = SuspendAutoHide();
-        const int position = InsertionPosition(*this);
-        // The same position for each: with insertion the selection ends up
-        // in reverse order before the item that was current.
-        for (const std::string& file : platform.OpenFiles(OpenDialog1)) {
-            AddFileToList(position, file, true);
-        }
+    const ModalStep step(*this);
+    const std::vector<std::string> chosen = platform.OpenFiles(OpenDialog1);
+    // The same position for each: with insertion the selection ends up in
+    // reverse order before the item that was current.
+    const int position = step.InsertionPlace();
+    for (const std::string& file : chosen) {
+        AddFileToList(position, file, true);
     }
-    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::OpenFolder() {
-    {
-        const auto suspension = SuspendAutoHide();
-        const int position = InsertionPosition(*this);
-        if (const auto folder = platform.BrowseForFolder(kFolderBrowserTitle)) {
-            AddFileToList(position, *folder, true);
-        }
+    const ModalStep step(*this);
+    if (const auto folder = platform.BrowseForFolder(kFolderBrowserTitle)) {
+        AddFileToList(step.InsertionPlace(), *folder, true);
     }
-    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::AddUrl1Click() {
-    {
-        const auto suspension = SuspendAutoHide();
-        const int language = settings.LanguageIndex;
-        const std::string text =
-            platform.InputBox(std::string(texts::kAddUrlCaption.In(language)),
-                              std::string(texts::kAddUrlPrompt.In(language)), std::string());
-        if (IsAcceptableUrl(text)) {
-            AddFileToList(InsertionPosition(*this), text, true);
-        }
+    const ModalStep step(*this);
+    const int language = settings.LanguageIndex;
+    const std::string text =
+        platform.InputBox(std::string(texts::kAddUrlCaption.In(language)),
+                          std::string(texts::kAddUrlPrompt.In(language)), std::string());
+    if (IsAcceptableUrl(text)) {
+        AddFileToList(step.InsertionPlace(), text, true);
     }
-    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::ChangeUrl1Click() {
@@ -82,20 +74,17 @@ void TFormPellorinth::ChangeUrl1Click() {
         menu_.SetOpen(false);
         return;
     }
-    {
-        const auto suspension = SuspendAutoHide();
-        const int language = settings.LanguageIndex;
-        const std::string old = store.Target(index);
-        const std::string text =
-            platform.InputBox(std::string(texts::kChangeUrlCaption.In(language)),
-                              std::string(texts::kChangeUrlPrompt.In(language)), old);
-        // The bar takes drops while the box is open; only write back into
-        // the item that was edited.
-        if (IsAcceptableUrl(text) && store.IsItem(index) && store.Target(index) == old) {
-            store.SetTarget(index, text);
-        }
+    const ModalStep step(*this);
+    const int language = settings.LanguageIndex;
+    const std::string text =
+        platform.InputBox(std::string(texts::kChangeUrlCaption.In(language)),
+                          std::string(texts::kChangeUrlPrompt.In(language)), store.Target(index));
+    // The bar takes drops while the box is open; only the item that was
+    // edited takes the text, wherever it stands now.
+    const int edited = step.ItemNow();
+    if (IsAcceptableUrl(text) && edited != -1) {
+        store.SetTarget(edited, text);
     }
-    menu_.SetOpen(false);
 }
 
 void TFormPellorinth::AddUrlFromBuffer1Click() {
@@ -124,13 +113,10 @@ void TFormPellorinth::ChbFixedIconsClick() {
 }
 
 void TFormPellorinth::About1Click() {
-    {
-        const auto suspension = SuspendAutoHide();
-        std::string text(texts::kAboutText.In(settings.LanguageIndex));
-        text += kAboutCredits;
-        platform.ShowMessage(text, MessageKind::Information);
-    }
-    menu_.SetOpen(false);
+    const ModalStep step(*this);
+    std::string text(texts::kAboutText.In(settings.LanguageIndex));
+    text += kAboutCredits;
+    platform.ShowMessage(text, MessageKind::Information);
 }
 
 }  // namespace pel

@@ -6,6 +6,7 @@ namespace pel {
 
 TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
     : platform(platformServices), FormHint(hint) {
+    store.SetListener(&accessibility_);
     LoadStockPictures();
 }
 
@@ -67,6 +68,7 @@ void TFormPellorinth::SelectItemCell(int index) {
         Grid1SelectCell(grid.Col(), index);
     }
     placement_.SelectCell(index);
+    accessibility_.CurrentCellMoved();
     Repaint();
 }
 

@@ -12,6 +12,7 @@
 #include "bar/ScrollButtons.h"
 #include "bar/StockPictures.h"
 #include "bar/TickTimer.h"
+#include "interaction/BarAccessibility.h"
 #include "interaction/DeleteConfirmation.h"
 #include "interaction/ItemMenu.h"
 #include "interaction/PointerGesture.h"
@@ -39,7 +40,7 @@ enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 // preferences dialog) and wires them. Its handlers keep the names readers know
 // them by and say in order what happens; the subsystems hold the state and the
 // rules that must hold together.
-class TFormPellorinth final : public BarPreview, public BarEvents {
+class TFormPellorinth final : public BarPreview, public BarEvents, private BarAccessibilityHost {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
     TFormPellorinth(const TFormPellorinth&) = delete;
@@ -82,7 +83,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
     void OnSessionEnd() override { SaveUserData(); }
-    void OnFocusChanged(bool focused) override { placement_.SetGridFocused(focused); }
+    void OnFocusChanged(bool focused) override;
     void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
     void OnMouseMove(ShiftState shift, Point client) override;
     void OnMouseUp(MouseButton button, ShiftState shift, Point client) override;
@@ -219,6 +220,13 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     // --- item hints ---
     void ShowHintCell();
     void HintEvent(int index);
+    // What the hint shows for item `index`: a URL whole, anything else by
+    // its display name; empty for no item and for a separator.
+    [[nodiscard]] std::string HintText(int index) const;
+
+    // --- screen readers ---
+    // The bar's cells and scroll buttons as a screen reader reads them.
+    [[nodiscard]] AccessibleSource& Accessible() override { return accessibility_; }
 
     // --- language ---
     // Menu and dialog texts: English for 1, Russian for any other value.
@@ -258,6 +266,17 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
   private:
     class OpaqueAfterRelayout;
 
+    // --- what the accessible view reads (FormAccessibility.cpp) ---
+    [[nodiscard]] const GridModel& AccessibleGrid() const override;
+    [[nodiscard]] bool RunsAlongRow() const override { return Horizontal(); }
+    [[nodiscard]] Rect ScrollButtonRect(bool forward) const override;
+    [[nodiscard]] bool ScrollButtonEnabled(bool forward) const override;
+    [[nodiscard]] Point ClientOriginOnScreen() const override;
+    [[nodiscard]] int ShownLanguage() const override;
+    [[nodiscard]] std::string ItemName(int index) const override { return HintText(index); }
+    void OpenItem(int index) override;
+    void PressScrollButton(bool forward) override;
+
     // Loading shows its settings only as far as the data file reached.
     void ApplySettings(const Settings& shown, LayoutReach reach);
     // The preferences dialog's OK: stores and applies every control.
@@ -290,6 +309,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents {
     bool fullScreen_ = false;
     TickTimer tick_{platform};
     ItemPictures pictures_{platform, store, MakeStockItemPictures(platform)};
+    BarAccessibility accessibility_{platform, store, *this};
 };
 
 }  // namespace pel

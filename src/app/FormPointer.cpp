@@ -18,23 +18,18 @@ int TFormPellorinth::getCurrentColFromPoint() const {
 }
 
 void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y) {
-    if (button == MouseButton::Right) {
-        menu_.SetOpen(true);
-        return;
-    }
+    // A right press opens nothing yet: the menu keeps the bar shown from the
+    // moment it opens, and a release elsewhere opens none.
     if (button != MouseButton::Left) {
         return;
     }
     menu_.SetOpen(false);
-    // The release that ends a double click must not launch a second time.
-    gesture.PressWasDouble = shift.doubleClick;
-    if (shift.LeftAlone()) {
+    // Only a plain press names the item its gesture may drag and launch; a
+    // modified press or the second press of a double click names none, so
+    // nothing pressed earlier can be dragged or launched by it.
+    if (shift.LeftAlone() && gesture.LeftOnGrid()) {
         const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
-        // A press beside every item starts no drag; every press starts a
-        // new gesture, whatever a lost release left behind.
-        gesture.DragSource = store.IsItem(index) ? index : -1;
-        gesture.DragMoved = false;
-        gesture.DragHeld = false;
+        gesture.PressedOn(store.IsItem(index) ? index : -1);
     }
 }
 
@@ -43,8 +38,9 @@ void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
     if (index == -1) {
         return;
     }
-    // A button pressed outside the bar never makes a drag here.
-    if (shift.LeftAlone() && gesture.LeftOnGrid()) {
+    // A button pressed outside the bar, or a press that named no item,
+    // never makes a drag here.
+    if (shift.LeftAlone() && gesture.LeftOnGrid() && gesture.DragSource != -1) {
         if (index != gesture.DragSource) {
             gesture.DragMoved = true;
         }
@@ -59,8 +55,6 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
     if (button != MouseButton::Left) {
         return;
     }
-    const bool endsDoubleClick = gesture.PressWasDouble;
-    gesture.PressWasDouble = false;
     gesture.DragHeld = false;
     const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
     if (index >= static_cast<int>(store.Targets().size())) {
@@ -76,7 +70,7 @@ void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y)
             Repaint();
         }
     }
-    if (index == gesture.DragSource && index != -1 && !endsDoubleClick) {
+    if (index == gesture.DragSource && index != -1) {
         StartFile(store.Target(index));
     }
 }

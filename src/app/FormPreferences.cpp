@@ -1,25 +1,10 @@
 // The menu's "Settings": the preferences dialog from opening to OK or Cancel.
 #include "app/FormPellorinth.h"
+#include "app/ModalStep.h"
 
 namespace pel {
 
 namespace {
-
-// However the dialog ends, the command ends as every menu command does:
-// the fade starts over and the menu no longer keeps the bar shown.
-class CommandTail {
-  public:
-    explicit CommandTail(TFormPellorinth& form) : form_(form) {}
-    ~CommandTail() {
-        form_.ResetFade();
-        form_.Menu().SetOpen(false);
-    }
-    CommandTail(const CommandTail&) = delete;
-    CommandTail& operator=(const CommandTail&) = delete;
-
-  private:
-    TFormPellorinth& form_;
-};
 
 // The live handlers act on the bar only while the dialog is on screen.
 class ShownWhileModal {
@@ -36,10 +21,10 @@ class ShownWhileModal {
 }  // namespace
 
 void TFormPellorinth::Preferences1Click() {
-    const CommandTail tail(*this);
     // The record keeps the user's AutoHide meanwhile, so a save during the
     // dialog (logging off) stores it as it is.
-    const auto suspension = SuspendAutoHide();
+    const ModalStep step(*this);
+    const BarPlacement::CellsInView before = placement_.InView();
     dlgPref_.Open(settings, startupLink_.Present(), platform.DialogFrameSize());
     bool accepted = false;
     {
@@ -48,9 +33,15 @@ void TFormPellorinth::Preferences1Click() {
     }
     if (accepted) {
         AcceptPreferences();
-    } else {
-        ApplySettings(settings);  // undoes every preview: the record never changed
+        return;
     }
+    ApplySettings(settings);  // undoes every preview: the record never changed
+    // A preview in the other orientation or of another length moved the
+    // grid's current and first cells; the bar is given back as it was.
+    SelectItemCell(before.current);
+    placement_.ScrollAlong(before.first);
+    CheckButtons(placement_.Grid1().Col(), placement_.Grid1().Row());
+    Repaint();
 }
 
 void TFormPellorinth::AcceptPreferences() {

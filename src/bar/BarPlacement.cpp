@@ -81,6 +81,19 @@ int BarPlacement::CurrentItem() const {
     return horizontal_ ? grid1_.Col() : grid1_.Row();
 }
 
+BarPlacement::CellsInView BarPlacement::InView() const {
+    return horizontal_ ? CellsInView{grid1_.Col(), grid1_.LeftCol()}
+                       : CellsInView{grid1_.Row(), grid1_.TopRow()};
+}
+
+void BarPlacement::ScrollAlong(int first) {
+    if (horizontal_) {
+        grid1_.ScrollTo(first, grid1_.TopRow());
+    } else {
+        grid1_.ScrollTo(grid1_.LeftCol(), first);
+    }
+}
+
 int BarPlacement::CellCount() const {
     return horizontal_ ? grid1_.ColCount() : grid1_.RowCount();
 }

@@ -52,6 +52,15 @@ class BarPlacement {
     void SetGridCounts(int count);
 
     // --- cells along the bar ---
+    // The current cell and the first cell shown.
+    struct CellsInView {
+        int current = 0;
+        int first = 0;
+    };
+    [[nodiscard]] CellsInView InView() const;
+    // Scrolls so that `first` is the first cell shown, as far as the cell
+    // count allows and the current cell stays shown.
+    void ScrollAlong(int first);
     // The current item: the grid's column in a row, its row in a column.
     [[nodiscard]] int CurrentItem() const;
     [[nodiscard]] int CellCount() const;

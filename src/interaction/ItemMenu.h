@@ -33,8 +33,8 @@ enum MenuCommand : int {
 // change only through the rules below.
 class ItemMenu {
   public:
-    // The tag of PopupMenu1: set from the right press until a command ends
-    // or the bar loses the focus. While it is set the bar neither fades nor
+    // The tag of PopupMenu1: set when the menu opens until its command ends,
+    // a left press, or the bar losing the focus. While it is set the bar neither fades nor
     // shows hints.
     [[nodiscard]] bool IsOpen() const { return open_; }
     void SetOpen(bool open) { open_ = open; }

@@ -3,11 +3,14 @@
 namespace pel {
 
 bool PointerGesture::Begin(MouseButton button, Target target, bool autoRepeat) {
-    if (target_ != Target::None || target == Target::None) {
+    if (button != MouseButton::Left) {
+        return false;
+    }
+    Cancel();
+    if (target == Target::None) {
         return false;
     }
     target_ = target;
-    button_ = button;
     if (autoRepeat) {
         repeating_ = true;
         platform_.SetRepeatTimer(true);
@@ -16,7 +19,7 @@ bool PointerGesture::Begin(MouseButton button, Target target, bool autoRepeat) {
 }
 
 PointerGesture::Target PointerGesture::End(MouseButton button) {
-    if (target_ == Target::None || button != button_) {
+    if (button != MouseButton::Left) {
         return Target::None;
     }
     StopRepeat();
@@ -28,9 +31,9 @@ PointerGesture::Target PointerGesture::End(MouseButton button) {
 void PointerGesture::Cancel() {
     StopRepeat();
     target_ = Target::None;
+    DragSource = -1;
     DragMoved = false;
     DragHeld = false;
-    PressWasDouble = false;
 }
 
 void PointerGesture::StopRepeat() {

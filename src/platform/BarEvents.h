@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Accessibility.h"
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 #include "platform/Widgets.h"
@@ -47,6 +48,8 @@ class BarEvents {
     virtual void OnForegroundChanged() = 0;
     // Names dropped from the shell, in the shell's order.
     virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
+    // The bar's elements as a screen reader asks for them.
+    [[nodiscard]] virtual AccessibleSource& Accessible() = 0;
 };
 
 }  // namespace pel

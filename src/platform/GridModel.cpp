@@ -24,6 +24,12 @@ void GridModel::SetCurrent(int col, int row) {
     ScrollInView();
 }
 
+void GridModel::ScrollTo(int leftCol, int topRow) {
+    leftCol_ = std::clamp(leftCol, 0, std::max(0, colCount_ - VisibleColCount()));
+    topRow_ = std::clamp(topRow, 0, std::max(0, rowCount_ - VisibleRowCount()));
+    ScrollInView();
+}
+
 int GridModel::VisibleColCount() const {
     return std::max(1, bounds.Width() / kCellSize);
 }

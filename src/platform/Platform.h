@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Accessibility.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PixelImage.h"
@@ -115,6 +116,8 @@ class Platform {
     [[nodiscard]] virtual std::optional<Rect> ForegroundClientRect() const = 0;
     // Shows the menu at a screen point and returns the chosen id, 0 for none.
     virtual int TrackMenu(const MenuEntry& root, Point screen) = 0;
+    // Tells screen readers that the bar's element `child` (-1: the bar) changed.
+    virtual void NotifyAccessible(AccessibleEvent event, int child) = 0;
 
     // --- the hint window ---
     virtual HintView& Hint() = 0;

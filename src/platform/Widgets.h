@@ -50,6 +50,9 @@ class GridModel {
     void SetRowCount(int n);
     // Moves the current cell (clamped) and scrolls just enough to show it.
     void SetCurrent(int col, int row);
+    // Makes (leftCol, topRow) the first cell shown as far as the counts
+    // allow, then scrolls just enough to show the current cell.
+    void ScrollTo(int leftCol, int topRow);
 
     // Fully visible columns and rows (at least one).
     [[nodiscard]] int VisibleColCount() const;

@@ -59,6 +59,9 @@ TDlgPref::TDlgPref(BarPreview& bar) : bar_(bar) {
     chbMouseScroll.onClick = [this] { chbMouseScrollClick(); };
     cbScrPosition.onChange = [this] { cbScrPositionChange(); };
     MonitorBox.onChange = [this] { MonitorBoxChange(); };
+    // Picking the monitor the list shows is still the user's choice: it
+    // replaces a stored index whose monitor is not there.
+    MonitorBox.onRepick = [this] { monitorPicked_ = true; };
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
     TrackDX.onChange = [this] { TrackDXChange(); };
     TrackDY.onChange = [this] { TrackDXChange(); };
@@ -300,6 +303,11 @@ void TDlgPref::AssignTexts(int language) {
     set(chbShowHint, texts::kShowHint);
     for (SampleLabel& label : LabText) {
         set(label, texts::kSample);
+    }
+    const std::array<const Phrase*, kPageCount> pages = {
+        &texts::kPageGeneral, &texts::kPageSizePosition, &texts::kPageStyle};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        PageTitles[i] = std::string(pages[i]->Assigned(language));
     }
 }
 

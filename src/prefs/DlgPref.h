@@ -63,6 +63,9 @@ class TDlgPref {
     static constexpr int kClientWidth = 335;
     static constexpr int kClientHeight = 311;
     static constexpr int kPageCount = 3;
+    // The pages' titles: never drawn, but a screen reader names the page
+    // selector's cells by them.
+    std::array<std::string, kPageCount> PageTitles;
 
     // --- frame ---
     TextControl Caption;
@@ -179,8 +182,10 @@ class TDlgPref {
     // One item per monitor there is now, `selected` chosen (monitor 0 when
     // it names none); the list is locked with a single monitor.
     void FillMonitorBox(int language, int selected);
-    // The visible-count slider's maximum for the selected monitor and edge.
-    void SetVisibleCountRange();
+    // The visible-count slider's maximum: the cells the selected monitor
+    // holds along the selected edge, no more than the items, at least the
+    // slider's minimum.
+    void UpdateVisibleCountLimit();
     void SetOffsetRanges(int monitor, int edge);
     void EnableGradientControls(bool on);
     // Copies the previewed controls into `s`.

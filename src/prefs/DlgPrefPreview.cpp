@@ -18,26 +18,26 @@ void TDlgPref::LanguageBoxChange() {
 }
 
 void TDlgPref::cbScrPositionChange() {
-    SetVisibleCountRange();
+    UpdateVisibleCountLimit();
     WriteButtonPositionItems(LanguageBox.Selected(), SelectedEdge());
     cbButtonPosition.Select(0);
     UpdateSize_Position();
 }
 
-void TDlgPref::SetVisibleCountRange() {
+void TDlgPref::UpdateVisibleCountLimit() {
     const Rect area = bar_.WorkAreaOf(SelectedMonitor());
     const int edge = SelectedEdge();
     const bool side = edge == kEdgeLeft || edge == kEdgeRight;
     const int length = side ? area.Height() : area.Width();
-    int max = (length - 2 * kScrollPanelLength) / kCellSize;
+    int fits = (length - 2 * kScrollPanelLength) / kCellSize;
     if (!side) {
-        --max;  // a row leaves one cell's length free
+        --fits;  // a row leaves one cell's length free
     }
-    max = std::min(max, bar_.ItemCount());
-    // A maximum below the slider's minimum is ignored.
-    if (max >= ScrollBar1.Min()) {
-        ScrollBar1.SetRange(ScrollBar1.Min(), max);
-    }
+    // Few items still leave the slider its minimum of cells; an earlier,
+    // larger maximum never survives onto a smaller monitor. A monitor too
+    // small for the minimum holds the slider there.
+    const int max = std::max(std::min(fits, bar_.ItemCount()), ScrollBar1.Min());
+    ScrollBar1.SetRange(ScrollBar1.Min(), max);
 }
 
 void TDlgPref::DisplaysChanged() {
@@ -45,7 +45,7 @@ void TDlgPref::DisplaysChanged() {
         LanguageBox.Selected() >= 0 ? LanguageBox.Selected() : opened_.LanguageIndex;
     FillMonitorBox(language, MonitorBox.Selected());
     keepingOffsets_ = true;
-    SetVisibleCountRange();
+    UpdateVisibleCountLimit();
     keepingOffsets_ = false;
     bar_.Preview(Candidate());
     // The ranges follow the bar's new size; a slider past its new end moves
@@ -58,7 +58,10 @@ void TDlgPref::MonitorBoxChange() {
     if (!visible) {
         return;
     }
-    cbScrPositionChange();
+    // Another monitor holds another number of cells; the scroll buttons'
+    // place belongs to the edge and stays.
+    UpdateVisibleCountLimit();
+    UpdateSize_Position();
 }
 
 void TDlgPref::ScrollBar1Change() {

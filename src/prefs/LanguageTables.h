@@ -72,6 +72,19 @@ inline constexpr Phrase kFontButton{"Шрифт надписи", "Select Font"};
 inline constexpr Phrase kShowHint{"Показывать надпись", "Show Icons Labels"};
 inline constexpr Phrase kSample{"Пример", "Example"};
 
+// Names a screen reader gives the bar's scroll buttons (back, forward, on a
+// row and on a column), what doing an element's default action does, and the
+// titles of the dialog's pages, which only a screen reader speaks.
+inline constexpr Phrase kScrollLeft{"Прокрутить влево", "Scroll left"};
+inline constexpr Phrase kScrollRight{"Прокрутить вправо", "Scroll right"};
+inline constexpr Phrase kScrollUp{"Прокрутить вверх", "Scroll up"};
+inline constexpr Phrase kScrollDown{"Прокрутить вниз", "Scroll down"};
+inline constexpr Phrase kOpenAction{"Открыть", "Open"};
+inline constexpr Phrase kPressAction{"Нажать", "Press"};
+inline constexpr Phrase kPageGeneral{"Общие", "General"};
+inline constexpr Phrase kPageSizePosition{"Размер и расположение", "Size and Position"};
+inline constexpr Phrase kPageStyle{"Стиль", "Style"};
+
 // Items of the dialog's lists whose texts follow the language.
 inline constexpr Phrase kEdgeTop{"Сверху", "Top"};
 inline constexpr Phrase kEdgeBottom{"Внизу", "Bottom"};

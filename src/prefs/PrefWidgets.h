@@ -69,6 +69,8 @@ class DropDownList {
     bool enabled = true;
     // Raised only by the user's choice.
     std::function<void()> onChange;
+    // Raised when the user picks the item already selected.
+    std::function<void()> onRepick;
 
     [[nodiscard]] int Selected() const { return selected_; }
     // In code: no handler runs. -1 or an index past the items selects nothing.
@@ -80,6 +82,12 @@ class DropDownList {
         Select(index);
         if (onChange) {
             onChange();
+        }
+    }
+    // The user picked the item already selected: nothing changes.
+    void Repick() {
+        if (onRepick) {
+            onRepick();
         }
     }
 

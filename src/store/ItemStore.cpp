@@ -65,8 +65,11 @@ void ItemStore::SetPicture(int index, PicturePtr picture) {
 }
 
 void ItemStore::SetTarget(int index, std::string target) {
-    if (IsItem(index)) {
+    if (IsItem(index) && targets_[At(index)] != target) {
         targets_[At(index)] = std::move(target);
+        if (listener_ != nullptr) {
+            listener_->OnTargetChanged(index);
+        }
     }
 }
 
@@ -80,6 +83,7 @@ void ItemStore::Insert(int position, PicturePtr picture, std::string target, std
     InsertAt(pictures_, position, std::move(picture));
     InsertAt(targets_, position, std::move(target));
     InsertAt(icons_, position, std::move(icon));
+    Rearranged();
 }
 
 void ItemStore::Assign(std::vector<std::string> targets, std::vector<std::string> icons) {
@@ -87,24 +91,28 @@ void ItemStore::Assign(std::vector<std::string> targets, std::vector<std::string
     icons_ = std::move(icons);
     icons_.resize(targets_.size());
     pictures_.assign(targets_.size(), nullptr);
+    Rearranged();
 }
 
 void ItemStore::Remove(int index) {
     RemoveAt(pictures_, index);
     RemoveAt(targets_, index);
     RemoveAt(icons_, index);
+    Rearranged();
 }
 
 void ItemStore::Move(int from, int to) {
     MoveEntry(pictures_, from, to);
     MoveEntry(targets_, from, to);
     MoveEntry(icons_, from, to);
+    Rearranged();
 }
 
 void ItemStore::Clear() {
     pictures_.clear();
     targets_.clear();
     icons_.clear();
+    Rearranged();
 }
 
 bool IsUrl(std::string_view target) {

@@ -13,6 +13,17 @@ namespace pel {
 // item through inserts and moves, draws nothing, and equals no real picture.
 const PicturePtr& PendingPicture();
 
+// Told of each change to the items after it is made: which items stand in
+// the list, in what order, and what an item opens.
+class ItemStoreListener {
+  public:
+    virtual void OnItemsRearranged() = 0;
+    virtual void OnTargetChanged(int index) = 0;
+
+  protected:
+    ~ItemStoreListener() = default;
+};
+
 // The bar's items as three sequences kept in step: pictures (ImageList1),
 // targets (ListCurr) and custom icon paths (ListIcons). Every change goes
 // through here, so an index names the same item in all three. The grid's
@@ -60,16 +71,26 @@ class ItemStore {
     void Move(int from, int to);
     void Clear();
 
+    // One listener at most; null for none. It must outlive the store or be
+    // taken off first.
+    void SetListener(ItemStoreListener* listener) { listener_ = listener; }
+
     [[nodiscard]] bool PicturePending(int index) const {
         return IsItem(index) && pictures_[At(index)] == PendingPicture();
     }
 
   private:
     static std::size_t At(int index) { return static_cast<std::size_t>(index); }
+    void Rearranged() const {
+        if (listener_ != nullptr) {
+            listener_->OnItemsRearranged();
+        }
+    }
 
     std::vector<PicturePtr> pictures_;
     std::vector<std::string> targets_;
     std::vector<std::string> icons_;
+    ItemStoreListener* listener_ = nullptr;
 };
 
 // A target is a URL when it holds "http://" or "https://" anywhere.

@@ -7,7 +7,7 @@ import glob
 import os
 
 from test_datafile import NOTEPAD, PREF_LINE, URL, WINDOWS_FOLDER
-from test_using_the_bar import VISIBLE_ICON_COUNT, UsingTheBarTestCase
+from test_using_the_bar import CELL, VISIBLE_ICON_COUNT, UsingTheBarTestCase, accessible
 
 DIALOG_CLASS = "TDlgPref"
 CLIENT_WIDTH, CLIENT_HEIGHT = 335, 311
@@ -16,6 +16,7 @@ EDGE_LEFT = 2
 # Control ids of the preferences window (src/platform/win32/PrefLayout.h).
 OK, CANCEL = 1, 2
 PAGE_SELECTOR, LANGUAGE_BOX, RUN_AT_STARTUP, SCREEN_POSITION = 100, 101, 110, 114
+BACKGROUND = 124
 SELECTOR_CELL = 40
 
 BM_GETCHECK = 0x00F0
@@ -23,6 +24,12 @@ CB_GETCURSEL = 0x0147
 LB_GETCURSEL = 0x0188
 
 ITEMS = [NOTEPAD, WINDOWS_FOLDER, URL]
+REPORT = "C:\\Документы\\Отчёт.txt"
+
+# What a screen reader is told an element is (oleacc.h).
+ROLE_PUSHBUTTON, ROLE_LISTITEM, ROLE_COMBOBOX = 0x2B, 0x22, 0x2E
+PAGES_ENGLISH = ["General", "Size and Position", "Style"]
+PAGES_RUSSIAN = ["Общие", "Размер и расположение", "Стиль"]
 # The visible-count slider starts at 5; a smaller count would be stored as 5.
 PREFS = {VISIBLE_ICON_COUNT: 5}
 
@@ -98,10 +105,24 @@ class PreferencesTestCase(UsingTheBarTestCase):
 
 
 class PreviewAndLanguageTests(PreferencesTestCase):
+    def page_names(self):
+        return [row["name"] for row in accessible(self, self.control(PAGE_SELECTOR)["hwnd"])[1:]]
+
     def test_the_bar_previews_the_edge_cancel_undoes_it_and_ok_stores_it(self):
-        bar = self.start_with(ITEMS, PREFS)
+        bar = self.start_with(ITEMS + [REPORT], PREFS)
         stored = self.bar_rect()
         work = self.work_area(0)
+
+        # A screen reader in another process hears the cells by the names the
+        # hint shows, between the two scroll buttons.
+        rows = accessible(self, self.bar_hwnd())
+        self.assertEqual([row["name"] for row in rows],
+                         ["Pellorinth", "Scroll left", "notepad", "windows", URL, "Отчёт",
+                          "Scroll right"])
+        self.assertEqual({row["role"] for row in rows[1:]}, {ROLE_PUSHBUTTON})
+        self.assertEqual(rows[5]["description"], REPORT)
+        x, y = self.cell_center(0)
+        self.assertEqual(rows[2]["location"], (x - CELL // 2, y - CELL // 2, CELL, CELL))
 
         self.open_settings()
         left, top, right, bottom = [w["rect"] for w in self.windows()
@@ -113,10 +134,19 @@ class PreviewAndLanguageTests(PreferencesTestCase):
         self.assertLessEqual(abs((left + right) - (work[0] + work[2])), 2, "centred across")
         self.assertLessEqual(abs((top + bottom) - (work[1] + work[3])), 2, "centred down")
         self.assertEqual(self.texts(), ENGLISH)
+        # The drawn controls read as the lists they look like.
+        self.assertEqual(self.page_names(), PAGES_ENGLISH)
+        language = accessible(self, self.control(LANGUAGE_BOX)["hwnd"])
+        self.assertEqual((language[0]["role"], language[0]["value"]), (ROLE_COMBOBOX, "English"))
+        self.assertEqual([row["name"] for row in language[1:]], ["Русский", "English"])
+        background = accessible(self, self.control(BACKGROUND)["hwnd"])[0]
+        self.assertEqual((background["name"], background["value"]),
+                         ("Background of Icons:", "BtnFace"))
 
         # Russian renames the dialog at once; Cancel brings English back.
         self.pick(LANGUAGE_BOX, -1)
         self.wait_for(lambda: self.texts() == RUSSIAN, message="the Russian texts")
+        self.assertEqual(self.page_names(), PAGES_RUSSIAN)
         self.key("Escape")
         self.wait_closed()
         self.open_settings()

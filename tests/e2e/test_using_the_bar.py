@@ -7,7 +7,7 @@ import os
 import shutil
 import subprocess
 
-from harness import BarTestCase
+from harness import BarTestCase, unescape
 
 CELL = 36
 ICON = 32
@@ -47,6 +47,29 @@ def data_file_lines(items, prefs=None):
             ["[~]", "[PREF]"] + pref_lines + ["[~]"])
 
 
+def data_file_bytes(lines):
+    """The file in the ANSI code page, or in UTF-8 behind its mark when some
+    line needs more than the code page holds, as the program writes it."""
+    text = "".join(line + "\r\n" for line in lines)
+    try:
+        return text.encode("cp1252")
+    except UnicodeEncodeError:
+        return b"\xef\xbb\xbf" + text.encode("utf-8")
+
+
+def accessible(test, hwnd):
+    """The window's client object as a screen reader in another process reads
+    it: its own row first, then one per child, each a dict of role, state,
+    name, value, description and location (left, top, width, height)."""
+    rows = []
+    for line in test.probe("acc", hwnd).splitlines():
+        ident, role, state, name, value, description, location = line.split("\t")
+        rows.append({"role": int(role), "state": int(state, 16), "name": unescape(name),
+                     "value": unescape(value), "description": unescape(description),
+                     "location": tuple(int(v) for v in location.split())})
+    return rows
+
+
 def section(text, header):
     lines = text.split("\r\n")
     start = lines.index(header) + 1
@@ -59,7 +82,7 @@ class UsingTheBarTestCase(BarTestCase):
     def start_with(self, items, prefs=None, folder=None):
         prefs = dict(prefs or {})
         prefs.setdefault(VISIBLE_ICON_COUNT, len(items))
-        bar = self.start_bar(data_file_lines(items, prefs), folder=folder)
+        bar = self.start_bar(data_file_bytes(data_file_lines(items, prefs)), folder=folder)
         self.client = tuple(int(v) for v in self.probe("client", self.bar_hwnd()).split())
         self.move(640, 500)
         return bar

@@ -88,6 +88,12 @@ class FakePlatform : public Platform {
     std::vector<CursorKind> cursorHistory;
     bool repeatTimer = false;
     std::vector<MenuEntry> shownMenus;
+    struct AccessibleNotice {
+        AccessibleEvent event;
+        int child;
+        friend bool operator==(const AccessibleNotice&, const AccessibleNotice&) = default;
+    };
+    std::vector<AccessibleNotice> accessibleEvents;
     struct Message {
         std::string text;
         MessageKind kind;
@@ -145,6 +151,9 @@ class FakePlatform : public Platform {
     void SetBarTopmost(bool on) override { topmost = on; }
     [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override { return foreground; }
     int TrackMenu(const MenuEntry& root, Point screen) override;
+    void NotifyAccessible(AccessibleEvent event, int child) override {
+        accessibleEvents.push_back({event, child});
+    }
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;

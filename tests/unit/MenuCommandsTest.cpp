@@ -96,16 +96,21 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
     form.SelectItemCell(3);
     form.settings.AutoHide = true;
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
+    platform.whileModal = [this] {  // a drop on the first cell while the dialog is open
+        autoHideInDialogs.push_back(form.AutoHideActive());
+        form.AddFileToList(0, "C:\\dropped.txt", true);
+    };
     Choose(kCmdAddFiles);
+    SetUp();
     form.settings.AddToEnd = true;
     platform.openResults.push_back({"C:\\x.txt", "C:\\y.txt"});
     Choose(kCmdAddFiles);
     Choose(kCmdAddFiles);  // cancelled
     EXPECT_EQ(form.store.Targets(),
-              (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\third.txt",
-                                        "C:\\second.txt", "C:\\first.txt", "C:\\3.txt", "C:\\x.txt",
-                                        "C:\\y.txt"}));
-    EXPECT_EQ(form.CellCount(), 9);
+              (std::vector<std::string>{"C:\\dropped.txt", "C:\\0.txt", "C:\\1.txt", "C:\\2.txt",
+                                        "C:\\third.txt", "C:\\second.txt", "C:\\first.txt",
+                                        "C:\\3.txt", "C:\\x.txt", "C:\\y.txt"}));
+    EXPECT_EQ(form.CellCount(), 10);
     EXPECT_EQ(platform.openDialogs[0].filter, "All (*.*)|*.*");
     EXPECT_TRUE(platform.openDialogs[0].multiSelect);
     EXPECT_EQ(autoHideInDialogs, std::vector<bool>(3, false));

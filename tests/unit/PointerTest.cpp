@@ -99,6 +99,71 @@ TEST_F(PointerTest, ClicksLaunchOnceAndTheCurrentCellFollowsThePointer) {
     EXPECT_EQ(platform.shellOpened.size(), 2u);
 }
 
+// Each gesture after a plain click on item 1: only a plain left press on an
+// item may drag or launch, and whatever a gesture did, the next plain click
+// launches.
+TEST_F(PointerTest, OnlyTheGesturesOwnPlainPressDragsOrLaunches) {
+    constexpr int kOff = -1;      // below the bar
+    constexpr int kNowhere = -2;  // away from the bar, where no release comes
+    constexpr MouseButton kLeft = MouseButton::Left;
+    struct Row {
+        MouseButton button;
+        bool ShiftState::*key;  // held with the press, or nullptr
+        int press;
+        std::vector<int> moves;  // with the button alone, a tick after each
+        int release;
+        std::vector<std::string> items;
+        std::vector<std::string> launched;
+    };
+    const std::vector<std::string> all = Targets({0, 1, 2, 3, 4, 5});
+    const Row rows[] = {
+        {kLeft, &ShiftState::ctrl, 3, {4}, 4, all, {}},
+        {kLeft, &ShiftState::shift, 3, {3, kOff}, kOff, all, {}},
+        {kLeft, &ShiftState::alt, 4, {}, 4, all, {}},  // the cell clicked last
+        {kLeft, &ShiftState::doubleClick, 1, {2}, 2, all, {}},
+        {MouseButton::Right, nullptr, 2, {3}, kNowhere, all, {}},
+        {MouseButton::Middle, nullptr, 1, {kOff}, kNowhere, all, {}},
+        {kLeft, nullptr, 1, {2, 3}, 3, Targets({0, 2, 3, 1, 4, 5}), {}},
+        {kLeft, nullptr, 2, {2, kOff}, 0, Targets({0, 2, 1, 4, 5}), {}},
+        {kLeft, nullptr, 0, {}, 0, Targets({0, 2, 1, 4, 5}), Targets({0})},
+    };
+    AddItems(6);
+    Press(Cell(1));
+    Release(Cell(1));
+    platform.shellOpened.clear();
+    const auto at = [this](int cell) { return cell == kOff ? Below(Cell(0)) : Cell(cell); };
+    int n = 0;
+    for (const Row& row : rows) {
+        ShiftState held;
+        held.left = row.button == kLeft;
+        held.right = row.button == MouseButton::Right;
+        held.middle = row.button == MouseButton::Middle;
+        ShiftState pressed = held;
+        if (row.key != nullptr) {
+            pressed.*row.key = true;
+        }
+        platform.cursor = Cell(row.press);
+        form.OnMouseDown(row.button, pressed, Client(Cell(row.press)));
+        EXPECT_FALSE(form.Menu().IsOpen()) << "row " << n << ": only an open menu sets it";
+        for (const int cell : row.moves) {
+            platform.cursor = at(cell);
+            form.OnMouseMove(held, Client(at(cell)));
+            form.TimerPellorinthTimer();
+        }
+        if (row.release != kNowhere) {
+            platform.cursor = at(row.release);
+            form.OnMouseUp(row.button, ShiftState{}, Client(at(row.release)));
+        }
+        EXPECT_EQ(form.store.Targets(), row.items) << "row " << n;
+        EXPECT_EQ(platform.shellOpened, row.launched) << "row " << n;
+        platform.shellOpened.clear();
+        Press(Cell(4));
+        Release(Cell(4));
+        EXPECT_EQ(platform.shellOpened, std::vector<std::string>{form.store.Target(4)}) << n++;
+        platform.shellOpened.clear();
+    }
+}
+
 TEST_F(PointerTest, DragMovesTheItemWithPictureAndIconUnlessLocked) {
     AddItems(7);
     const PicturePtr picture = form.store.Picture(2);

@@ -50,19 +50,28 @@ class PrefDialogTest : public ProgramRuns {
     // "Settings" chosen from the menu; `user` acts while the dialog is shown
     // and answers OK (true) or Cancel.
     void Open(const std::function<bool(TDlgPref&)>& user) {
-        platform.preferencesUser = [this, &user] { return user(*dlg); };
+        int shown = 0;
+        platform.preferencesUser = [this, &user, &shown] {
+            ++shown;
+            EXPECT_TRUE(dlg->visible);
+            return user(*dlg);
+        };
         bar->Menu().SetOpen(true);
         bar->Preferences1Click();
+        platform.preferencesUser = nullptr;
+        EXPECT_EQ(shown, 1) << "the dialog was shown";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
         return FormatPreferences(bar->settings);
     }
     // What the dialog can change of the bar.
     [[nodiscard]] auto Look() const {
-        return std::make_tuple(bar->BarRect(), bar->Placement().Grid1().bounds, bar->GridColor(),
-                               bar->ImageBG().Empty(), bar->Horizontal(),
-                               NameOf(bar->store.Picture(0)), bar->Menu().Preferences1().caption,
-                               dlg->Caption.caption, platform.alpha);
+        const GridModel& grid = bar->Placement().Grid1();
+        return std::make_tuple(bar->BarRect(), grid.bounds, grid.Col(), grid.LeftCol(), grid.Row(),
+                               grid.TopRow(), bar->GridColor(), bar->ImageBG().Empty(),
+                               bar->Horizontal(), NameOf(bar->store.Picture(0)),
+                               bar->Menu().Preferences1().caption, dlg->Caption.caption,
+                               platform.alpha);
     }
 };
 
@@ -137,6 +146,8 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
     record.BackgroundColor = 0x0000FF;
     record.AutoHide = true;
     Start(record);
+    bar->SelectItemCell(40);
+    bar->SelectItemCell(35);  // the current cell is not the first one shown
     const auto before = Look();
     const std::vector<std::string> stored = Stored();
     Open([&](TDlgPref& d) {
@@ -236,11 +247,23 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1);
+    platform.AddMonitor(kSecondMonitor);
+    form.OnDisplayChanged();
+    form.settings.MonitorIndex = 2;
+    form.settings.ScrollButtonPosition = 2;
     Open([](TDlgPref& d) {
-        d.MonitorBox.Choose(0);
+        d.MonitorBox.Repick();  // the monitor shown, picked all the same
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 0) << "the user's pick is stored";
+    Open([](TDlgPref& d) {
+        d.MonitorBox.Choose(1);
+        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36) << "monitor 1's height";
+        return true;
+    });
+    EXPECT_EQ(std::tie(form.settings.MonitorIndex, form.settings.ScrollButtonPosition),
+              std::make_tuple(1, 2))
+        << "the scroll buttons' place belongs to the edge";
 }
 
 TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
@@ -353,7 +376,7 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
 
     Start(OnMonitorZero(), 3);
     Open([](TDlgPref& d) {
-        EXPECT_EQ(d.ScrollBar1.Max(), 11) << "3 items are below the minimum of 5";
+        EXPECT_EQ(d.ScrollBar1.Max(), 5) << "3 items leave the minimum, no earlier maximum";
         return false;
     });
 }
@@ -450,7 +473,9 @@ TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheIte
     dlg->TrackDX.SetPosition(20);
     EXPECT_TRUE(Look() == before);
 
-    EXPECT_FALSE(dlg->LanguageBoxDrawItem(-1, Rect{0, 0, 112, 18}, true).hasItem);
+    for (const int past : {-1, 2}) {
+        EXPECT_FALSE(dlg->LanguageBoxDrawItem(past, Rect{0, 0, 112, 18}, true).hasItem);
+    }
     const LanguageItemDrawing english = dlg->LanguageBoxDrawItem(1, Rect{0, 18, 112, 36}, false);
     EXPECT_TRUE(english.text == "English" && english.flagAt == (Point{1, 19}));
     EXPECT_EQ(PickerColors(true).size(), 50u) << "without clNone and clDefault";

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "TestBarWindow.h"
 #include "Win32TestSupport.h"
@@ -30,6 +33,38 @@ HDROP MakeDrop(const std::vector<std::string>& names) {
     header->fWide = TRUE;
     std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(header + 1));
     return static_cast<HDROP>(memory);
+}
+
+// Spelled out, as the program does: the import library's may be a thunk.
+constexpr GUID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+VARIANT Child(long id) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+// accName of a child as UTF-8; "" when it has none or the call fails.
+std::string NameOf(IAccessible& object, long id) {
+    BSTR name = nullptr;
+    if (object.get_accName(Child(id), &name) != S_OK) {
+        return {};
+    }
+    std::string text = ToUtf8(std::wstring(name, ::SysStringLen(name)));
+    ::SysFreeString(name);
+    return text;
+}
+
+// The text of every Static child of a message box.
+std::wstring BoxText(HWND box) {
+    std::wstring all;
+    for (HWND child = ::FindWindowExW(box, nullptr, L"Static", nullptr); child != nullptr;
+         child = ::FindWindowExW(box, child, L"Static", nullptr)) {
+        all += TextOf(child);
+    }
+    return all;
 }
 
 // The real bar window over the real form, holding three items.
@@ -106,6 +141,96 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
         EXPECT_EQ(moved, ending.losePointer == nullptr);
         ::ReleaseCapture();
     }
+}
+
+class BarAccessibleTest : public BarWindowTest {
+  protected:
+    ComPtr<IAccessible> object;
+
+    void SetUp() override {
+        BarWindowTest::SetUp();
+        ASSERT_EQ(
+            ::AccessibleObjectFromWindow(bar->Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                         kIidAccessible, reinterpret_cast<void**>(object.put())),
+            S_OK);
+    }
+    void TearDown() override {
+        object.reset();
+        BarWindowTest::TearDown();
+    }
+    // The child id of the cell of `item` on show: after the back button.
+    static long CellChild(int item) { return item + 2; }
+};
+
+TEST_F(BarAccessibleTest, AToolBarOfTheCellsOnShowAndTheTwoScrollButtons) {
+    const GridModel& grid = form.Placement().Grid1();
+    long count = 0;
+    ASSERT_EQ(object->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, form.store.Count() + 2);
+    EXPECT_EQ(NameOf(*object.get(), CHILDID_SELF), "Pellorinth");
+    VARIANT role{};
+    ASSERT_EQ(object->get_accRole(Child(CHILDID_SELF), &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TOOLBAR);
+    EXPECT_EQ(NameOf(*object.get(), 1), "Scroll left");
+    EXPECT_EQ(NameOf(*object.get(), count), "Scroll right");
+    const char* names[] = {"a", "b", "c"};
+    for (int item = 0; item < 3; ++item) {
+        SCOPED_TRACE(item);
+        EXPECT_EQ(NameOf(*object.get(), CellChild(item)), names[item]);
+        // Where the window really has the cell, whatever the frame and scale.
+        const Rect cell = grid.CellRect(item, 0);
+        POINT corner{grid.bounds.left + cell.left, grid.bounds.top + cell.top};
+        ::ClientToScreen(bar->Handle(), &corner);
+        long left = 0, top = 0, width = 0, height = 0;
+        ASSERT_EQ(object->accLocation(&left, &top, &width, &height, Child(CellChild(item))), S_OK);
+        EXPECT_EQ(left, corner.x);
+        EXPECT_EQ(top, corner.y);
+        EXPECT_EQ(width, cell.Width());
+        EXPECT_EQ(height, cell.Height());
+        VARIANT hit{};
+        ASSERT_EQ(object->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+        EXPECT_EQ(hit.lVal, CellChild(item));
+    }
+    VARIANT focus{};
+    Send(WM_KEYDOWN, VK_RIGHT);
+    ASSERT_EQ(object->get_accFocus(&focus), S_OK);
+    ASSERT_EQ(focus.vt, VT_I4);
+    EXPECT_EQ(focus.lVal, CellChild(form.CurrentItem()));
+    EXPECT_NE(form.CurrentItem(), 0) << "the key moved the current cell";
+}
+
+TEST_F(BarAccessibleTest, TheDefaultActionOpensAsAClickDoesWithTheSameMessage) {
+    form.AddFileToList(0, temp.File("gone.txt"), false);  // never written: missing
+    std::wstring seen[2];
+    for (int way = 0; way < 2; ++way) {
+        std::atomic<bool> closed{false};
+        const ModalDriver user(L"#32770", [&](HWND box) {
+            seen[way] = BoxText(box);
+            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            closed = true;
+        });
+        if (way == 0) {
+            Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(0));
+            Send(WM_LBUTTONUP, 0, CellMiddle(0));
+        } else {
+            ASSERT_EQ(object->accDoDefaultAction(Child(CellChild(0))), S_OK);
+            // The action waits for the window's own loop.
+            PumpUntil([&](const MSG&) { return closed.load(); }, std::chrono::seconds(10));
+        }
+    }
+    EXPECT_FALSE(seen[0].empty());
+    EXPECT_EQ(seen[1], seen[0]);
+}
+
+TEST_F(BarAccessibleTest, CallsAfterTheWindowIsGoneFailCleanly) {
+    bar.reset();
+    long count = 7;
+    EXPECT_EQ(object->get_accChildCount(&count), RPC_E_DISCONNECTED);
+    EXPECT_EQ(count, 0);
+    BSTR name = nullptr;
+    EXPECT_EQ(object->get_accName(Child(2), &name), RPC_E_DISCONNECTED);
+    EXPECT_EQ(name, nullptr);
+    EXPECT_EQ(object->accDoDefaultAction(Child(2)), RPC_E_DISCONNECTED);
 }
 
 }  // namespace

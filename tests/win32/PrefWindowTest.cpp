@@ -189,9 +189,14 @@ TEST_F(PrefWindowTest, UserActionsReachTheModelsWhoseOtherChangesShowAtOnce) {
     EXPECT_EQ(model.cbHint.Selected(), 0x0000FFu);
     EXPECT_EQ(colours, 1);
 
-    ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdCbScrPosition, CBN_CLOSEUP),
-                   reinterpret_cast<LPARAM>(Item(pref::kIdCbScrPosition)));
-    EXPECT_EQ(picks, 1) << "the close-up after a pick is the same pick";
+    int repicks = 0;
+    model.cbScrPosition.onRepick = [&] { ++repicks; };
+    for (const WORD code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
+        ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdCbScrPosition, code),
+                       reinterpret_cast<LPARAM>(Item(pref::kIdCbScrPosition)));
+    }
+    EXPECT_EQ(picks, 1) << "the item already selected, picked again, changes nothing";
+    EXPECT_EQ(repicks, 1) << "but is the user's pick";
 
     Send(pref::kIdStringGrid1, LB_SETCURSEL, 2);
     ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdStringGrid1, LBN_SELCHANGE),

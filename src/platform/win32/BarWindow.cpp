@@ -109,6 +109,10 @@ void BarWindow::Show() {
 }
 
 LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (const std::optional<LRESULT> answer =
+            accessible_.OnMessage(Handle(), message, wParam, lParam)) {
+        return *answer;
+    }
     switch (message) {
         case WM_PAINT:
             OnPaint();
@@ -243,6 +247,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             }
             break;
         case WM_DESTROY:
+            accessible_.Disconnect();
             KillTimer(Handle(), kBarTimerId);
             KillTimer(Handle(), kRepeatTimerId);
             PostQuitMessage(0);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/BarEvents.h"
+#include "platform/win32/AccessibleServer.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowBase.h"
@@ -18,7 +19,8 @@ class BarWindow final : public WindowBase<BarWindow> {
     // Returns null when the window cannot be created.
     static std::unique_ptr<BarWindow> Create(HINSTANCE instance, Win32Platform& platform,
                                              BarEvents& form);
-    BarWindow(Key, Win32Platform& platform, BarEvents& form) : platform_(platform), form_(form) {}
+    BarWindow(Key, Win32Platform& platform, BarEvents& form)
+        : platform_(platform), form_(form), accessible_(form.Accessible()) {}
     ~BarWindow();
 
     // The first show: the form's show handler, then the window on screen.
@@ -40,6 +42,8 @@ class BarWindow final : public WindowBase<BarWindow> {
     // Tells the bar whenever any program's window comes to the foreground.
     UniqueWinEventHook foregroundHook_;
     bool trackingLeave_ = false;
+    // The cells and scroll buttons for screen readers.
+    AccessibleLink accessible_;
     bool minimized_ = false;
     bool releasingCapture_ = false;
 };

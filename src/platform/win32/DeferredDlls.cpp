@@ -55,6 +55,16 @@ DeferredDll& Comdlg32() {
     return dll;
 }
 
+DeferredDll& Oleacc() {
+    static DeferredDll dll(L"oleacc.dll");
+    return dll;
+}
+
+DeferredDll& Oleaut32() {
+    static DeferredDll dll(L"oleaut32.dll");
+    return dll;
+}
+
 DeferredDll& Comctl32() {
     static DeferredDll dll(L"comctl32.dll");
     return dll;
@@ -154,7 +164,43 @@ void CoTaskMemFree(LPVOID memory) {
     }
 }
 
+HRESULT CoDisconnectObject(LPUNKNOWN object, DWORD reserved) {
+    static auto* const function =
+        Ole32().Find<decltype(::CoDisconnectObject)>("CoDisconnectObject");
+    return function != nullptr ? function(object, reserved) : E_FAIL;
+}
+
 }  // namespace ole32
+
+namespace oleacc {
+
+LRESULT LresultFromObject(REFIID iid, WPARAM wParam, LPUNKNOWN object) {
+    static auto* const function = Oleacc().Find<decltype(::LresultFromObject)>("LresultFromObject");
+    // A negative result is an error code: the asker gets no object.
+    return function != nullptr ? function(iid, wParam, object) : static_cast<LRESULT>(E_FAIL);
+}
+
+HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID iid, void** object) {
+    static auto* const function =
+        Oleacc().Find<decltype(::CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    if (function == nullptr) {
+        *object = nullptr;
+        return E_FAIL;
+    }
+    return function(window, objectId, iid, object);
+}
+
+}  // namespace oleacc
+
+namespace oleaut32 {
+
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
+    static auto* const function =
+        Oleaut32().Find<decltype(::SysAllocStringLen)>("SysAllocStringLen");
+    return function != nullptr ? function(text, length) : nullptr;
+}
+
+}  // namespace oleaut32
 
 namespace comdlg32 {
 

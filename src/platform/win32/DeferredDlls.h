@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -13,7 +14,8 @@
 #undef ChooseColor
 #undef ChooseFont
 
-// The functions the program needs from shell32, ole32, comdlg32 and comctl32.
+// The functions the program needs from shell32, ole32, comdlg32, comctl32,
+// oleacc and oleaut32.
 // A DLL in the import table is mapped before wWinMain runs, and so by a copy
 // that only looks for the running one and ends; these DLLs are loaded instead
 // when one of their functions is first called, and kept until the end.
@@ -42,7 +44,18 @@ void CoUninitialize();
 HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
                          LPVOID* object);
 void CoTaskMemFree(LPVOID memory);
+HRESULT CoDisconnectObject(LPUNKNOWN object, DWORD reserved);
 }  // namespace ole32
+
+// Loaded only when a screen reader asks a window for its object.
+namespace oleacc {
+LRESULT LresultFromObject(REFIID iid, WPARAM wParam, LPUNKNOWN object);
+HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID iid, void** object);
+}  // namespace oleacc
+
+namespace oleaut32 {
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
+}  // namespace oleaut32
 
 namespace comdlg32 {
 BOOL GetOpenFileNameW(LPOPENFILENAMEW dialog);

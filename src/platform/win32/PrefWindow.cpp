@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/PrefAccessibility.h"
 #include "platform/win32/PrefDrawing.h"
 #include "platform/win32/ResourceIds.h"
 #include "platform/win32/Utf.h"
@@ -139,6 +140,7 @@ bool PrefWindow::CreateControls() {
             return false;
         }
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        MakeReadable(c, child);
         if (c.kind == Kind::TickedSlider || c.kind == Kind::PlainSlider) {
             ::SendMessageW(child, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(c.thumb), 0);
             ::SendMessageW(child, TBM_SETPAGESIZE, 0, 1);
@@ -166,6 +168,38 @@ bool PrefWindow::CreateControls() {
         }
     }
     return true;
+}
+
+void PrefWindow::MakeReadable(const Control& c, HWND window) {
+    std::unique_ptr<AccessibleSource> source;
+    if (c.kind == Kind::PageSelector) {
+        source = std::make_unique<pref::PageSelectorSource>(window, model_);
+    } else if (c.kind == Kind::LanguageList) {
+        // No label names it; its value is the language shown.
+        source = std::make_unique<pref::DrawnListSource>(
+            window, [] { return std::string(); },
+            [window] {
+                const LRESULT at = ::SendMessageW(window, CB_GETCURSEL, 0, 0);
+                return at < 0 ? std::string()
+                              : ToUtf8(pref::ComboItemText(window, static_cast<UINT>(at)));
+            });
+    } else if (c.kind == Kind::ColorPicker) {
+        // Named by the label beside it, as the system names a list.
+        const TextControl* label = c.id == pref::kIdCbBackground  ? &model_.Label1
+                                   : c.id == pref::kIdCbStartGrad ? &model_.Label6
+                                   : c.id == pref::kIdCbEndGrad   ? &model_.Label7
+                                                                  : &model_.Label2;
+        const ColorPicker& picker = model_.*std::get<ColorPicker TDlgPref::*>(c.model);
+        source = std::make_unique<pref::DrawnListSource>(
+            window, [label] { return label->caption; },
+            [&picker] { return pref::ColorValueText(picker); });
+    } else {
+        return;  // a system control, which the system describes
+    }
+    // Without it the control works; only a screen reader misses its name.
+    if (auto readable = AccessibleControl::Attach(window, std::move(source))) {
+        readable_.push_back(std::move(readable));
+    }
 }
 
 bool PrefWindow::ShowModal() {
@@ -338,7 +372,7 @@ void PrefWindow::OnCommand(int id, int code, HWND control) {
             // list is down, moving through it is not yet a pick.
             const bool dropped = ::SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) != 0;
             if (code == CBN_SELENDOK || (code == CBN_SELCHANGE && !dropped)) {
-                OnListPicked(*c, control);
+                OnListPicked(*c, control, code == CBN_SELENDOK);
             } else if (code != CBN_CLOSEUP) {
                 return;  // a list closed without a pick shows the model's choice again
             }
@@ -356,7 +390,7 @@ void PrefWindow::OnCommand(int id, int code, HWND control) {
     Refresh();
 }
 
-void PrefWindow::OnListPicked(const Control& c, HWND combo) {
+void PrefWindow::OnListPicked(const Control& c, HWND combo, bool confirmed) {
     const int index = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
     if (index < 0) {
         return;
@@ -365,6 +399,8 @@ void PrefWindow::OnListPicked(const Control& c, HWND combo) {
         DropDownList& list = model_.*std::get<DropDownList TDlgPref::*>(c.model);
         if (index != list.Selected()) {
             list.Choose(index);
+        } else if (confirmed) {
+            list.Repick();
         }
         return;
     }

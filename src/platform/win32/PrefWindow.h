@@ -6,8 +6,10 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/AccessibleControl.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/PrefLayout.h"
 #include "platform/win32/WindowBase.h"
@@ -48,11 +50,15 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     friend class WindowBase<PrefWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     bool CreateControls();
+    // Names, values and states of the drawn controls for screen readers.
+    void MakeReadable(const pref::Control& control, HWND window);
     void End(bool accepted);
 
     // User actions, each followed by Refresh.
     void OnCommand(int id, int code, HWND control);
-    void OnListPicked(const pref::Control& control, HWND combo);
+    // `confirmed`: the user ended a pick in the list, which may be of the
+    // item already selected.
+    void OnListPicked(const pref::Control& control, HWND combo, bool confirmed);
     void OnSlider(HWND slider);
     void PickCustomColor(int id);
     void ChooseHintFont();
@@ -82,6 +88,7 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     // it opens once the list's burst of notifications is over, and once.
     std::set<int> pendingCustom_;
     std::array<SampleLabel, 5> shownSample_;
+    std::vector<std::unique_ptr<AccessibleControl>> readable_;
 };
 
 }  // namespace pel::win32

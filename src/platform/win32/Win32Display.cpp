@@ -95,7 +95,13 @@ void Win32Platform::SetBarAlpha(int alpha) {
 
 void Win32Platform::ShowBar(bool visible) {
     if (bar_ != nullptr) {
+        const bool was = ::IsWindowVisible(bar_) != FALSE;
         ::ShowWindow(bar_, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+        // The system announces the window; a screen reader that holds the
+        // bar's cells learns of them from their own object.
+        if (was != visible) {
+            NotifyAccessible(visible ? AccessibleEvent::Show : AccessibleEvent::Hide, -1);
+        }
     }
 }
 

@@ -66,6 +66,7 @@ class Win32Platform final : public Platform {
     void SetBarTopmost(bool topmost) override;
     [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override;
     int TrackMenu(const MenuEntry& root, Point screen) override;
+    void NotifyAccessible(AccessibleEvent event, int child) override;
     Win32HintView& Hint() override { return hint_; }
     MessageResult ShowMessage(const std::string& text, MessageKind kind) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,

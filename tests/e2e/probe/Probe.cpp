@@ -49,6 +49,9 @@ constexpr Command kCommands[] = {
     {L"workarea", probe::WorkArea, "workarea [i]                  work area(s), monitor, primary"},
     {L"cursor", probe::Cursor, "cursor                        pointer position"},
     {L"foreground", probe::Foreground, "foreground                    foreground hwnd"},
+    {L"acc", probe::Accessible,
+     "acc <hwnd>                    the client object, then each child: id role "
+     "state name value description location"},
     {L"close", probe::Close, "close <hwnd>                  post WM_CLOSE"},
     {L"kill", probe::Kill, "kill <hwnd>                   end the window's process"},
     {L"closekill", probe::CloseKill,

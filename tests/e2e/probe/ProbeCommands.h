@@ -20,6 +20,7 @@ int Children(const Args& args);
 int WorkArea(const Args& args);
 int Cursor(const Args& args);
 int Foreground(const Args& args);
+int Accessible(const Args& args);
 
 // Poking windows.
 int Close(const Args& args);
