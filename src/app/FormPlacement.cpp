@@ -20,6 +20,13 @@ void TFormPellorinth::SetScreenPosition(int edge, int monitor, int dx, int dy) {
 }
 
 void TFormPellorinth::OnDisplayChanged() {
+    placement_.ForgetMonitors();
+    WakeTick();
+    if (dlgPref_.visible) {
+        // The bar shows what the dialog shows, on the monitors there are now.
+        dlgPref_.DisplaysChanged();
+        return;
+    }
     ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
     SetScreenPosition(settings.ScreenPosition, settings.MonitorIndex, settings.OffsetX,
                       settings.OffsetY);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "bar/MonitorList.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 #include "platform/Widgets.h"
@@ -96,9 +97,13 @@ class BarPlacement {
     // One corner of the offsets allowed on `edge` of the monitor; (0, 0)
     // without any monitor.
     [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const;
+    // The monitors the bar is placed on, kept until ForgetMonitors.
+    [[nodiscard]] const std::vector<Monitor>& Monitors() const { return monitors_.All(); }
+    void ForgetMonitors() { monitors_.Forget(); }
 
   private:
     Platform& platform_;
+    MonitorList monitors_{platform_};
     bool horizontal_ = true;
     Rect bounds_;
     int alpha_ = 255;

@@ -37,7 +37,14 @@ void TFormHint::ApplyFont(const THintPref& hint) {
     view_.Invalidate();
 }
 
+void TFormHint::SetItemText(int index, const std::string& target, const std::string& text) {
+    SetCaptionText(text);
+    namedIndex_ = index;
+    namedTarget_ = target;
+}
+
 void TFormHint::SetCaptionText(const std::string& text) {
+    namedIndex_ = -1;
     if (text == Labels[0].caption) {
         return;
     }

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "platform/Widgets.h"
 #include "platform/Platform.h"
+#include "platform/Widgets.h"
 #include "store/Settings.h"
 
 namespace pel {
@@ -21,6 +21,12 @@ class TFormHint {
     void ApplyFont(const THintPref& hint);
     // Every label gets `text`; the window wraps them: the text's size + 2.
     void SetCaptionText(const std::string& text);
+    // The same for the name of item `index` whose target is `target`.
+    void SetItemText(int index, const std::string& target, const std::string& text);
+    // The labels show the name of item `index` with this target.
+    [[nodiscard]] bool NamesItem(int index, const std::string& target) const {
+        return namedIndex_ == index && index >= 0 && namedTarget_ == target;
+    }
     [[nodiscard]] const std::string& Text() const { return Labels[0].caption; }
     [[nodiscard]] Point Size() const { return size_; }
 
@@ -41,6 +47,8 @@ class TFormHint {
     Point position_;
     Point size_;
     bool visible_ = false;
+    int namedIndex_ = -1;
+    std::string namedTarget_;
 };
 
 }  // namespace pel

@@ -32,6 +32,8 @@ class BarEvents {
     virtual void OnMouseDown(MouseButton button, ShiftState shift, Point client) = 0;
     virtual void OnMouseMove(ShiftState shift, Point client) = 0;
     virtual void OnMouseUp(MouseButton button, ShiftState shift, Point client) = 0;
+    // The pointer left the window.
+    virtual void OnMouseLeave() = 0;
     virtual void OnContextMenu(Point screen) = 0;
     // The window lost the pointer to another window mid-gesture.
     virtual void OnCaptureLost() = 0;
@@ -44,6 +46,8 @@ class BarEvents {
     virtual void OnBoundsChanged(const Rect& outer) = 0;
     // Monitors or work areas changed.
     virtual void OnDisplayChanged() = 0;
+    // Another window, of any program, came to the foreground.
+    virtual void OnForegroundChanged() = 0;
     // Names dropped from the shell, in the shell's order.
     virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
     // The bar's elements as a screen reader asks for them.

@@ -117,6 +117,13 @@ class Platform {
     virtual void SetBarCursor(CursorKind cursor) = 0;
     // The grid's 60 ms auto-repeat while a button is held.
     virtual void SetRepeatTimer(bool running) = 0;
+    // The bar's 100 ms tick; it runs from the window's creation on.
+    virtual void SetTickTimer(bool running) = 0;
+    // Whether the bar stays above the windows of other programs.
+    virtual void SetBarTopmost(bool topmost) = 0;
+    // The client area, on screen, of the foreground window when another
+    // program owns it and it is not the shell's desktop; nullopt otherwise.
+    [[nodiscard]] virtual std::optional<Rect> ForegroundClientRect() const = 0;
     // Shows the menu at a screen point and returns the chosen id, 0 for none.
     virtual int TrackMenu(const MenuEntry& root, Point screen) = 0;
     // Tells screen readers that the bar's element `child` (-1: the bar) changed.
@@ -154,6 +161,13 @@ class Platform {
     // `workingFolder`. False, and no file left behind, when any step fails.
     virtual bool CreateShellLink(const std::string& linkPath, const std::string& target,
                                  const std::string& workingFolder) = 0;
+    // The target path of the shell link at `linkPath`; nullopt when it
+    // cannot be read.
+    [[nodiscard]] virtual std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const = 0;
+    // The user's start-up folder as the shell names it (known folder);
+    // nullopt when the shell cannot tell.
+    [[nodiscard]] virtual std::optional<std::string> StartupFolder() const = 0;
 
     // --- registry ---
     // A string value under the current user's root; nullopt when missing.

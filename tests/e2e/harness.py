@@ -48,7 +48,8 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
     wait_exit(bar, timeout=10)   exit status, or None while it still runs
     read_data_file(bar=None, raw=False)    the data file's text, or None
     probe(*args, check=True)     run the probe (tests/e2e/probe/Probe.cpp), stdout
-    make_window(cls, caption, rect=None)   a stand-in window until the test ends;
+    make_window(cls, caption, rect=None, front=False)   a stand-in window until
+                                 the test ends, in the foreground with front;
                                  stand_in_reports(hwnd) reads the drops it got
     message_boxes(), box_text(hwnd), click_button(hwnd, which)
     controls(hwnd)               {control id: dict of hwnd, cls, text, visible,
@@ -563,13 +564,16 @@ class BarTestCase(unittest.TestCase):
         except subprocess.TimeoutExpired:
             return None
 
-    def make_window(self, cls, caption, rect=None):
+    def make_window(self, cls, caption, rect=None, front=False):
         """A window of any class and caption, kept until the test ends. It
-        accepts dropped files and reports each drop (see stand_in_reports)."""
+        accepts dropped files and reports each drop (see stand_in_reports).
+        With `front` (and a rect) it is made the foreground window."""
         args = ["wine", self.session.probe_copy, "makewin", cls, caption]
         if rect is not None:
             left, top, right, bottom = rect
             args += [left, top, right - left, bottom - top]
+            if front:
+                args.append("front")
         proc = self.session.spawn([str(a) for a in args], stdout=subprocess.PIPE)
         self._procs.append(proc)
         line = read_line(proc.stdout, timeout=20)

@@ -34,6 +34,14 @@ bool FakePlatform::CreateShellLink(const std::string& linkPath, const std::strin
     return true;
 }
 
+std::optional<std::string> FakePlatform::ShellLinkTarget(const std::string& linkPath) const {
+    const auto it = links.find(linkPath);
+    if (it == links.end()) {
+        return std::nullopt;
+    }
+    return it->second.target;
+}
+
 Color FakePlatform::SystemColor(int index) const {
     const auto it = sysColors.find(index);
     return it == sysColors.end() ? 0x00808080 : it->second;

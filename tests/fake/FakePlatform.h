@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -123,11 +124,19 @@ class FakePlatform : public Platform {
     struct Link {
         std::string target, workingFolder;
     };
-    std::map<std::string, Link> links;  // written shell links by path
-    bool linksFail = false;             // CreateShellLink fails
+    std::map<std::string, Link> links;         // written shell links by path
+    bool linksFail = false;                    // CreateShellLink fails
+    std::optional<std::string> startupFolder;  // the known folder; none by default
+    bool tickTimer = true;                     // the window starts it
+    bool topmost = true;
+    std::optional<Rect> foreground;  // another program's foreground client area
+    mutable int monitorQueries = 0;  // how often the bar asked for the monitors
 
     // --- Platform ---
-    [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
+    [[nodiscard]] std::vector<Monitor> Monitors() const override {
+        ++monitorQueries;
+        return monitors;
+    }
     [[nodiscard]] Point CursorPos() const override { return cursor; }
     [[nodiscard]] Color SystemColor(int index) const override;
     void SetBarBounds(const Rect& outer) override { barBounds = outer; }
@@ -143,6 +152,9 @@ class FakePlatform : public Platform {
     void MinimizeTaskbarWindow() override { ++taskbarMinimizes; }
     void SetBarCursor(CursorKind c) override { cursorHistory.push_back(c); }
     void SetRepeatTimer(bool running) override { repeatTimer = running; }
+    void SetTickTimer(bool running) override { tickTimer = running; }
+    void SetBarTopmost(bool on) override { topmost = on; }
+    [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override { return foreground; }
     int TrackMenu(const MenuEntry& root, Point screen) override;
     void NotifyAccessible(AccessibleEvent event, int child) override {
         accessibleEvents.push_back({event, child});
@@ -162,6 +174,11 @@ class FakePlatform : public Platform {
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
+    [[nodiscard]] std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const override;
+    [[nodiscard]] std::optional<std::string> StartupFolder() const override {
+        return startupFolder;
+    }
     HintView& Hint() override { return hint; }
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;

@@ -168,6 +168,7 @@ TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {
 TEST_F(PlacementTest, WithoutMonitorsTheBarStaysWhereItIs) {
     Apply(kEdgeTop, 12);
     platform.monitors.clear();
+    form.OnDisplayChanged();
     const Rect before = form.BarRect();
     form.SetScreenPosition(kEdgeBottom, 0, 10, -10);
     EXPECT_EQ(form.BarRect(), before);

@@ -81,8 +81,8 @@ constexpr Command kCommands[] = {
      "file, or raw CF_TEXT"},
     {L"getclip", probe::GetClip, "getclip                       clipboard text"},
     {L"makewin", probe::MakeWin,
-     "makewin <class> <caption> [x y w h]  a window kept until "
-     "closed"},
+     "makewin <class> <caption> [x y w h [front]]  a window kept "
+     "until closed, in the foreground with front"},
     {L"readonly", ReadOnly, "readonly <path> [0|1]         set or clear the read-only attribute"},
     {L"acp", Acp, "acp                           the ANSI code page"},
 };
