@@ -32,9 +32,11 @@ SETTLE_S = 5.0
 IDLE_S = 10.0
 
 
-def data_file(targets, visible=12):
+def data_file(targets, visible=12, auto_hide=False):
     lines = ["[PATH]"] + targets + ["[~]", "[ICON]"] + [""] * len(targets) + ["[~]", "[PREF]"]
-    lines += [p.format(visible=visible) for p in PREFS] + ["[~]"]
+    prefs = [p.format(visible=visible) for p in PREFS]
+    prefs[0] = "1" if auto_hide else "0"  # the first preference line is AutoHide
+    lines += prefs + ["[~]"]
     return "".join(line + "\r\n" for line in lines).encode("cp1252")
 
 
@@ -185,6 +187,21 @@ def cpu_ns(pid):
     return total
 
 
+def context_switches(pid):
+    """Times every thread of the process was switched out: its wake-ups."""
+    total = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        try:
+            with open("/proc/%d/task/%s/status" % (pid, task)) as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches:",
+                                        "nonvoluntary_ctxt_switches:")):
+                        total += int(line.split()[1])
+        except OSError:
+            continue
+    return total
+
+
 class Bench:
     def __init__(self, wine, args):
         self.wine = wine
@@ -229,9 +246,10 @@ class Bench:
         time.sleep(max(0.0, began + SETTLE_S - time.monotonic()))
         figures["memory"] = resident_mb(pid) if pid else float("nan")
         if idle and pid:
-            before = cpu_ns(pid)
+            before, switches = cpu_ns(pid), context_switches(pid)
             time.sleep(IDLE_S)
             figures["cpu"] = (cpu_ns(pid) - before) / 1e6
+            figures["wakeups"] = (context_switches(pid) - switches) / IDLE_S
         if idle:
             ms, code = self.stopwatch_run("second", winpath(exe))
             figures["second"] = float(ms) if code == "0" else float("nan")
@@ -276,9 +294,11 @@ def main():
     args = parser.parse_args()
 
     twenty = data_file([TARGETS[i % 5] for i in range(20)])
+    hiding = data_file([TARGETS[i % 5] for i in range(20)], auto_hide=True)
     fifty = data_file([TARGETS[i % 5] for i in range(50)], visible=50)
     programs = [("Pellorinth", args.exe, BAR), ("minimal", args.minimal, MINIMAL)]
     runs = {name: [] for name, _, _ in programs}
+    runs["auto-hide"] = []
     repaints = {name: [] for name, _, _ in programs}
     scaling = {int(n): [] for n in args.counts.split(",")}
     pages = []
@@ -292,6 +312,10 @@ def main():
                     runs[name].append(bench.one_run(exe, window, twenty))
                     print("  round %d %-10s %s" % (round_ + 1, name, runs[name][-1]),
                           file=sys.stderr)
+                # Auto-hide on: the bar fades out and waits, hidden, for the edge.
+                runs["auto-hide"].append(bench.one_run(args.exe, BAR, hiding))
+                print("  round %d %-10s %s" % (round_ + 1, "auto-hide", runs["auto-hide"][-1]),
+                      file=sys.stderr)
                 repaints["Pellorinth"].append(bench.repaint(args.repaint, fifty, "/repaint"))
                 repaints["minimal"].append(bench.repaint(args.minimal, fifty, "/repaint"))
                 for count in scaling:
@@ -349,6 +373,12 @@ def report(args, runs, repaints, scaling, pages, load, save):
         extra = " (%+.1f MB)" % (mine - floor) if key == "memory" else ""
         print("| %s | %s | %s | %s%s | %s |" % (title, shown[0], shown[1], ratio(mine, floor),
                                                 extra, aim))
+    wakeups = [("auto-hide off", "Pellorinth", "0"),
+               ("auto-hide on", "auto-hide", "no more than the minimal")]
+    for title, name, aim in wakeups:
+        mine, floor = figure(name, "wakeups"), figure("minimal", "wakeups")
+        print("| wake-ups per second, idle, pointer away, %s | %.1f | %.1f | %s | %s |" % (
+            title, mine, floor, ratio(mine, floor), aim))
     print("| stripped exe | %.0f KB | %.0f KB | %s | ≤ 600 KB |" % (
         size["Pellorinth"], size["minimal"], ratio(size["Pellorinth"], size["minimal"])))
     mine, floor = median(repaints["Pellorinth"]), median(repaints["minimal"])

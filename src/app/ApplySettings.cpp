@@ -43,6 +43,7 @@ void TFormPellorinth::ApplySettings(const Settings& shown, LayoutReach reach) {
     menu_.ShowDeletable(store.IsItem(CurrentItem()), s.FixedIcons);
     RebuildGradient();
     Repaint();
+    WakeTick();  // auto-hide may be on now, and new pictures wait
 }
 
 void TFormPellorinth::Preview(const Settings& candidate) {

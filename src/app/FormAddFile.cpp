@@ -27,6 +27,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
     menu_.SetOpen(false);
     buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     Repaint();
+    WakeTick();  // its picture may wait for an idle tick
 }
 
 void TFormPellorinth::PutLoadedPictures() {
@@ -40,6 +41,7 @@ void TFormPellorinth::PutLoadedPictures() {
     // The bar is laid out after its items; the pictures it then shows are
     // fetched with that layout, not this one.
     platform.InvalidateBar();
+    WakeTick();
 }
 
 std::string TFormPellorinth::ItemDisplayName(const std::string& target) const {

@@ -12,7 +12,7 @@ Rect TFormPellorinth::WorkAreaOf(int monitor) const {
 }
 
 int TFormPellorinth::MonitorCount() const {
-    return static_cast<int>(platform.Monitors().size());
+    return static_cast<int>(placement_.Monitors().size());
 }
 
 int TFormPellorinth::ItemCount() const {

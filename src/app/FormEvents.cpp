@@ -21,6 +21,7 @@ Point Origin(const Rect& r) {
 using Target = PointerGesture::Target;
 
 void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point client) {
+    WakeTick();
     const GridModel& grid = placement_.Grid1();
     const Rect backButton = buttons_.BackOnBar(placement_.PanelLeft());
     const Rect forwardButton = buttons_.ForwardOnBar(placement_.PanelRight());
@@ -55,6 +56,9 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
 }
 
 void TFormPellorinth::OnMouseMove(ShiftState shift, Point client) {
+    // The pointer came to the bar: the tick that sleeps while it is away
+    // shows the hint and scrolls again.
+    WakeTick();
     const GridModel& grid = placement_.Grid1();
     if (gesture.CurrentTarget() == Target::Grid || grid.bounds.Contains(client)) {
         Grid1MouseMove(shift, client.x - grid.bounds.left, client.y - grid.bounds.top);

@@ -14,28 +14,41 @@ std::string TFormPellorinth::HintText(int index) const {
     return IsUrl(target) ? target : ItemDisplayName(target);
 }
 
+namespace {
+
+// The target of item `index`; empty for a cell without an item.
+std::string TargetAt(const ItemStore& store, int index) {
+    return index >= 0 && index < store.Count() ? store.Target(index) : std::string();
+}
+
+}  // namespace
+
 void TFormPellorinth::HintEvent(int index) {
-    FormHint.SetCaptionText(HintText(index));
+    FormHint.SetItemText(index, TargetAt(store, index), HintText(index));
 }
 
 void TFormPellorinth::ShowHintCell() {
     if (menu_.IsOpen() || !platform.BarVisible()) {
         return;
     }
+    const Settings& shown = BarShows();
     const Point p = getCurrentPoint(true);
     const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), p);
     const int along = Horizontal() ? p.x : p.y;
     const int slot = along / placement_.Grid1().cellSize;
-    if (index == -1 || slot >= UsableVisibleCount(settings.VisibleIconCount) ||
-        !settings.ShowHints) {
+    if (index == -1 || slot >= UsableVisibleCount(shown.VisibleIconCount) || !shown.ShowHints) {
         FormHint.Hide();
         return;
     }
-    HintEvent(index);
+    // The name is worked out when the pointed item changes, not every tick:
+    // a folder test on an unreachable share can take seconds.
+    if (!FormHint.NamesItem(index, TargetAt(store, index))) {
+        HintEvent(index);
+    }
     HintPlaceInput in;
-    in.edge = settings.ScreenPosition;
+    in.edge = shown.ScreenPosition;
     in.bar = BarRect();
-    in.workArea = GetRectFromMonitor(settings.MonitorIndex);
+    in.workArea = GetRectFromMonitor(shown.MonitorIndex);
     in.gridSize = {placement_.Grid1().bounds.Width(), placement_.Grid1().bounds.Height()};
     in.gridPoint = p;
     in.cursor = platform.CursorPos();

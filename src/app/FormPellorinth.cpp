@@ -18,8 +18,9 @@ void TFormPellorinth::FormCreate() {
 
 void TFormPellorinth::FormShow() {
     platform.HideTaskbarWindow();
+    WakeTick();
     if (FirstShowDone == 0) {
-        const auto monitors = platform.Monitors();
+        const auto& monitors = placement_.Monitors();
         if (!monitors.empty()) {
             const Rect& area = monitors.front().workArea;
             const Rect bar = placement_.BarRect();
@@ -96,6 +97,8 @@ void TFormPellorinth::OnContextMenu(Point screen) {
     if (id != kCmdNone) {
         OnMenuCommand(id);
     }
+    // A command may have changed auto-hide or ended a suspension of it.
+    WakeTick();
 }
 
 void TFormPellorinth::OnMenuCommand(int id) {

@@ -11,6 +11,7 @@
 #include "bar/BarPlacement.h"
 #include "bar/ScrollButtons.h"
 #include "bar/StockPictures.h"
+#include "bar/TickTimer.h"
 #include "interaction/BarAccessibility.h"
 #include "interaction/DeleteConfirmation.h"
 #include "interaction/ItemMenu.h"
@@ -76,6 +77,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     // --- lifecycle ---
     void FormCreate();
     void FormShow() override;
+    // Tells what the start could not do with the data file.
+    void FormShown() override;
     bool FormCloseQuery() override;
     void Quit1Click();
     void AppDeactivate() override;
@@ -87,6 +90,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
     void OnMouseMove(ShiftState shift, Point client) override;
     void OnMouseUp(MouseButton button, ShiftState shift, Point client) override;
+    void OnMouseLeave() override;
     void OnContextMenu(Point screen) override;
     // The window lost the pointer to another window mid-gesture.
     void OnCaptureLost() override;
@@ -101,6 +105,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     // The DPI of the bar's monitor changed, or the bar went to a monitor of
     // another one: laid out once at the new scale and placed by its rules.
     void OnScaleChanged() override;
+    // Keeps the bar below another program that fills its monitor.
+    void OnForegroundChanged() override;
 
     // --- item store ---
     void AddFileToList(int position, const std::string& target, bool isNew);
@@ -213,6 +219,10 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     void ResetFade() { autoHide_.ResetFade(); }
     // Switches auto-hide off for the life of a modal dialog.
     [[nodiscard]] AutoHide::Suspension SuspendAutoHide() { return autoHide_.Suspend(); }
+    // Another program's foreground window fills the bar's monitor.
+    [[nodiscard]] bool FullScreenInFront() const { return fullScreen_; }
+    // The 100 ms tick runs: something moves or may move without a message.
+    [[nodiscard]] bool TickRunning() const { return tick_.Running(); }
 
     // --- item hints ---
     void ShowHintCell();
@@ -287,11 +297,19 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
 
     void ShowSequence();
     void HideSequence();
+    // The settings the bar shows: the dialog's candidate while it is open.
+    [[nodiscard]] const Settings& BarShows() const;
+    // Hint, gesture, auto-hide, a full-screen program or pending pictures
+    // need the next tick; an idle bar needs none.
+    [[nodiscard]] bool TickNeeded() const;
+    void WakeTick();
+    void CheckFullScreen();
     // Removes item `index` after the optional question; true when it went.
     bool DeleteItemAt(int index);
     [[nodiscard]] BarPlace CurrentPlace() const;
 
     UserDataFile userData_{platform};
+    bool dataFileTroubleTold_ = false;
     StartupShortcut startupLink_{platform};
     BarPlacement placement_{platform};
     ScrollButtons buttons_;
@@ -302,6 +320,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     AutoHide autoHide_;
     DeleteConfirmation deleteConfirmation_{platform};
     bool closing_ = false;
+    bool fullScreen_ = false;
+    TickTimer tick_{platform};
     ItemPictures pictures_{platform, store, MakeStockItemPictures(platform)};
     BarAccessibility accessibility_{platform, store, *this};
 };

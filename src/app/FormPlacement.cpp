@@ -47,6 +47,7 @@ void TFormPellorinth::UseScale(Scale scale) {
 }
 
 void TFormPellorinth::OnScaleChanged() {
+    placement_.ForgetMonitors();  // their DPIs are what changed
     const Settings& s = look_.Shown();
     if (placement_.ScaleOf(s.MonitorIndex) == placement_.CurrentScale()) {
         return;  // the bar's own move to another monitor, already laid out for it
@@ -60,6 +61,13 @@ void TFormPellorinth::OnScaleChanged() {
 }
 
 void TFormPellorinth::OnDisplayChanged() {
+    placement_.ForgetMonitors();
+    WakeTick();
+    if (dlgPref_.visible) {
+        // The bar shows what the dialog shows, on the monitors there are now.
+        dlgPref_.DisplaysChanged();
+        return;
+    }
     ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
     SetScreenPosition(settings.ScreenPosition, settings.MonitorIndex, settings.OffsetX,
                       settings.OffsetY);

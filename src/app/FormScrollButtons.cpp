@@ -8,12 +8,12 @@ void TFormPellorinth::SetButtonScrollPos() {
 }
 
 void TFormPellorinth::CheckButtons(int col, int row) {
-    buttons_.Check(Horizontal() ? col : row, store.Count(), settings.VisibleIconCount);
+    buttons_.Check(Horizontal() ? col : row, store.Count(), BarShows().VisibleIconCount);
 }
 
 int TFormPellorinth::GetColVisiblePosition(int edge, int cur, bool hover, bool forward) {
     menu_.SetOpen(false);
-    return buttons_.Step(edge, cur, hover, forward, CellCount(), settings.VisibleIconCount);
+    return buttons_.Step(edge, cur, hover, forward, CellCount(), BarShows().VisibleIconCount);
 }
 
 void TFormPellorinth::sbScrollRightClick() {
@@ -22,7 +22,7 @@ void TFormPellorinth::sbScrollRightClick() {
 
 void TFormPellorinth::sbScrollLeftClick() {
     SelectItemCell(GetColVisiblePosition(buttons_.CurCellEdge(), CurrentItem(), false, false));
-    buttons_.EnableForward(CellCount() > UsableVisibleCount(settings.VisibleIconCount));
+    buttons_.EnableForward(CellCount() > UsableVisibleCount(BarShows().VisibleIconCount));
 }
 
 void TFormPellorinth::PanelLeftMouseDown() {

@@ -5,6 +5,7 @@
 #include "app/FormPellorinth.h"
 #include "bar/Placement.h"
 #include "interaction/FormHint.h"
+#include "prefs/LanguageTables.h"
 #include "store/ExePaths.h"
 #include "store/PreferenceLines.h"
 
@@ -59,6 +60,21 @@ void TFormPellorinth::LoadUserData() {
     ApplySettings(settings, reach);
     SetCellCount(store.Count());
     buttons_.EnableForward(CellCount() > UsableVisibleCount(settings.VisibleIconCount));
+}
+
+void TFormPellorinth::FormShown() {
+    const DataFileTrouble trouble = userData_.Trouble();
+    if (trouble == DataFileTrouble::None || dataFileTroubleTold_) {
+        return;
+    }
+    dataFileTroubleTold_ = true;
+    const bool moved = trouble == DataFileTrouble::MovedAside;
+    std::string text(
+        (moved ? texts::kDataFileMovedAside : texts::kDataFileNotKept).In(settings.LanguageIndex));
+    text += "\r\n";
+    text += moved ? userData_.MovedAsideTo() : userData_.Path();
+    const auto suspension = SuspendAutoHide();
+    platform.ShowMessage(text, MessageKind::Information);
 }
 
 void TFormPellorinth::SaveUserData() {

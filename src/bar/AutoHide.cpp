@@ -4,11 +4,12 @@
 
 namespace pel {
 
-AutoHideMove AutoHide::Step(const BarPlace& place, Point pointer, bool shown, bool held) {
+AutoHideMove AutoHide::Step(const BarPlace& place, Point pointer, bool shown, bool held,
+                            bool edgeCalls) {
     AutoHideMove move;
     // Over the bar the fade pauses without starting over.
     move.opaque = shown && OverBar(place, pointer);
-    if (InShowZone(place, pointer)) {
+    if (edgeCalls && InShowZone(place, pointer)) {
         fade_.Reset();
         move.opaque = true;
         move.kind = shown ? AutoHideMove::Kind::Nothing : AutoHideMove::Kind::Show;

@@ -45,8 +45,11 @@ class AutoHide {
     void ResetFade() { fade_.Reset(); }
 
     // One tick with the pointer at `pointer`. `shown`: the bar is on screen;
-    // `held`: the open menu or a held drag keeps it where it is.
-    [[nodiscard]] AutoHideMove Step(const BarPlace& place, Point pointer, bool shown, bool held);
+    // `held`: the open menu or a held drag keeps it where it is;
+    // `edgeCalls`: the screen edge may call the bar back (not while another
+    // program fills the screen).
+    [[nodiscard]] AutoHideMove Step(const BarPlace& place, Point pointer, bool shown, bool held,
+                                    bool edgeCalls = true);
 
   private:
     Fade fade_;

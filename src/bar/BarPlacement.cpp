@@ -25,7 +25,7 @@ void BarPlacement::Orient(int edge) {
 }
 
 Scale BarPlacement::ScaleOf(int monitor) const {
-    const std::vector<Monitor> monitors = platform_.Monitors();
+    const std::vector<Monitor>& monitors = monitors_.All();
     if (monitors.empty()) {
         return Scale{};
     }
@@ -200,7 +200,7 @@ void BarPlacement::SetAlpha(int alpha) {
 }
 
 void BarPlacement::Place(int edge, int monitor, int dx, int dy) {
-    const std::optional<Rect> area = MonitorWorkArea(platform_.Monitors(), monitor);
+    const std::optional<Rect> area = MonitorWorkArea(monitors_.All(), monitor);
     if (!area) {
         return;  // nothing to place the bar on; it stays where it is
     }
@@ -219,11 +219,11 @@ void BarPlacement::Place(int edge, int monitor, int dx, int dy) {
 
 Rect BarPlacement::WorkAreaOf(int monitor) const {
     // Without any monitor the bar's own rectangle is the best area there is.
-    return MonitorWorkArea(platform_.Monitors(), monitor).value_or(bounds_);
+    return MonitorWorkArea(monitors_.All(), monitor).value_or(bounds_);
 }
 
 Point BarPlacement::OffsetRange(bool isMax, int monitor, int edge) const {
-    const std::optional<Rect> area = MonitorWorkArea(platform_.Monitors(), monitor);
+    const std::optional<Rect> area = MonitorWorkArea(monitors_.All(), monitor);
     if (!area) {
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "bar/MonitorList.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 #include "platform/Scale.h"
@@ -111,11 +112,15 @@ class BarPlacement {
     // (the pixel range over the bar's scale, toward zero); (0, 0) without
     // any monitor.
     [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const;
+    // The monitors the bar is placed on, kept until ForgetMonitors.
+    [[nodiscard]] const std::vector<Monitor>& Monitors() const { return monitors_.All(); }
+    void ForgetMonitors() { monitors_.Forget(); }
 
   private:
     Platform& platform_;
     Scale scale_;
     int visibleCells_ = 0;
+    MonitorList monitors_{platform_};
     bool horizontal_ = true;
     Rect bounds_;
     int alpha_ = 255;

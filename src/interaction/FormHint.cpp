@@ -54,7 +54,14 @@ void TFormHint::PlaceLabels() {
     Labels[4].position = {0, two};
 }
 
+void TFormHint::SetItemText(int index, const std::string& target, const std::string& text) {
+    SetCaptionText(text);
+    namedIndex_ = index;
+    namedTarget_ = target;
+}
+
 void TFormHint::SetCaptionText(const std::string& text) {
+    namedIndex_ = -1;
     if (text == Labels[0].caption) {
         return;
     }

@@ -24,6 +24,12 @@ class TFormHint {
     void UseScale(Scale scale);
     // Every label gets `text`; the window wraps them: the text's size + 2.
     void SetCaptionText(const std::string& text);
+    // The same for the name of item `index` whose target is `target`.
+    void SetItemText(int index, const std::string& target, const std::string& text);
+    // The labels show the name of item `index` with this target.
+    [[nodiscard]] bool NamesItem(int index, const std::string& target) const {
+        return namedIndex_ == index && index >= 0 && namedTarget_ == target;
+    }
     [[nodiscard]] const std::string& Text() const { return Labels[0].caption; }
     [[nodiscard]] Point Size() const { return size_; }
 
@@ -46,6 +52,8 @@ class TFormHint {
     Point size_;
     bool visible_ = false;
     Scale scale_;
+    int namedIndex_ = -1;
+    std::string namedTarget_;
 };
 
 }  // namespace pel

@@ -1,5 +1,7 @@
 #include "interaction/HintPlacement.h"
 
+#include <algorithm>
+
 #include "platform/Widgets.h"
 #include "store/Settings.h"
 
@@ -13,11 +15,20 @@ int CellMiddle(int gridAlong, int cursorAlong, int cell) {
     return cursorAlong - offsetInCell + cell / 2;
 }
 
+// The hint moved inside its monitor's work area: a task bar on any side and
+// a neighbouring monitor keep it out. One wider or higher than the area
+// starts at the area's left or top, where a long name begins.
+Point InsideWorkArea(Point at, const HintPlaceInput& in) {
+    const Rect& r = in.workArea;
+    at.x = std::max(std::min(at.x, r.right - in.hintSize.x), r.left);
+    at.y = std::max(std::min(at.y, r.bottom - in.hintSize.y), r.top);
+    return at;
+}
+
 }  // namespace
 
 std::optional<Point> HintPosition(const HintPlaceInput& in) {
     const Rect& bar = in.bar;
-    const Rect& r = in.workArea;
     const int w = in.hintSize.x;
     const int h = in.hintSize.y;
     const int cell = CellMetricsAt(in.scale).cell;
@@ -29,16 +40,7 @@ std::optional<Point> HintPosition(const HintPlaceInput& in) {
                 return std::nullopt;
             }
             const int top = in.edge == kEdgeTop ? bar.bottom : bar.top - h;
-            int left = CellMiddle(in.gridPoint.x, in.cursor.x, cell) - w / 2;
-            if (left + w > r.right) {
-                left = r.right - w;
-            }
-            // The work area's own left, so a monitor left of the primary
-            // keeps its hints and one right of it never lends them.
-            if (left < r.left) {
-                left = r.left;
-            }
-            return Point{left, top};
+            return InsideWorkArea({CellMiddle(in.gridPoint.x, in.cursor.x, cell) - w / 2, top}, in);
         }
         case kEdgeLeft:
         case kEdgeRight: {
@@ -46,18 +48,9 @@ std::optional<Point> HintPosition(const HintPlaceInput& in) {
             if (onLeftEdge ? in.gridPoint.y > in.gridSize.y : in.gridPoint.y >= in.gridSize.y) {
                 return std::nullopt;
             }
-            int left = onLeftEdge ? bar.right + gap : bar.left - w - gap;
-            int top = CellMiddle(in.gridPoint.y, in.cursor.y, cell) - h / 2;
-            if (left + w > r.right) {
-                left = r.right - w;
-                if (onLeftEdge && left < bar.right) {
-                    left = bar.right + gap;
-                }
-            }
-            if (top + h > r.bottom) {
-                top = r.bottom - h;
-            }
-            return Point{left, top};
+            const int left = onLeftEdge ? bar.right + gap : bar.left - w - gap;
+            return InsideWorkArea({left, CellMiddle(in.gridPoint.y, in.cursor.y, cell) - h / 2},
+                                  in);
         }
         default:
             return std::nullopt;

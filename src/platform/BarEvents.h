@@ -22,6 +22,8 @@ class BarEvents {
     // The window exists and knows its frame: the bar sizes it again.
     virtual void OnWindowCreated() = 0;
     virtual void FormShow() = 0;
+    // The first show is over and the bar is on the screen.
+    virtual void FormShown() = 0;
     virtual bool FormCloseQuery() = 0;
     // The session ends; whatever changed since the close query is written.
     virtual void OnSessionEnd() = 0;
@@ -30,6 +32,8 @@ class BarEvents {
     virtual void OnMouseDown(MouseButton button, ShiftState shift, Point client) = 0;
     virtual void OnMouseMove(ShiftState shift, Point client) = 0;
     virtual void OnMouseUp(MouseButton button, ShiftState shift, Point client) = 0;
+    // The pointer left the window.
+    virtual void OnMouseLeave() = 0;
     virtual void OnContextMenu(Point screen) = 0;
     // The window lost the pointer to another window mid-gesture.
     virtual void OnCaptureLost() = 0;
@@ -45,6 +49,8 @@ class BarEvents {
     // The DPI of the window's monitor changed, or the window went to a
     // monitor of another DPI.
     virtual void OnScaleChanged() = 0;
+    // Another window, of any program, came to the foreground.
+    virtual void OnForegroundChanged() = 0;
     // Names dropped from the shell, in the shell's order.
     virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
     // The bar's elements as a screen reader asks for them.

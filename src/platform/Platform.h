@@ -65,6 +65,16 @@ struct FontChoice {
     friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
+// A moment in local time, as a file name can carry it.
+struct LocalTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 // The floating hint window as the core drives it. The view paints the hint
 // form's labels; it never activates and lets every click through.
 class HintView {
@@ -111,6 +121,13 @@ class Platform {
     virtual void SetBarCursor(CursorKind cursor) = 0;
     // The grid's 60 ms auto-repeat while a button is held.
     virtual void SetRepeatTimer(bool running) = 0;
+    // The bar's 100 ms tick; it runs from the window's creation on.
+    virtual void SetTickTimer(bool running) = 0;
+    // Whether the bar stays above the windows of other programs.
+    virtual void SetBarTopmost(bool topmost) = 0;
+    // The client area, on screen, of the foreground window when another
+    // program owns it and it is not the shell's desktop; nullopt otherwise.
+    [[nodiscard]] virtual std::optional<Rect> ForegroundClientRect() const = 0;
     // Shows the menu at a screen point and returns the chosen id, 0 for none.
     virtual int TrackMenu(const MenuEntry& root, Point screen) = 0;
     // Tells screen readers that the bar's element `child` (-1: the bar) changed.
@@ -150,6 +167,13 @@ class Platform {
     // `workingFolder`. False, and no file left behind, when any step fails.
     virtual bool CreateShellLink(const std::string& linkPath, const std::string& target,
                                  const std::string& workingFolder) = 0;
+    // The target path of the shell link at `linkPath`; nullopt when it
+    // cannot be read.
+    [[nodiscard]] virtual std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const = 0;
+    // The user's start-up folder as the shell names it (known folder);
+    // nullopt when the shell cannot tell.
+    [[nodiscard]] virtual std::optional<std::string> StartupFolder() const = 0;
 
     // --- registry ---
     // A string value under the current user's root; nullopt when missing.
@@ -169,11 +193,27 @@ class Platform {
     // Deletes a file; false when it is missing or cannot be deleted. (Not
     // named DeleteFile, which <windows.h> defines as a macro.)
     virtual bool RemoveFile(const std::string& path) = 0;
+    // Renames a file or folder; false, and nothing changed, when `to` exists
+    // or the rename fails.
+    virtual bool RenamePath(const std::string& from, const std::string& to) = 0;
+    // Creates the folder unless it exists; true when it is there afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // A new file can be made in the folder now (the folder is left as it was).
+    virtual bool FolderWritable(const std::string& folder) = 0;
+    [[nodiscard]] virtual bool FileReadOnly(const std::string& path) const = 0;
+    // The user's roaming application-data folder with a trailing '\', or ""
+    // when the system names none.
+    [[nodiscard]] virtual std::string RoamingAppDataFolder() const = 0;
     // Size of the current drive in bytes, or -1 when it cannot be determined.
     [[nodiscard]] virtual std::int64_t CurrentDriveSize() const = 0;
     // Full path of the running executable and its folder with trailing '\'.
     [[nodiscard]] virtual std::string ExePath() const = 0;
     [[nodiscard]] virtual std::string ExeFolder() const = 0;
+
+    // --- time ---
+    // Blocks the calling thread; only for short waits at start.
+    virtual void WaitMilliseconds(int milliseconds) = 0;
+    [[nodiscard]] virtual LocalTime Now() const = 0;
 
     // --- text encoding of the data file ---
     [[nodiscard]] virtual std::string AnsiToUtf8(std::string_view ansi) const = 0;

@@ -94,18 +94,10 @@ void TDlgPref::Open(const Settings& stored, bool startupShortcut, Point frame) {
 
     SetOffsetRanges(stored.MonitorIndex, stored.ScreenPosition);
 
-    const int monitors = bar_.MonitorCount();
-    MonitorBox.items.clear();
-    for (int n = 1; n <= monitors; ++n) {
-        MonitorBox.items.push_back(MonitorText(stored.LanguageIndex, n));
-    }
     // An index that names no monitor puts the bar on monitor 0, so the list
     // shows that one; OK keeps the stored index unless the user picks.
-    const bool present = stored.MonitorIndex >= 0 && stored.MonitorIndex < monitors;
-    MonitorBox.Select(present ? stored.MonitorIndex : 0);
+    FillMonitorBox(stored.LanguageIndex, stored.MonitorIndex);
     TranslateBox(stored.LanguageIndex, stored.ScreenPosition);
-    MonitorBox.enabled = monitors > 1;
-    Label8.enabled = monitors > 1;
 
     TrackDX.SetPosition(stored.OffsetX);
     TrackDY.SetPosition(stored.OffsetY);
@@ -189,6 +181,17 @@ Settings TDlgPref::Accepted(const Settings& stored) const {
     s.Hint.HintFontStyle = text.font.style;
     s.Hint.HintFontColor = text.color;
     return s;
+}
+
+void TDlgPref::FillMonitorBox(int language, int selected) {
+    const int monitors = bar_.MonitorCount();
+    MonitorBox.items.clear();
+    for (int n = 1; n <= monitors; ++n) {
+        MonitorBox.items.push_back(MonitorText(language, n));
+    }
+    MonitorBox.Select(selected >= 0 && selected < monitors ? selected : 0);
+    MonitorBox.enabled = monitors > 1;
+    Label8.enabled = monitors > 1;
 }
 
 int TDlgPref::SelectedMonitor() const {

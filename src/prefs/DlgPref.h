@@ -167,6 +167,10 @@ class TDlgPref {
     void cbHintSelect();
     // Re-sizes and re-places the bar from the controls, offsets reset to 0.
     void UpdateSize_Position();
+    // Monitors or work areas changed while the dialog is open: the monitor
+    // list and the slider ranges follow them, the user's offsets stay (held
+    // to their new ranges), and the bar shows the controls again.
+    void DisplaysChanged();
     void UpdateImageGradient();
 
     // --- language ---
@@ -186,6 +190,9 @@ class TDlgPref {
     // The edge the controls show; the stored one while the list has none.
     [[nodiscard]] int SelectedEdge() const;
     void WriteButtonPositionItems(int language, int edge);
+    // One item per monitor there is now, `selected` chosen (monitor 0 when
+    // it names none); the list is locked with a single monitor.
+    void FillMonitorBox(int language, int selected);
     // The visible-count slider's maximum: the cells the selected monitor
     // holds along the selected edge, no more than the items, at least the
     // slider's minimum.
@@ -201,6 +208,9 @@ class TDlgPref {
     // Set while UpdateSize_Position zeroes the offsets, so that the bar is
     // not moved once per slider before it is re-laid out.
     bool resettingOffsets_ = false;
+    // Set while the displays change under the open dialog: a slider held to
+    // a smaller range keeps the user's offsets.
+    bool keepingOffsets_ = false;
 };
 
 }  // namespace pel

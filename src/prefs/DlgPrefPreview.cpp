@@ -42,6 +42,19 @@ void TDlgPref::UpdateVisibleCountLimit() {
     ScrollBar1.SetRange(ScrollBar1.Min(), max);
 }
 
+void TDlgPref::DisplaysChanged() {
+    const int language =
+        LanguageBox.Selected() >= 0 ? LanguageBox.Selected() : opened_.LanguageIndex;
+    FillMonitorBox(language, MonitorBox.Selected());
+    keepingOffsets_ = true;
+    UpdateVisibleCountLimit();
+    keepingOffsets_ = false;
+    bar_.Preview(Candidate());
+    // The ranges follow the bar's new size; a slider past its new end moves
+    // the bar to that end.
+    SetOffsetRanges(SelectedMonitor(), SelectedEdge());
+}
+
 void TDlgPref::MonitorBoxChange() {
     monitorPicked_ = true;
     if (!visible) {
@@ -55,7 +68,9 @@ void TDlgPref::MonitorBoxChange() {
 
 void TDlgPref::ScrollBar1Change() {
     edVisCol.caption = std::to_string(ScrollBar1.Position());
-    UpdateSize_Position();
+    if (!keepingOffsets_) {
+        UpdateSize_Position();
+    }
 }
 
 void TDlgPref::UpdateSize_Position() {

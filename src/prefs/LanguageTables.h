@@ -109,6 +109,16 @@ inline constexpr Phrase kAboutText{
     "Панель для быстрого запуска часто используемых программ,\r\nдокументов (файлов, папок) и "
     "URL-адресов.",
     "Program for launch applications, documents (files and folders) and URL addresses."};
+// Told once at start; the file's full path follows on a line of its own.
+inline constexpr Phrase kDataFileMovedAside{
+    "Файл данных повреждён. Он сохранён под новым именем, а панель начинает с нового списка:",
+    "The data file is damaged. It was kept under a new name, and the bar starts with a new "
+    "list:"};
+inline constexpr Phrase kDataFileNotKept{
+    "Файл данных сейчас недоступен. Изменения, сделанные до выхода из программы, в нём не "
+    "сохранятся:",
+    "The data file cannot be used now. The changes made until the bar is closed will not be "
+    "kept in it:"};
 
 }  // namespace texts
 

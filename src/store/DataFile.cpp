@@ -23,7 +23,7 @@ void AppendSection(std::string& out, std::string_view header,
     out += "\r\n";
     for (const std::string& value : values) {
         for (const char c : value) {
-            out += c == '\r' || c == '\n' ? ' ' : c;
+            out += c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
         }
         out += "\r\n";
     }

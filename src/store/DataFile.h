@@ -44,7 +44,8 @@ struct DataFileReading {
 DataFileReading ReadDataFile(std::string_view text);
 
 // Every line ends with CR LF. A value cannot span lines, so a line break
-// inside one is written as a space rather than shifting every later value.
+// inside one is written as a space rather than shifting every later value;
+// so is a NUL, which would make the file read as damaged at every start.
 std::string FormatDataFile(const DataFileContent& content);
 
 }  // namespace pel

@@ -138,6 +138,8 @@ class ItemPictures {
     // One idle step (one tick of the bar's timer): a few pending pictures,
     // the cells after the shown ones first. Touches no window.
     void ResolveIdle(int first, int length, bool horizontal);
+    // Some picture may still be waiting for an idle step.
+    [[nodiscard]] bool HasPending() const { return pending_; }
 
   private:
     PicturePtr First(const std::string& target, const std::string& icon, bool horizontal);

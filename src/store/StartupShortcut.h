@@ -20,12 +20,15 @@ class StartupShortcut {
     // Writes the shortcut; false when it could not be written or the user has
     // no start-up folder.
     bool Create();
-    // Creates or removes the shortcut as `wanted` says. False when a wanted
-    // one could not be written; one that cannot be removed stays, and the
-    // option shows on again next time.
+    // Creates or removes the shortcut as `wanted` says; a wanted one that
+    // starts another program (a copy in a folder since moved) is written
+    // again. False when a wanted one could not be written; one that cannot
+    // be removed stays, and the option shows on again next time.
     bool MakePresent(bool wanted);
 
   private:
+    [[nodiscard]] bool StartsThisProgram(const std::string& link) const;
+
     Platform& platform_;
 };
 

@@ -1,5 +1,7 @@
 #include "store/TextEncoding.h"
 
+#include <algorithm>
+
 namespace pel {
 
 namespace {
@@ -98,6 +100,13 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+// Well-formed UTF-8 with something beyond ASCII.
+bool LooksLikeUtf8(std::string_view bytes) {
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && SanitizeUtf8(bytes) == bytes;
+}
+
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
@@ -128,22 +137,30 @@ std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage)
             return Utf16ToUtf8(bytes.substr(mark.size()), mark == kUtf16BeMark);
         }
     }
+    if (LooksLikeUtf8(bytes)) {
+        return std::string(bytes);
+    }
     return codePage.AnsiToUtf8(bytes);
 }
 
-bool IsOwnEncoding(std::string_view bytes) {
+bool DecodedExactly(std::string_view bytes, std::string_view text, const Platform& codePage) {
     if (bytes.find('\0') != std::string_view::npos) {
         return false;
     }
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         return SanitizeUtf8(bytes) == bytes;
     }
-    return bytes.substr(0, kUtf16LeMark.size()) != kUtf16LeMark &&
-           bytes.substr(0, kUtf16BeMark.size()) != kUtf16BeMark;
+    if (bytes.substr(0, kUtf16LeMark.size()) == kUtf16LeMark ||
+        bytes.substr(0, kUtf16BeMark.size()) == kUtf16BeMark) {
+        return false;
+    }
+    return EncodeDataFileText(text, codePage) == bytes;
 }
 
 std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage) {
-    if (auto ansi = codePage.Utf8ToAnsi(utf8)) {
+    // ANSI bytes that also read as UTF-8 beyond ASCII would be taken for it
+    // at the next start.
+    if (auto ansi = codePage.Utf8ToAnsi(utf8); ansi && !LooksLikeUtf8(*ansi)) {
         return std::move(*ansi);
     }
     std::string out(kUtf8Bom);

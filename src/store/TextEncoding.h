@@ -11,17 +11,22 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // The data file's bytes as UTF-8: after a UTF-8 byte-order mark they are
 // UTF-8 already (bad sequences become U+FFFD); after a UTF-16 mark, as an
-// editor saving "Unicode" writes, UTF-16 of that byte order; otherwise they
-// are in the ANSI code page.
+// editor saving "Unicode" writes, UTF-16 of that byte order. Without a mark,
+// bytes that are well-formed UTF-8 beyond ASCII are taken as UTF-8 (editors
+// save so by default, and text in a single-byte code page hardly ever is);
+// anything else is in the ANSI code page.
 std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage);
 
-// The bytes were written the way this program writes them: ANSI or UTF-8
-// behind its mark, every byte text (no NUL, no bad UTF-8).
-[[nodiscard]] bool IsOwnEncoding(std::string_view bytes);
+// `text`, decoded from `bytes`, holds all they did: UTF-8 behind its mark
+// with nothing replaced, or text that saving writes back as exactly these
+// bytes. No NUL either way, as saving writes none.
+[[nodiscard]] bool DecodedExactly(std::string_view bytes, std::string_view text,
+                                  const Platform& codePage);
 
-// The ANSI code page when every character has its exact form there, so the
-// file stays what older copies of the program read; else UTF-8 behind a
-// byte-order mark, so that no character is lost.
+// The ANSI code page when every character has its exact form there and the
+// bytes cannot be taken for UTF-8, so the file stays what older copies of the
+// program read; else UTF-8 behind a byte-order mark, so that no character is
+// lost.
 std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage);
 
 // Replaces every byte that does not start or continue a well-formed UTF-8

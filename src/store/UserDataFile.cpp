@@ -1,5 +1,6 @@
 #include "store/UserDataFile.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "platform/WindowNames.h"
@@ -8,33 +9,122 @@
 
 namespace pel {
 
-UserDataFile::UserDataFile(Platform& platform)
-    : platform_(platform), path_(platform.ExeFolder() + kApplicationTitle + "_data") {}
+namespace {
 
-bool UserDataFile::Load(ItemStore& items, Settings& settings, PreferenceSteps& steps) {
-    if (!platform_.FileExists(path_)) {
+constexpr const char* kDataFileName = "_data";
+constexpr int kLockWaitMs = 2000;
+constexpr int kLockRetryMs = 100;
+// Names tried for a file moved aside within the same second as another.
+constexpr int kMoveAsideNames = 10;
+
+std::string DamagedSuffix(const LocalTime& t) {
+    char text[40];
+    std::snprintf(text, sizeof text, ".damaged-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+}  // namespace
+
+UserDataFile::UserDataFile(Platform& platform)
+    : platform_(platform), path_(platform.ExeFolder() + kApplicationTitle + kDataFileName) {}
+
+bool UserDataFile::ChooseLocation(std::string& startingFile) {
+    if (platform_.FolderWritable(platform_.ExeFolder())) {
+        return true;
+    }
+    const std::string appData = platform_.RoamingAppDataFolder();
+    if (appData.empty()) {
         return false;
     }
-    const std::optional<std::string> bytes = platform_.ReadWholeFile(path_);
-    if (!bytes) {
-        // Locked or unreadable: the program runs with its first list.
-        unreadable_ = true;
+    const std::string folder = appData + kApplicationTitle;
+    if (!platform_.CreateFolder(folder) || !platform_.FolderWritable(folder + "\\")) {
         return false;
     }
-    const DataFileReading reading = ReadDataFile(DecodeDataFileText(*bytes, platform_));
+    startingFile = path_;
+    path_ = folder + "\\" + kApplicationTitle + kDataFileName;
+    return true;
+}
+
+std::optional<std::string> UserDataFile::ReadPatiently(const std::string& path) {
+    for (int waited = 0;; waited += kLockRetryMs) {
+        if (auto bytes = platform_.ReadWholeFile(path)) {
+            return bytes;
+        }
+        if (waited >= kLockWaitMs || !platform_.FileExists(path)) {
+            return std::nullopt;
+        }
+        platform_.WaitMilliseconds(kLockRetryMs);
+    }
+}
+
+bool UserDataFile::Take(const std::string& bytes, bool ownFile, ItemStore& items,
+                        Settings& settings, PreferenceSteps& steps) {
+    const std::string text = DecodeDataFileText(bytes, platform_);
+    const DataFileReading reading = ReadDataFile(text);
     if (!reading.hasItemList) {
-        // Damaged or not ours: run as without a file and leave it alone.
-        unreadable_ = true;
         return false;
     }
     const bool prefsRead = ReadPreferences(reading.content.prefs, settings, steps);
     // Missing icon lines mean no custom icon; extra ones belong to no item.
     items.Assign(reading.content.items, reading.content.icons);
-    if (!prefsRead || !reading.clean || !IsOwnEncoding(*bytes)) {
+    if (ownFile && (!prefsRead || !reading.clean || !DecodedExactly(bytes, text, platform_))) {
         // Saving will not give back what was there; keep the user a way back.
-        backupBeforeSave_ = *bytes;
+        backupBeforeSave_ = bytes;
     }
     return true;
+}
+
+bool UserDataFile::MoveAside() {
+    const std::string base = path_ + DamagedSuffix(platform_.Now());
+    for (int n = 1; n <= kMoveAsideNames; ++n) {
+        const std::string name = n == 1 ? base : base + "-" + std::to_string(n);
+        if (platform_.RenamePath(path_, name)) {
+            movedAsideTo_ = name;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool UserDataFile::Load(ItemStore& items, Settings& settings, PreferenceSteps& steps) {
+    std::string startingFile;
+    const bool writable = ChooseLocation(startingFile);
+    const auto notKept = [this] {
+        unreadable_ = true;
+        trouble_ = DataFileTrouble::NotKept;
+        return false;
+    };
+    const auto moveAside = [this, &notKept] {
+        if (!MoveAside()) {
+            return notKept();
+        }
+        trouble_ = DataFileTrouble::MovedAside;
+        return false;
+    };
+    if (platform_.DirectoryExists(path_)) {
+        return moveAside();
+    }
+    bool taken = false;
+    if (platform_.FileExists(path_)) {
+        const std::optional<std::string> bytes = ReadPatiently(path_);
+        if (!bytes) {
+            return notKept();
+        }
+        // An empty file starts the first list, as no file does.
+        if (!bytes->empty() && !Take(*bytes, true, items, settings, steps)) {
+            return moveAside();
+        }
+        taken = !bytes->empty();
+    } else if (!startingFile.empty() && platform_.FileExists(startingFile)) {
+        // Only read: it stays as it is where it is.
+        const std::optional<std::string> bytes = ReadPatiently(startingFile);
+        taken = bytes && Take(*bytes, false, items, settings, steps);
+    }
+    if (!writable || platform_.FileReadOnly(path_)) {
+        trouble_ = DataFileTrouble::NotKept;
+    }
+    return taken;
 }
 
 void UserDataFile::Save(const ItemStore& items, const Settings& settings) {
@@ -42,7 +132,10 @@ void UserDataFile::Save(const ItemStore& items, const Settings& settings) {
         return;
     }
     if (backupBeforeSave_) {
-        if (!platform_.WriteWholeFile(path_ + ".bak", *backupBeforeSave_)) {
+        const std::string backup = path_ + ".bak";
+        // A copy the earlier one already holds would only replace it.
+        if (platform_.ReadWholeFile(backup) != backupBeforeSave_ &&
+            !platform_.WriteWholeFile(backup, *backupBeforeSave_)) {
             return;  // without its copy the file is not replaced
         }
         backupBeforeSave_.reset();

@@ -20,10 +20,11 @@ Writing a test (tests/e2e/test_<feature>.py, Python 3 standard library only):
 Helpers of BarTestCase (coordinates are screen pixels, rectangles are
 (left, top, right, bottom) with right and bottom exclusive):
 
-    start_bar(data_file_text=None, wait=True, folder=None, files=None)
+    start_bar(data_file_text=None, wait=True, folder=None, files=None, env=None)
         copy the exe into a fresh folder (or `folder`), write the data file
         (str, bytes or a list of lines; str is written as cp1252), write extra
-        `files` {name: bytes|str} beside it, start it; returns a Bar
+        `files` {name: bytes|str} beside it, start it (`env` adds to its
+        environment, say LANG for another code page); returns a Bar
     find_bar() / bar_windows()   hwnd of the bar window or None / every one
     bar_rect(), bar_visible(), bar_alpha(), work_area(i), windows()
     window_style(hwnd)           (style, extended style, owner hwnd or 0)
@@ -47,7 +48,8 @@ Helpers of BarTestCase (coordinates are screen pixels, rectangles are
     wait_exit(bar, timeout=10)   exit status, or None while it still runs
     read_data_file(bar=None, raw=False)    the data file's text, or None
     probe(*args, check=True)     run the probe (tests/e2e/probe/Probe.cpp), stdout
-    make_window(cls, caption, rect=None)   a stand-in window until the test ends;
+    make_window(cls, caption, rect=None, front=False)   a stand-in window until
+                                 the test ends, in the foreground with front;
                                  stand_in_reports(hwnd) reads the drops it got
     message_boxes(), box_text(hwnd), click_button(hwnd, which)
     controls(hwnd)               {control id: dict of hwnd, cls, text, visible,
@@ -329,12 +331,14 @@ class Session:
         # Wine's own processes own windows too; they are the ones never ended.
         self.system_pids = {w["pid"] for w in parse_windows(self.probe("list")[1])}
 
-    def spawn(self, args, cwd=None, log_path=None, stdout=None):
-        """Starts a Wine program (or any command) and remembers it for stop()."""
+    def spawn(self, args, cwd=None, log_path=None, stdout=None, env=None):
+        """Starts a Wine program (or any command) and remembers it for stop();
+        `env` adds to or overrides the session's environment."""
         log = open(log_path, "ab") if log_path else subprocess.DEVNULL
         try:
             # Unbuffered, so select() on a piped stdout tells the truth.
-            proc = subprocess.Popen(args, cwd=cwd, env=self.env, stdin=subprocess.DEVNULL,
+            proc = subprocess.Popen(args, cwd=cwd, env=dict(self.env, **(env or {})),
+                                    stdin=subprocess.DEVNULL,
                                     stdout=stdout if stdout is not None else log,
                                     stderr=log, bufsize=0)
         finally:
@@ -520,7 +524,7 @@ class BarTestCase(unittest.TestCase):
         os.makedirs(folder)
         return folder
 
-    def start_bar(self, data_file_text=None, wait=True, folder=None, files=None):
+    def start_bar(self, data_file_text=None, wait=True, folder=None, files=None, env=None):
         if folder is None:
             folder = self.new_folder()
             shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
@@ -536,8 +540,10 @@ class BarTestCase(unittest.TestCase):
             self.wait_for(lambda: self.find_bar() is None, timeout=15,
                           message="the previous test's bar to go")
         log_path = os.path.join(folder, "wine.log")
+        if not os.access(folder, os.W_OK):  # a read-only mount
+            log_path = os.path.join(self.new_folder(), "wine.log")
         proc = self.session.spawn(["wine", os.path.join(folder, "Pellorinth.exe")],
-                                  cwd=folder, log_path=log_path)
+                                  cwd=folder, log_path=log_path, env=env)
         self._procs.append(proc)
         bar = Bar(folder, proc, log_path)
         self._bars.append(bar)
@@ -558,13 +564,16 @@ class BarTestCase(unittest.TestCase):
         except subprocess.TimeoutExpired:
             return None
 
-    def make_window(self, cls, caption, rect=None):
+    def make_window(self, cls, caption, rect=None, front=False):
         """A window of any class and caption, kept until the test ends. It
-        accepts dropped files and reports each drop (see stand_in_reports)."""
+        accepts dropped files and reports each drop (see stand_in_reports).
+        With `front` (and a rect) it is made the foreground window."""
         args = ["wine", self.session.probe_copy, "makewin", cls, caption]
         if rect is not None:
             left, top, right, bottom = rect
             args += [left, top, right - left, bottom - top]
+            if front:
+                args.append("front")
         proc = self.session.spawn([str(a) for a in args], stdout=subprocess.PIPE)
         self._procs.append(proc)
         line = read_line(proc.stdout, timeout=20)

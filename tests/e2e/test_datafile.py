@@ -1,6 +1,7 @@
 """The data file and the item pictures in the real program: what a prepared
 file shows, what closing writes back, a write that must fail, the first run
-without a file, a target outside the ANSI code page and the menu's "Default"."""
+without a file, a target outside the ANSI code page, the menu's "Default",
+a read-only program folder and a file of another code page."""
 
 import os
 import shutil
@@ -458,3 +459,83 @@ class DefaultIconTests(DataFileTestCase):
         centre = shot.pixel(x0 + ICON_MARGIN + ICON // 2, y0 + ICON_MARGIN + ICON // 2)
         return shot if centre != CUSTOM_COLOR else None
 
+
+
+class UnusableFileTests(DataFileTestCase):
+    def app_data_folder(self):
+        """The bar's folder in the prefix's roaming application data."""
+        users = os.path.join(self.session.env["WINEPREFIX"], "drive_c", "users")
+        for user in sorted(os.listdir(users)):
+            roaming = os.path.join(users, user, "AppData", "Roaming")
+            if user != "Public" and os.path.isdir(roaming):
+                return os.path.join(roaming, "Pellorinth")
+        self.fail("the prefix has no roaming application-data folder")
+
+    def read_only_view(self, folder):
+        """A read-only bind mount of `folder`, removed when the test ends."""
+        view = self.new_folder()
+        if os.geteuid() != 0:
+            self.skipTest("a read-only bind mount needs root")
+        for command in (["mount", "--bind", folder, view],
+                        ["mount", "-o", "remount,bind,ro", view]):
+            result = subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True,
+                                    timeout=30)
+            if result.returncode != 0:
+                subprocess.run(["umount", view], stdin=subprocess.DEVNULL, capture_output=True,
+                               timeout=30)
+                self.skipTest("cannot mount a read-only view of a folder: %s" %
+                              result.stderr.decode("utf-8", "replace").strip())
+        self.addCleanup(subprocess.run, ["umount", view], stdin=subprocess.DEVNULL,
+                        capture_output=True, timeout=30)
+        return view
+
+    def test_a_read_only_program_folder_keeps_the_changes_in_the_application_data_folder(self):
+        app_data = self.app_data_folder()
+        shutil.rmtree(app_data, ignore_errors=True)
+        self.addCleanup(shutil.rmtree, app_data, True)
+        folder = self.new_folder()
+        shutil.copy2(self.session.exe, os.path.join(folder, "Pellorinth.exe"))
+        seed = encode_lines(data_file_lines([NOTEPAD, URL], prefs={"VisibleIconCount": 3}))
+        with open(os.path.join(folder, "Pellorinth_data"), "wb") as f:
+            f.write(seed)
+        dropped = os.path.join(self.new_folder(), "dropped.txt")
+        with open(dropped, "w") as f:
+            f.write("dropped\n")
+        view = self.read_only_view(folder)
+
+        first = self.start_bar(folder=view)
+        x, y = self.cell_origin(0)
+        self.drop_files(x + CELL // 2, y + CELL // 2, [dropped])
+        self.close_bar(first)
+        kept = os.path.join(app_data, "Pellorinth_data")
+        with open(kept, "rb") as f:
+            self.assertEqual(section(f.read().decode("cp1252"), "[PATH]"),
+                             [self.winpath(dropped), NOTEPAD, URL])
+        self.assertEqual(self.read_data_file(first, raw=True), seed)
+
+        # The second start reads the copy in the application-data folder.
+        second = self.start_bar(folder=view)
+        self.assertEqual(self.message_boxes(), [])
+        self.close_bar(second)
+        with open(kept, "rb") as f:
+            self.assertIn(self.winpath(dropped).encode("cp1252"), f.read())
+
+    def test_a_cp1251_file_read_under_a_japanese_locale_keeps_its_bytes(self):
+        japanese = {"LANG": "ja_JP.UTF-8", "LC_ALL": "ja_JP.UTF-8"}
+        acp = subprocess.run(["wine", self.session.probe_copy, "acp"],
+                             env=dict(self.session.env, **japanese), stdin=subprocess.DEVNULL,
+                             capture_output=True, timeout=60).stdout.decode().strip()
+        if acp != "932":
+            self.skipTest("no Japanese code page under LANG=ja_JP.UTF-8 (got %r): the locale "
+                          "is missing; scripts/lib.sh makes it" % acp)
+        prepared = encode_lines(data_file_lines(["C:\\Отчёт\\план.txt", URL],
+                                                prefs={"VisibleIconCount": 2}), "cp1251")
+        bar = self.start_bar(prepared, env=japanese)
+        self.close_bar(bar)
+        backup = os.path.join(bar.folder, "Pellorinth_data.bak")
+        kept = []
+        for path in (bar.data_path, backup):
+            if os.path.isfile(path):
+                with open(path, "rb") as f:
+                    kept += [path] if f.read() == prepared else []
+        self.assertTrue(kept, "neither the data file nor its copy holds the bytes read")

@@ -16,7 +16,9 @@ YELLOW = (255, 255, 0)
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
 HINT_KEY = (25, 25, 25)
+FULL_SCREEN = (0, 0, 1280, 1024)
 FADE = [220, 190, 150, 80]
+WS_EX_TOPMOST = 0x8
 WS_EX_TOOLWINDOW = 0x80
 WS_EX_APPWINDOW = 0x40000
 
@@ -124,6 +126,46 @@ class AutoHideTests(LivingBarTestCase):
             _, ex_style, owner = self.window_style(window["hwnd"])
             self.assertTrue(ex_style & WS_EX_TOOLWINDOW and not ex_style & WS_EX_APPWINDOW or
                             owner, "%s would get a task-bar button" % (window,))
+
+
+class FullScreenTests(LivingBarTestCase):
+    """Another program's window filling the screen from the foreground, as a
+    film or a game does: the bar keeps out of its way until it goes."""
+
+    def film_in_front(self):
+        film = self.make_window("PelFilm", "full screen", FULL_SCREEN, front=True)
+        self.wait_for(lambda: self.probe("foreground") == str(film), timeout=5,
+                      message="the full-screen window to come to the front")
+        return film
+
+    def test_with_auto_hide_the_screen_edge_calls_nothing_until_it_goes(self):
+        self.move(*AWAY)
+        self.start_on_top([missing("a"), missing("b"), missing("c")], AutoHide=1)
+        hwnd = self.bar_hwnd()
+        self.wait_for(lambda: not self.bar_visible(hwnd) and self.bar_alpha() == 255, timeout=6,
+                      message="the bar to hide")
+        edge = (self.bar_rect(hwnd)[0] + 5, 0)
+        film = self.film_in_front()
+        stay = self.watch_alpha(700, then=lambda: self.move(*edge))
+        self.assertTrue(all(not visible for _, _, visible in stay), stay)
+        self.probe("close", film)
+        self.wait_for(lambda: self.bar_visible(hwnd), timeout=3,
+                      message="the edge to call the bar back once the window is gone")
+
+    def test_without_auto_hide_the_bar_stays_below_it_until_it_goes(self):
+        self.move(*AWAY)
+        self.start_on_top([missing("a")])
+        hwnd = self.bar_hwnd()
+
+        def topmost():
+            return bool(self.window_style(hwnd)[1] & WS_EX_TOPMOST)
+
+        self.assertTrue(topmost())
+        film = self.film_in_front()
+        self.wait_for(lambda: not topmost(), timeout=3, message="the bar to leave the top")
+        self.assertTrue(self.bar_visible(hwnd))
+        self.probe("close", film)
+        self.wait_for(topmost, timeout=3, message="the bar on top again once the window is gone")
 
 
 class DropTests(LivingBarTestCase):

@@ -429,6 +429,25 @@ class WorkAreaTests(PaintTestCase):
         self.restore_work_area(before, full)
         self.wait_for(placed_on(full), timeout=5, message="the bar on the whole work area again")
 
+    def test_a_left_bar_beside_a_left_task_bar_comes_back_from_the_screen_edge(self):
+        full = self.work_area(0)
+        beside = (62,) + full[1:]
+        before = self.session.x_work_area(beside)
+        self.addCleanup(self.restore_work_area, before, full)
+        self.probe("resetdisplay")
+        self.wait_for(lambda: self.work_area(0) == beside, timeout=5,
+                      message="Wine to take up the task bar on the left")
+        self.start_quiet_bar([NOTEPAD] * VISIBLE, ScreenPosition=LEFT, AutoHide=1)
+        hwnd = self.bar_hwnd()
+        left, top, _, bottom = self.bar_rect(hwnd)
+        self.assertEqual(left, 62)
+        self.wait_for(lambda: not self.bar_visible(hwnd) and self.bar_alpha() == 255, timeout=6,
+                      message="the bar to hide")
+        # Pushed against the screen's edge, over the task bar.
+        self.move(0, (top + bottom) // 2)
+        self.wait_for(lambda: self.bar_visible(hwnd), timeout=3,
+                      message="the screen edge to call the bar back")
+
     def restore_work_area(self, before, full):
         if self.work_area(0) == full:
             return

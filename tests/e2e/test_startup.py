@@ -1,6 +1,8 @@
 """Start-up, single instance and closing of the real program."""
 
+import os
 import subprocess
+import time
 
 from harness import BAR_CAPTION, BAR_CLASS, BarTestCase
 from test_using_the_bar import FIXED_ICONS, UsingTheBarTestCase, missing, section
@@ -91,15 +93,34 @@ class ClosingTests(BarTestCase):
         self.assert_ended_and_saved(bar)
 
     def test_damaged_data_files_start_and_lose_nothing(self):
-        # Files whose item list cannot be found stay as they are.
+        # Files whose item list cannot be found are moved aside, the user is
+        # told once, and the bar saves as without a file.
         garbage = bytes(range(256)) * 64 + b"[PREF]\r\n" + b"\xff" * 70000 + b"\r\n[~]"
         no_item_list = "[PAHT]\r\nC:\\a.txt\r\n[~]\r\n[ICON]\r\n\r\n[~]\r\n"
+        zero_filled = bytes(4096)  # what a power cut can leave
         for damaged in (garbage, no_item_list.encode("cp1252"),
-                        b"\xff\xfe" + no_item_list.encode("utf-16-le")):
+                        b"\xff\xfe" + no_item_list.encode("utf-16-le"), zero_filled):
             bar = self.start_bar(data_file_text=damaged)
+            box = self.wait_for(self.message_boxes, timeout=10, message="the message")[0]
+            moved = [name for name in os.listdir(bar.folder)
+                     if name.startswith("Pellorinth_data.damaged-")]
+            self.assertEqual(len(moved), 1, os.listdir(bar.folder))
+            with open(os.path.join(bar.folder, moved[0]), "rb") as f:
+                self.assertEqual(f.read(), damaged)
+            caption, texts = self.box_text(box)
+            self.assertEqual(caption, "Information")
+            self.assertTrue(any(moved[0] in text for text in texts), texts)
+            self.click_button(box, "ok")
+            self.wait_for(lambda: not self.message_boxes(), timeout=10,
+                          message="the box to close")
             self.probe("close", self.bar_hwnd())
-            self.assertEqual(self.wait_exit(bar, timeout=10), 0, "the bar did not end")
-            self.assertEqual(self.read_data_file(bar, raw=True), damaged)
+            self.assert_ended_and_saved(bar)
+        # The file the last one saved starts without a word.
+        again = self.start_bar(folder=bar.folder)
+        time.sleep(1)
+        self.assertEqual(self.message_boxes(), [], "a second message")
+        self.probe("close", self.bar_hwnd())
+        self.assert_ended_and_saved(again)
         # One that reads in part is rewritten whole, its old bytes kept aside.
         cut_short = b"[PATH]\r\nC:\\a.txt\r\n[ICON]\r\n[~]\r\n"
         bar = self.start_bar(data_file_text=cut_short)

@@ -35,6 +35,14 @@ bool FakePlatform::CreateShellLink(const std::string& linkPath, const std::strin
     return true;
 }
 
+std::optional<std::string> FakePlatform::ShellLinkTarget(const std::string& linkPath) const {
+    const auto it = links.find(linkPath);
+    if (it == links.end()) {
+        return std::nullopt;
+    }
+    return it->second.target;
+}
+
 Color FakePlatform::SystemColor(int index) const {
     const auto it = sysColors.find(index);
     return it == sysColors.end() ? 0x00808080 : it->second;
@@ -172,15 +180,26 @@ bool FakePlatform::DirectoryExists(const std::string& path) const {
 
 std::optional<std::string> FakePlatform::ReadWholeFile(const std::string& path) const {
     const auto it = files.find(path);
-    if (it == files.end() || unreadableFiles.count(path) != 0) {
+    const auto lock = lockedUntilMs.find(path);
+    if (it == files.end() || unreadableFiles.count(path) != 0 ||
+        (lock != lockedUntilMs.end() && waitedMs < lock->second)) {
         return std::nullopt;
     }
     return it->second;
 }
 
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+}  // namespace
+
 bool FakePlatform::WriteWholeFile(const std::string& path, const std::string& bytes) {
     fileWrites.push_back(path);
-    if (readOnlyFiles.count(path) != 0) {
+    if (readOnlyFiles.count(path) != 0 || readOnlyFolders.count(FolderOf(path)) != 0 ||
+        DirectoryExists(path)) {
         return false;
     }
     files[path] = bytes;
@@ -191,21 +210,77 @@ bool FakePlatform::RemoveFile(const std::string& path) {
     return files.erase(path) != 0;
 }
 
+bool FakePlatform::RenamePath(const std::string& from, const std::string& to) {
+    if (FileExists(to) || DirectoryExists(to) || readOnlyFolders.count(FolderOf(from)) != 0) {
+        return false;
+    }
+    if (const auto file = files.find(from); file != files.end()) {
+        files[to] = file->second;
+        files.erase(from);
+        return true;
+    }
+    return dirs.erase(from) != 0 && dirs.insert(to).second;
+}
+
+bool FakePlatform::CreateFolder(const std::string& path) {
+    if (DirectoryExists(path)) {
+        return true;
+    }
+    if (readOnlyFolders.count(FolderOf(path)) != 0 || FileExists(path)) {
+        return false;
+    }
+    dirs.insert(path);
+    return true;
+}
+
 std::string FakePlatform::ExeFolder() const {
-    return exePath.substr(0, exePath.find_last_of('\\') + 1);
+    return FolderOf(exePath);
 }
 
 namespace {
 
-// The Unicode character of an ANSI byte; U+FFFD when the code page has none.
-char32_t AnsiChar(FakePlatform::CodePage page, unsigned char c) {
-    if (c < 0x80 || page == FakePlatform::CodePage::Latin1) {
+using CodePage = FakePlatform::CodePage;
+constexpr char32_t kNoCharacter = 0xFFFD;
+constexpr char32_t kFirstIdeograph = 0x4E00;
+
+bool JapaneseLead(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+bool JapaneseTrail(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
+// The Unicode character of a single ANSI byte.
+char32_t AnsiChar(CodePage page, unsigned char c) {
+    if (c < 0x80 || page == CodePage::Latin1) {
         return c;
+    }
+    if (page == CodePage::Japanese) {
+        return c >= 0xA1 && c <= 0xDF ? 0xFF61 + (c - 0xA1) : kNoCharacter;
     }
     if (c >= 0xC0) {
         return 0x0410 + (c - 0xC0);
     }
-    return c == 0xA8 ? 0x0401 : (c == 0xB8 ? 0x0451 : 0xFFFD);
+    return c == 0xA8 ? 0x0401 : (c == 0xB8 ? 0x0451 : kNoCharacter);
+}
+
+// The ANSI bytes of one character; empty when the code page has none.
+std::string AnsiBytes(CodePage page, char32_t wanted) {
+    if (page == CodePage::Japanese && wanted >= kFirstIdeograph) {
+        const char32_t index = wanted - kFirstIdeograph;
+        const char32_t lead = 0x81 + index / 256;
+        const auto trail = static_cast<unsigned char>(index % 256);
+        const bool valid =
+            lead <= 0xFC && JapaneseLead(static_cast<unsigned char>(lead)) && JapaneseTrail(trail);
+        return valid ? std::string{static_cast<char>(lead), static_cast<char>(trail)} : "";
+    }
+    for (unsigned b = 1; b <= 0xFF; ++b) {
+        if (AnsiChar(page, static_cast<unsigned char>(b)) == wanted && wanted != kNoCharacter) {
+            return std::string(1, static_cast<char>(b));
+        }
+    }
+    return {};
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -228,8 +303,15 @@ std::string FakePlatform::AnsiToUtf8(std::string_view ansi) const {
         return SanitizeUtf8(ansi);
     }
     std::string out;
-    for (const char ch : ansi) {
-        AppendUtf8(out, AnsiChar(codePage, static_cast<unsigned char>(ch)));
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        const auto c = static_cast<unsigned char>(ansi[i]);
+        if (codePage == CodePage::Japanese && JapaneseLead(c) && i + 1 < ansi.size() &&
+            JapaneseTrail(static_cast<unsigned char>(ansi[i + 1]))) {
+            const auto trail = static_cast<unsigned char>(ansi[++i]);
+            AppendUtf8(out, kFirstIdeograph + (c - 0x81) * 256 + trail);
+        } else {
+            AppendUtf8(out, AnsiChar(codePage, c));
+        }
     }
     return out;
 }
@@ -241,28 +323,24 @@ std::optional<std::string> FakePlatform::Utf8ToAnsi(std::string_view utf8) const
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         return ascii ? std::optional<std::string>(utf8) : std::nullopt;
     }
+    if (SanitizeUtf8(utf8) != utf8) {
+        return std::nullopt;
+    }
     std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
         }
-        if (c < 0xC2 || c > 0xDF || i + 1 >= utf8.size()) {
-            return std::nullopt;  // no two-byte character
-        }
-        const char32_t wanted =
-            ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-        bool found = false;
-        for (unsigned b = 0x80; b <= 0xFF && !found; ++b) {
-            if (AnsiChar(codePage, static_cast<unsigned char>(b)) == wanted) {
-                out += static_cast<char>(b);
-                found = true;
-            }
-        }
-        if (!found) {
+        i += length;
+        const std::string bytes =
+            c < 0x80 ? std::string(1, static_cast<char>(c)) : AnsiBytes(codePage, c);
+        if (bytes.empty()) {
             return std::nullopt;
         }
+        out += bytes;
     }
     return out;
 }

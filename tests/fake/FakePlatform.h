@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,6 +68,10 @@ class FakePlatform : public Platform {
     std::set<std::string> dirs;
     std::set<std::string> readOnlyFiles;    // writes to these fail
     std::set<std::string> unreadableFiles;  // exist, but reading them fails
+    std::map<std::string, int> lockedUntilMs;  // reading fails until waitedMs reaches it
+    std::set<std::string> readOnlyFolders;     // nothing can be made inside these
+    std::string appDataFolder = "C:\\Users\\u\\AppData\\Roaming\\";
+    LocalTime now{2026, 3, 4, 9, 8, 7};
     std::int64_t driveSize = 100'000'000'000;
     std::string exePath = "C:\\Tools\\Pellorinth.exe";
     std::deque<int> menuChoices;               // TrackMenu answers, 0 when empty
@@ -118,15 +123,24 @@ class FakePlatform : public Platform {
     std::vector<std::string> iconReads;  // AssociatedIcon and LoadIconFile paths, in order
     mutable std::vector<std::string> existenceQueries;  // FileExists and DirectoryExists paths
     std::vector<std::string> fileWrites;
+    int waitedMs = 0;
     FakeHintView hint;
     struct Link {
         std::string target, workingFolder;
     };
-    std::map<std::string, Link> links;  // written shell links by path
-    bool linksFail = false;             // CreateShellLink fails
+    std::map<std::string, Link> links;         // written shell links by path
+    bool linksFail = false;                    // CreateShellLink fails
+    std::optional<std::string> startupFolder;  // the known folder; none by default
+    bool tickTimer = true;                     // the window starts it
+    bool topmost = true;
+    std::optional<Rect> foreground;  // another program's foreground client area
+    mutable int monitorQueries = 0;  // how often the bar asked for the monitors
 
     // --- Platform ---
-    [[nodiscard]] std::vector<Monitor> Monitors() const override { return monitors; }
+    [[nodiscard]] std::vector<Monitor> Monitors() const override {
+        ++monitorQueries;
+        return monitors;
+    }
     [[nodiscard]] Point CursorPos() const override { return cursor; }
     [[nodiscard]] Color SystemColor(int index) const override;
     void SetBarBounds(const Rect& outer) override {
@@ -145,6 +159,9 @@ class FakePlatform : public Platform {
     void MinimizeTaskbarWindow() override { ++taskbarMinimizes; }
     void SetBarCursor(CursorKind c) override { cursorHistory.push_back(c); }
     void SetRepeatTimer(bool running) override { repeatTimer = running; }
+    void SetTickTimer(bool running) override { tickTimer = running; }
+    void SetBarTopmost(bool on) override { topmost = on; }
+    [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override { return foreground; }
     int TrackMenu(const MenuEntry& root, Point screen) override;
     void NotifyAccessible(AccessibleEvent event, int child) override {
         accessibleEvents.push_back({event, child});
@@ -164,6 +181,11 @@ class FakePlatform : public Platform {
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
+    [[nodiscard]] std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const override;
+    [[nodiscard]] std::optional<std::string> StartupFolder() const override {
+        return startupFolder;
+    }
     HintView& Hint() override { return hint; }
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;
@@ -173,13 +195,26 @@ class FakePlatform : public Platform {
     [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool RemoveFile(const std::string& path) override;
+    bool RenamePath(const std::string& from, const std::string& to) override;
+    bool CreateFolder(const std::string& path) override;
+    bool FolderWritable(const std::string& folder) override {
+        return readOnlyFolders.count(folder) == 0;
+    }
+    [[nodiscard]] bool FileReadOnly(const std::string& path) const override {
+        return readOnlyFiles.count(path) != 0;
+    }
+    [[nodiscard]] std::string RoamingAppDataFolder() const override { return appDataFolder; }
+    void WaitMilliseconds(int milliseconds) override { waitedMs += milliseconds; }
+    [[nodiscard]] LocalTime Now() const override { return now; }
     [[nodiscard]] std::int64_t CurrentDriveSize() const override { return driveSize; }
     [[nodiscard]] std::string ExePath() const override { return exePath; }
     [[nodiscard]] std::string ExeFolder() const override;
     // The ANSI code page: Latin-1 by default; UTF-8 as Windows can be set to;
-    // or Cyrillic like 1251 (C0..FF are А..я, A8 and B8 Ё and ё, the other
-    // high bytes stand for nothing).
-    enum class CodePage { Latin1, Utf8, Cyrillic };
+    // Cyrillic like 1251 (C0..FF are А..я, A8 and B8 Ё and ё, the other high
+    // bytes stand for nothing); or double-byte like 932 (A1..DF half-width
+    // kana, 81..9F and E0..FC lead a second byte 40..FC other than 7F, which
+    // stand for U+4E00 onwards; anything else stands for nothing).
+    enum class CodePage { Latin1, Utf8, Cyrillic, Japanese };
     CodePage codePage = CodePage::Latin1;
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;

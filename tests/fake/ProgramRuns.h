@@ -24,6 +24,7 @@ class ProgramRuns : public ::testing::Test {
         TFormPellorinth& form = app->MainForm();
         UseNamedStockPictures(form);
         form.FormShow();
+        form.FormShown();
         return form;
     }
 };

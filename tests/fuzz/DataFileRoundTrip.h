@@ -2,6 +2,7 @@
 
 // One check shared by the data-file fuzzer and the unit test that replays its
 // corpus: whatever the bytes, loading and saving must keep what was loaded.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@ namespace pel::test {
 struct DataFileRun {
     std::vector<std::string> items;
     std::string written;
+    std::string backup;      // the copy beside the file, "" for none
+    std::string movedAside;  // what was moved aside, "" for nothing
     bool unreadable = false;
 };
 
@@ -34,32 +37,61 @@ inline DataFileRun RunOnDataFile(const std::string& bytes, FakePlatform::CodePag
     Application app(platform);
     TFormPellorinth& form = app.MainForm();
     form.FormShow();
-    DataFileRun run{form.store.Targets(), {}, form.UserData().Unreadable()};
+    DataFileRun run{form.store.Targets(), {}, {}, {}, form.UserData().Unreadable()};
     form.FormCloseQuery();
     run.written = platform.files[kDataFile];
+    run.backup = platform.files[std::string(kDataFile) + ".bak"];
+    if (!form.UserData().MovedAsideTo().empty()) {
+        run.movedAside = platform.files[form.UserData().MovedAsideTo()];
+    }
     return run;
 }
 
-// The first byte picks the code page, the rest is the data file. Empty when
-// all is well, else what went wrong.
+// The first byte picks the code pages of the machine that reads the file and
+// of another one that reads what the first wrote; the rest is the data file.
+// Empty when all is well, else what went wrong.
 inline std::string DataFileRoundTripFault(std::string_view input) {
-    const FakePlatform::CodePage pages[] = {FakePlatform::CodePage::Latin1,
-                                            FakePlatform::CodePage::Utf8,
-                                            FakePlatform::CodePage::Cyrillic};
-    const auto page = input.empty() ? pages[0] : pages[static_cast<unsigned char>(input[0]) % 3];
+    using Page = FakePlatform::CodePage;
+    const Page pages[] = {Page::Latin1, Page::Utf8, Page::Cyrillic, Page::Japanese};
+    const unsigned pick = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
+    const Page page = pages[pick % 4];
+    const Page otherPage = pages[pick / 4 % 4];
     const std::string file(input.empty() ? input : input.substr(1));
     const DataFileRun first = RunOnDataFile(file, page);
     if (first.unreadable) {
         return first.written == file ? "" : "a file that was not read was overwritten";
     }
+    if (!first.movedAside.empty() && first.movedAside != file) {
+        return "the file moved aside is not the file";
+    }
+    // A character that became U+FFFD was not in the file as read.
+    const auto replaced = [](const std::string& text) {
+        return text.find("\xEF\xBF\xBD") != std::string::npos;
+    };
+    const bool itemReplaced = std::any_of(first.items.begin(), first.items.end(), replaced);
+    if (itemReplaced && !replaced(file) && first.backup != file) {
+        return "a character that did not decode was saved over without a copy";
+    }
+    // Saving writes a NUL inside a value as a space, as it does a line break.
+    std::vector<std::string> saved = first.items;
+    for (std::string& item : saved) {
+        std::replace(item.begin(), item.end(), '\0', ' ');
+    }
     const DataFileRun second = RunOnDataFile(first.written, page);
-    if (second.items != first.items) {
+    if (second.items != saved) {
         return "a save and a load changed the items";
     }
     if (second.written != first.written) {
         return "saving what was saved gave other bytes";
     }
+    if (!second.backup.empty()) {
+        return "what the program wrote did not read cleanly on its own machine";
+    }
+    const DataFileRun moved = RunOnDataFile(first.written, otherPage);
+    if (moved.items != saved && moved.written != first.written &&
+        moved.backup != first.written) {
+        return "on another code page the items changed and their bytes were lost";
+    }
     return {};
 }
-
 }  // namespace pel::test

@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the bar as its data file, on machines of three
+// Feeds arbitrary bytes to the bar as its data file, on machines of four
 // code pages: the first show must load them and the close must save without
-// a crash, a hang or a sanitizer report, and what was loaded must survive a
-// save and a load.
+// a crash, a hang or a sanitizer report; what was loaded must survive a save
+// and a load; and on a machine of another code page the items must read the
+// same, or their bytes must stay in the file or its copy.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -23,6 +23,8 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
     const Rect areaAt{0, 0, 1920, 1040};
     const Rect monitorBelow{0, 1080, 1920, 2160};
     const Rect monitorAbove{0, -1080, 1920, 0};
+    const Rect areaLeftBar{62, 0, 1920, 1080};
+    const Rect areaRightBar{0, 0, 1858, 1080};
     struct Placed {
         Rect monitor;
         Rect area;
@@ -72,10 +74,10 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
         {monitorBelow, monitorBelow, {"below: top row", kEdgeTop, {300, 1080}, true, false, true}},
         {monitorBelow,
          monitorBelow,
-         {"below: primary's top row", kEdgeTop, {300, 0}, false, false, true}},
+         {"below: primary's top row", kEdgeTop, {300, 0}, false, true, true}},
         {monitorAbove,
          monitorAbove,
-         {"above: primary's bottom", kEdgeBottom, {300, 1079}, false, false, true}},
+         {"above: primary's bottom", kEdgeBottom, {300, 1079}, false, true, true}},
         {monitorBelow,
          monitorBelow,
          {"below: bottom row", kEdgeBottom, {300, 2159}, true, false, true}},
@@ -87,7 +89,37 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
          {"below: 15 above its top", kEdgeTop, {300, 1065}, true, false, true}},
         {monitorBelow,
          monitorBelow,
-         {"below: 16 above its top", kEdgeTop, {300, 1064}, false, false, true}},
+         {"below: 16 above its top", kEdgeTop, {300, 1064}, false, true, true}},
+        {monitorAbove,
+         monitorAbove,
+         {"above: 15 below its bottom", kEdgeBottom, {300, 14}, true, false, true}},
+        {monitorAbove,
+         monitorAbove,
+         {"above: 16 below its bottom", kEdgeBottom, {300, 15}, false, true, true}},
+        {monitorAt,
+         areaAt,
+         {"bottom: 15 past the monitor", kEdgeBottom, {300, 1094}, true, false, true}},
+        {monitorAt,
+         areaAt,
+         {"bottom: 16 past the monitor", kEdgeBottom, {300, 1095}, false, true, true}},
+        // Task bars take the left or right 62 pixels: the work area's edge
+        // and the monitor's own both call the bar back.
+        {monitorAt, areaLeftBar, {"left bar: screen edge", kEdgeLeft, {0, 300}, true, true, true}},
+        {monitorAt,
+         areaLeftBar,
+         {"left bar: 1 inside the screen", kEdgeLeft, {1, 300}, false, true, true}},
+        {monitorAt,
+         areaLeftBar,
+         {"left bar: work area band", kEdgeLeft, {64, 300}, true, false, true}},
+        {monitorAt,
+         areaRightBar,
+         {"right bar: screen edge", kEdgeRight, {1919, 300}, true, true, true}},
+        {monitorAt,
+         areaRightBar,
+         {"right bar: 16 past the screen", kEdgeRight, {1935, 300}, false, true, true}},
+        {monitorAt,
+         areaRightBar,
+         {"right bar: work area band", kEdgeRight, {1857, 300}, true, false, true}},
         {monitorAbove, monitorAbove, {"above: top row", kEdgeTop, {300, -1080}, true, false, true}},
         {monitorAbove,
          monitorAbove,
@@ -180,6 +212,28 @@ TEST_F(AutoHideTest, FadesInFourStepsHidesAndComesBackFromTheEdge) {
     EXPECT_EQ(form.FadeStep(), 0);
     EXPECT_EQ(platform.bringToFront, fronts + 1);
     EXPECT_GE(platform.taskbarHides, 2);
+}
+
+TEST_F(AutoHideTest, AProgramFillingTheMonitorKeepsTheBarOutOfItsWay) {
+    EXPECT_EQ(Ticks(Away(), 5).back(), -1);
+    platform.foreground = Rect{1920, 0, 3840, 1080};  // another monitor's
+    form.OnForegroundChanged();
+    EXPECT_TRUE(platform.topmost);
+    platform.foreground = Rect{0, 0, 1920, 1080};  // no message: the edge asks
+    EXPECT_EQ(Ticks(Edge(), 3), std::vector<int>(3, -1));
+    EXPECT_FALSE(platform.topmost);
+    platform.foreground.reset();  // it left the foreground
+    EXPECT_EQ(TickAt(Edge()), 255);
+    EXPECT_TRUE(platform.topmost);
+
+    form.pmNoneFixedDockClick();  // auto-hide off: shown, but below it
+    platform.foreground = Rect{0, 0, 1920, 1080};
+    TickAt(Away());
+    EXPECT_TRUE(platform.barVisible && !platform.topmost && platform.tickTimer);
+    platform.foreground = Rect{0, 23, 1920, 1040};  // maximised with its caption
+    TickAt(Away());
+    EXPECT_TRUE(platform.topmost);
+    EXPECT_FALSE(platform.tickTimer);
 }
 
 TEST_F(AutoHideTest, InterruptedFadeResumesWhereItStopped) {

@@ -68,6 +68,9 @@ TEST_F(DropAndLinkTest, StartUpShortcutIsWrittenOnlyWhereThereIsAStartUpFolder) 
     EXPECT_EQ(platform.links[link].target, "C:\\Tools\\Pellorinth.exe");
     EXPECT_EQ(platform.links[link].workingFolder, "C:\\Tools");
 
+    platform.startupFolder = "C:\\Users\\Petr\\Startup";  // the shell's answer comes first
+    EXPECT_EQ(form.StartupLink().Path(), "C:\\Users\\Petr\\Startup\\Pellorinth.lnk");
+
     platform.links.clear();
     platform.linksFail = true;
     EXPECT_FALSE(form.MyLinkForStartUp());

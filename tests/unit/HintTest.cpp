@@ -48,6 +48,7 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
         Rect area;
         int cursorAlong;  // screen coordinate along the bar
         std::optional<Point> at;
+        int gridAlong = 2 * 36 + 10;
     };
     const Rect area{0, 0, 1920, 1040};
     const Rect left{-1920, 0, 0, 1040};  // a monitor left of the primary
@@ -70,7 +71,39 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
          {0, 300, 38, 778},
          {0, 0, 120, 1040},
          400,
-         Point{40, 393}},
+         Point{20, 393}},
+        {"left on the grid's last pixel",
+         kEdgeLeft,
+         {0, 300, 38, 778},
+         area,
+         400,
+         Point{40, 403},
+         432},
+        {"right on the grid's last pixel",
+         kEdgeRight,
+         {1882, 300, 1920, 778},
+         area,
+         400,
+         std::nullopt,
+         432},
+        {"left under a top task bar",
+         kEdgeLeft,
+         {0, 40, 38, 518},
+         {0, 40, 1920, 1040},
+         45,
+         Point{40, 40}},
+        {"right on a narrow area",
+         kEdgeRight,
+         {1882, 300, 1920, 778},
+         {1800, 0, 1920, 1040},
+         400,
+         Point{1800, 393}},
+        {"right, hint wider than the area",
+         kEdgeRight,
+         {1882, 300, 1920, 778},
+         {1850, 0, 1920, 1040},
+         400,
+         Point{1850, 393}},
         {"right", kEdgeRight, {1882, 300, 1920, 778}, area, 400, Point{1780, 393}},
         {"right at the bottom", kEdgeRight, {1882, 600, 1920, 1078}, area, 1030, Point{1780, 1010}},
         {"unknown edge", 5, {0, 0, 478, 38}, area, 100, std::nullopt},
@@ -82,7 +115,7 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
         in.workArea = c.area;
         const bool row = c.edge == kEdgeTop || c.edge == kEdgeBottom || c.edge > 3;
         in.gridSize = row ? Point{432, 36} : Point{36, 432};
-        in.gridPoint = row ? Point{2 * 36 + 10, 5} : Point{5, 2 * 36 + 10};
+        in.gridPoint = row ? Point{c.gridAlong, 5} : Point{5, c.gridAlong};
         in.cursor =
             row ? Point{c.cursorAlong, c.bar.top + 5} : Point{c.bar.left + 5, c.cursorAlong};
         in.hintSize = {100, 30};
@@ -163,6 +196,37 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
     form.settings.ShowHints = false;
     TickAt(Cell(0));
     EXPECT_FALSE(platform.hint.visible);
+}
+
+// A folder test may take seconds on an unreachable share, and the tick
+// comes ten times a second.
+TEST_F(HintTest, RestingOnAnItemAsksNeitherTheDiskNorTheMonitorsAgain) {
+    TickAt(Cell(1));
+    const std::size_t disk = platform.existenceQueries.size();
+    const int monitors = platform.monitorQueries;
+    for (int i = 0; i < 5; ++i) {
+        TickAt(Cell(1));
+    }
+    EXPECT_EQ(platform.existenceQueries.size(), disk);
+    EXPECT_EQ(platform.monitorQueries, monitors);
+    TickAt(Cell(0));
+    EXPECT_EQ(form.FormHint.Text(), "notepad");
+    form.store.SetTarget(0, "C:\\Tools\\edit.exe");
+    TickAt(Cell(0));
+    EXPECT_EQ(form.FormHint.Text(), "edit");
+}
+
+TEST_F(HintTest, TheTickSleepsWhileThePointerIsAwayAndWakesWhenItComesBack) {
+    TickAt(Cell(1));
+    EXPECT_TRUE(platform.tickTimer);
+    TickAt({Cell(1).x, form.BarRect().bottom + 50});
+    EXPECT_FALSE(platform.hint.visible);
+    EXPECT_FALSE(platform.tickTimer);
+    form.OnMouseMove(ShiftState{}, {30, 10});
+    EXPECT_TRUE(platform.tickTimer);
+    form.pmNoneFixedDockClick();  // auto-hide on: the tick watches the edge
+    TickAt({Cell(1).x, form.BarRect().bottom + 50});
+    EXPECT_TRUE(platform.tickTimer);
 }
 
 TEST_F(HintTest, MonitorIndexNamingNoMonitorPlacesOnMonitorZero) {

@@ -129,6 +129,7 @@ TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
     };
     for (const Case& c : cases) {
         platform.monitors[0].scale = Scale{c.dpi};
+        form.Placement().ForgetMonitors();
         Apply(c.edge, 12);
         EXPECT_EQ(form.GetOffsetRange(true, 0, c.edge), c.max) << c.edge << " at " << c.dpi;
         EXPECT_EQ(form.GetOffsetRange(false, 0, c.edge), c.min) << c.edge << " at " << c.dpi;
@@ -153,6 +154,7 @@ TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
     AddItems(20);
     for (const Case& c : cases) {
         platform.monitors[0].scale = Scale{c.dpi};
+        form.Placement().ForgetMonitors();
         Apply(kEdgeTop, 12, 0, 5, 3);
         EXPECT_EQ(form.BarRect(), c.bar) << c.dpi;
         EXPECT_EQ(placement.Grid1().cellSize, c.cell);
@@ -172,6 +174,7 @@ TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
 // lays it out once, by its own rules.
 TEST_F(PlacementTest, AnotherMonitorsScaleLaysTheBarOutForIt) {
     platform.AddMonitor(Rect{1920, 0, 3840, 1040}, Rect{1920, 0, 3840, 1080}, Scale{144});
+    form.Placement().ForgetMonitors();
     Apply(kEdgeLeft, 5, 1);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(1920, (1040 - 332) / 2, 56, 332));
     Apply(kEdgeLeft, 5, 0);
@@ -236,6 +239,7 @@ TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {
 TEST_F(PlacementTest, WithoutMonitorsTheBarStaysWhereItIs) {
     Apply(kEdgeTop, 12);
     platform.monitors.clear();
+    form.OnDisplayChanged();
     const Rect before = form.BarRect();
     form.SetScreenPosition(kEdgeBottom, 0, 10, -10);
     EXPECT_EQ(form.BarRect(), before);

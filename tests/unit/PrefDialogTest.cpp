@@ -241,6 +241,7 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
         EXPECT_EQ(d.MonitorBox.Selected(), 1);
         EXPECT_TRUE(d.position == (Point{1920 + (1280 - 335 - 6) / 2, (1000 - 311 - 25) / 2}));
         platform.monitors.pop_back();  // unplugged while the dialog is open
+        form.OnDisplayChanged();
         d.cbScrPosition.Choose(kEdgeLeft);
         EXPECT_EQ(d.ScrollBar1.Max(), 27) << "monitor 0's height";
         EXPECT_EQ(form.BarRect().left, 0);
@@ -255,6 +256,7 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1);
     platform.AddMonitor(kSecondMonitor);
+    form.OnDisplayChanged();
     form.settings.MonitorIndex = 2;
     form.settings.ScrollButtonPosition = 2;
     Open([](TDlgPref& d) {
@@ -270,6 +272,33 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     EXPECT_EQ(std::tie(form.settings.MonitorIndex, form.settings.ScrollButtonPosition),
               std::make_tuple(1, 2))
         << "the scroll buttons' place belongs to the edge";
+}
+
+TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
+    platform.AddMonitor(kSecondMonitor);
+    TFormPellorinth& form = Start(OnMonitorZero());
+    Open([&](TDlgPref& d) {
+        d.cbScrPosition.Choose(kEdgeLeft);
+        d.TrackDX.SetPosition(20);
+        d.TrackDY.SetPosition(100);
+        platform.monitors[0].workArea.top = 40;  // a task bar moved to the top
+        platform.AddMonitor(Rect{-1280, 0, 0, 1024});
+        form.OnDisplayChanged();
+        EXPECT_EQ(d.MonitorBox.items.size(), 3u);
+        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36);
+        EXPECT_EQ(std::make_pair(d.TrackDX.Position(), d.TrackDY.Position()),
+                  std::make_pair(20, 100));
+        const Rect shown = form.BarRect();
+        EXPECT_EQ(shown.left, 20);
+        EXPECT_EQ(shown.top, 40 + (1000 - shown.Height()) / 2 + 100);
+        // The hint follows the previewed column, not the stored row.
+        form.Menu().SetOpen(false);  // as a click on the bar ends the menu's hold
+        platform.barVisible = true;
+        platform.cursor = {shown.left + 10, shown.top + 70};
+        form.TimerPellorinthTimer();
+        EXPECT_EQ(platform.hint.bounds.left, shown.right + 2);
+        return false;
+    });
 }
 
 TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
@@ -292,18 +321,31 @@ TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
 }
 
 TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheRest) {
-    const std::tuple<bool, bool, bool, bool> cases[] = {
-        // present, checked, links fail, present after
-        {false, true, false, true},   {true, true, false, true},  {true, false, false, false},
-        {false, false, false, false}, {false, true, true, false},
+    const char* const self = "c:\\tools\\PELLORINTH.EXE";  // how Windows compares paths
+    const std::tuple<const char*, bool, bool, const char*> cases[] = {
+        // link's target (none: no file, "": unreadable), checked, links fail,
+        // the file after (none: no file; "link" is written anew)
+        {nullptr, true, false, "link"},
+        {self, true, false, "mine"},
+        {"D:\\Old\\Pellorinth.exe", true, false, "link"},
+        {"", true, false, "link"},
+        {self, false, false, nullptr},
+        {nullptr, false, false, nullptr},
+        {nullptr, true, true, nullptr},
     };
-    for (const auto& [present, checked, fail, presentAfter] : cases) {
+    for (const auto& [target, checked, fail, after] : cases) {
+        const bool present = target != nullptr;
+        const bool presentAfter = after != nullptr;
         Settings record = OnMonitorZero();
         record.AutoHide = true;
         TFormPellorinth& form = Start(record);
         platform.files.erase(kLink);
+        platform.links.clear();
         if (present) {
             platform.AddFile(kLink, "mine");
+            if (*target != '\0') {
+                platform.links[kLink].target = target;
+            }
         }
         platform.linksFail = fail;
         platform.cursor = {960, 900};
@@ -316,6 +358,7 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
             return true;
         });
         EXPECT_EQ(platform.FileExists(kLink), presentAfter);
+        EXPECT_EQ(presentAfter ? platform.files[kLink] : "", presentAfter ? after : "");
         EXPECT_EQ(dlg->chbAutoStart.Checked(), presentAfter);
         EXPECT_EQ(form.BarRect().bottom, 1040);
         EXPECT_EQ(form.FadeStep(), 0);

@@ -58,6 +58,7 @@ TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     EXPECT_EQ(form.CurrentItem(), 22);
     // The same steps on a monitor at 150 %, where the cells end at 54 pixels.
     platform.monitors[0].scale = Scale{144};
+    form.Placement().ForgetMonitors();
     form.settings.MonitorIndex = 0;
     form.ApplySettings(form.settings);
     Select(0);
@@ -188,6 +189,7 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
     for (const bool horizontal : {true, false}) {
         for (const Case& c : cases) {
             platform.monitors[0].scale = Scale{c.dpi};
+            form.Placement().ForgetMonitors();
             form.settings.MonitorIndex = 0;
             form.ApplySettings(form.settings);
             form.ChangeScreenOriental(horizontal ? kEdgeBottom : kEdgeLeft, 5);

@@ -17,6 +17,12 @@ TEST(TextEncoding, MarkMeansUtf8AndAnythingElseIsTheCodePage) {
     EXPECT_EQ(DecodeDataFileText("\xFF\xFE\x14\x04\x3D\xD8\x00\xDEx\0\x00\xDC!"s, codePage),
               "\xD0\x94\xF0\x9F\x98\x80x\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(DecodeDataFileText("\xFE\xFF\x04\x14\0x"s, codePage), "\xD0\x94x");
+    // The last three-byte character and the first four-byte one.
+    EXPECT_EQ(DecodeDataFileText("\xFF\xFE\xFF\xFF\x00\xD8\x00\xDC"s, codePage),
+              "\xEF\xBF\xBF\xF0\x90\x80\x80");
+    // Without a mark, well-formed UTF-8 beyond ASCII is taken as UTF-8.
+    EXPECT_EQ(DecodeDataFileText("\xD0\x94x", codePage), "\xD0\x94x");
+    EXPECT_EQ(DecodeDataFileText("\xD0x", codePage), "\xC3\x90x");
 }
 
 TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {
@@ -41,12 +47,14 @@ TEST(TextEncoding, EachCodePageWritesWhatReadsBackAfterTheCodePageChanges) {
         {FakePlatform::CodePage::Cyrillic, "M\xC3\xBCller", "\xEF\xBB\xBFM\xC3\xBCller"},
         {FakePlatform::CodePage::Utf8, otchet, "\xEF\xBB\xBF" + otchet},
         {FakePlatform::CodePage::Utf8, "plain", "plain"},
+        {FakePlatform::CodePage::Japanese, "\xE4\xB9\x80", "\x81\x40"},
     };
     for (const Case& c : cases) {
         FakePlatform codePage;
         codePage.codePage = c.page;
         EXPECT_EQ(EncodeDataFileText(c.text, codePage), c.bytes) << c.text;
         EXPECT_EQ(DecodeDataFileText(c.bytes, codePage), c.text) << c.text;
+        EXPECT_TRUE(DecodedExactly(c.bytes, c.text, codePage)) << c.text;
     }
 }
 

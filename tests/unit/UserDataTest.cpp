@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
 #include "fake/NamedStockPictures.h"
 #include "fake/ProgramRuns.h"
+#include "store/DataFile.h"
 #include "store/PreferenceLines.h"
 
 namespace pel::test {
 namespace {
 
+constexpr const char* kFirstUrl = "http://pellorinth.example/";
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|";
 
@@ -149,13 +153,20 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     platform.AddFile(kDataFile, "\x89PNG\r\n\x1A\n\0\0binary");
     TFormPellorinth& garbage = Run();
     ExpectInStep(garbage);
-    EXPECT_TRUE(garbage.UserData().Unreadable());  // runs as without a file
+    EXPECT_EQ(garbage.UserData().Trouble(), DataFileTrouble::MovedAside);  // runs as without a file
 }
 
-// What a start and a close do to each kind of file: the items it gives, and
-// whether it is replaced and copied to .bak first.
-TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplaced) {
+// What a start and a close do to each kind of file, written on one machine and
+// read on another: the items shown, and where the bytes as written survive.
+TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
+    using Page = FakePlatform::CodePage;
     const std::string example(kExample);
+    const std::string rest = example.substr(example.find("[~]"));
+    const auto oneItem = [&rest](const std::string& target) {
+        return "[PATH]\r\n" + target + "\r\n" + rest;
+    };
+    const std::string utf8Name = "C:\\\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";  // Отчёт
+    const std::string cp1251 = oneItem("C:\\\xCE\xF2\xF7\xB8\xF2.txt");
     std::string damagedHeader = example;
     damagedHeader.replace(0, 6, "[PAHT]");
     const auto utf16 = [](const std::string& ascii, bool bigEndian) {
@@ -165,49 +176,69 @@ TEST_F(UserDataTest, FilesThatDoNotReadCleanlyAreKeptOrCopiedBeforeTheyAreReplac
         }
         return out;
     };
+    enum class Kept { InFile, InBak, MovedAside, Nowhere };
     struct Case {
-        const char* what;
+        const char* what;  // and the writer's code page
         std::string bytes;
-        int items;  // -1: the first list, as without a file
-        bool replaced;
-        bool backedUp;
+        Page reader;
+        std::optional<std::string> item;  // the one item; nullopt: some item; "-": the first list
+        Kept kept;
     };
     const Case cases[] = {
-        {"own file", example, 1, false, false},
-        {"LF line ends",
+        {"own file, 1252", example, Page::Latin1, "", Kept::InFile},
+        {"LF line ends, 1252",
          "[PATH]\nC:\\a\n[~]\n[ICON]\n\n[~]\n[PREF]\n" + example.substr(example.find("[PREF]") + 8),
-         1, true, false},
-        {"UTF-16 LE", utf16(example, false), 1, true, true},
-        {"UTF-16 BE", utf16(example, true), 1, true, true},
-        {"item header damaged", damagedHeader, -1, false, false},
-        {"UTF-16 with the header damaged", utf16(damagedHeader, false), -1, false, false},
-        {"no header at all", "C:\\a.txt\r\nC:\\b.txt\r\n", -1, false, false},
-        {"closing line missing", "[PATH]\r\nC:\\a.txt\r\n[ICON]\r\n[~]\r\n", 1, true, true},
-        {"bad preference line", "[PATH]\r\n[~]\r\n[ICON]\r\n[~]\r\n[PREF]\r\nx\r\n[~]\r\n", 0, true,
-         true},
-        {"not text", "[PATH]\r\nC:\\a\0.txt\r\n[~]\r\n", 1, true, true},
-        {"blank", "\r\n \r\n", 0, true, true},
+         Page::Latin1, "C:\\a", Kept::InFile},
+        {"Cyrillic, 1251", cp1251, Page::Cyrillic, utf8Name, Kept::InFile},
+        {"Cyrillic, 1251, on 932", cp1251, Page::Japanese, std::nullopt, Kept::InBak},
+        {"Cyrillic, 1251, on 65001", cp1251, Page::Utf8, std::nullopt, Kept::InBak},
+        {"UTF-8 without mark on 1251", oneItem(utf8Name), Page::Cyrillic, utf8Name, Kept::InBak},
+        {"UTF-8 without mark on 1252", oneItem(utf8Name), Page::Latin1, utf8Name, Kept::InBak},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + oneItem(utf8Name), Page::Latin1, utf8Name,
+         Kept::InFile},
+        {"UTF-16 LE", utf16(oneItem("C:\\a"), false), Page::Latin1, "C:\\a", Kept::InBak},
+        {"UTF-16 BE", utf16(oneItem("C:\\a"), true), Page::Latin1, "C:\\a", Kept::InBak},
+        {"NUL in a value", oneItem(std::string("C:\\a\0.txt", 9)), Page::Latin1,
+         std::string("C:\\a\0.txt", 9), Kept::InBak},
+        {"closing line missing", "[PATH]\r\nC:\\a.txt\r\n[ICON]\r\n[~]\r\n", Page::Latin1,
+         "C:\\a.txt", Kept::InBak},
+        {"bad preference line", "[PATH]\r\nC:\\a\r\n[~]\r\n[ICON]\r\n[~]\r\n[PREF]\r\nx\r\n[~]\r\n",
+         Page::Latin1, "C:\\a", Kept::InBak},
+        {"item header damaged", damagedHeader, Page::Latin1, "-", Kept::MovedAside},
+        {"UTF-16, header damaged", utf16(damagedHeader, false), Page::Latin1, "-",
+         Kept::MovedAside},
+        {"no header at all", "C:\\a.txt\r\nC:\\b.txt\r\n", Page::Latin1, "-", Kept::MovedAside},
+        {"zero-filled", std::string(4096, '\0'), Page::Latin1, "-", Kept::MovedAside},
+        {"empty", "", Page::Latin1, "-", Kept::Nowhere},
     };
     const std::string backup = std::string(kDataFile) + ".bak";
+    const std::string movedAside = std::string(kDataFile) + ".damaged-20260304-090807";
     for (const Case& c : cases) {
-        platform.files.erase(backup);
+        platform.files.clear();
+        platform.codePage = c.reader;
         platform.AddFile(kDataFile, c.bytes);
         TFormPellorinth& form = Run();
-        if (c.items >= 0) {
-            EXPECT_EQ(form.store.Count(), c.items) << c.what;
+        if (c.item == "-") {
+            EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"", "", kFirstUrl}))
+                << c.what;
         } else {
-            EXPECT_TRUE(form.UserData().Unreadable()) << c.what;
+            ASSERT_EQ(form.store.Count(), 1) << c.what;
+            EXPECT_EQ(form.store.Targets()[0], c.item.value_or(form.store.Targets()[0])) << c.what;
         }
         form.FormCloseQuery();
-        form.FormCloseQuery();
-        EXPECT_EQ(platform.files[kDataFile] != c.bytes, c.replaced) << c.what;
-        const auto copy = platform.files.find(backup);
-        EXPECT_EQ(copy != platform.files.end(), c.backedUp) << c.what;
-        if (c.backedUp && copy != platform.files.end()) {
-            EXPECT_EQ(copy->second, c.bytes) << c.what;
-        }
+        form.OnSessionEnd();
+        const std::string written = platform.files[kDataFile];
+        EXPECT_EQ(SplitLines(written) == SplitLines(c.bytes), c.kept == Kept::InFile) << c.what;
+        EXPECT_EQ(platform.files[backup], c.kept == Kept::InBak ? c.bytes : "") << c.what;
+        EXPECT_EQ(platform.files[movedAside], c.kept == Kept::MovedAside ? c.bytes : "") << c.what;
+        // What the program wrote reads cleanly: the next start writes it
+        // back the same and keeps the copy of the original.
+        const std::map<std::string, std::string> before = platform.files;
+        Run().FormCloseQuery();
+        EXPECT_EQ(platform.files, before) << c.what;
     }
 
+    platform.files.clear();
     platform.AddFile(kDataFile, utf16(example, false));
     platform.readOnlyFiles.insert(backup);
     Run().FormCloseQuery();
@@ -251,7 +282,9 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     EXPECT_EQ(platform.files[kDataFile], kExample);
     EXPECT_TRUE(platform.messages.empty());
 
-    // The current drive need not be the data file's: its size does not matter.
+    // The save that failed is not taken for done: the same bytes are written
+    // once they can be. The current drive need not be the data file's: its
+    // size does not matter.
     platform.readOnlyFiles.clear();
     platform.driveSize = -1;
     form.SaveUserData();
@@ -265,14 +298,77 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     EXPECT_EQ(saved.find("[PREF]"), saved.rfind("[PREF]"));
 }
 
-TEST_F(UserDataTest, UnreadableFileIsNeverOverwritten) {
-    platform.AddFile(kDataFile, kExample);
-    platform.unreadableFiles.insert(kDataFile);
-    TFormPellorinth& form = Run();
-    EXPECT_GT(form.store.Count(), 0);  // a usable bar all the same
-    form.FormCloseQuery();
-    EXPECT_TRUE(platform.fileWrites.empty());
-    EXPECT_EQ(platform.files[kDataFile], kExample);
+// A file that cannot be read, used or written: what the user is told (once,
+// at start), where the session's change is kept, what the next start shows.
+TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
+    const std::string example(kExample);
+    const std::string old = "[PATH]\r\nhttp://old/\r\n" + example.substr(example.find("[~]"));
+    const std::string appData = "C:\\Users\\u\\AppData\\Roaming\\Pellorinth\\Pellorinth_data";
+    const std::string moved = std::string(kDataFile) + ".damaged-20260304-090807";
+    using Targets = std::vector<std::string>;
+    const Targets firstList{"", "", kFirstUrl, "http://new/"};
+    struct Case {
+        const char* what;
+        std::function<void(FakePlatform&)> setUp;
+        std::string told;     // what the one message names; "" for none
+        std::string savedAt;  // where the close wrote the change; "" for nowhere
+        Targets nextStart;    // once any lock is gone
+    };
+    const Case cases[] = {
+        {"locked for 1 s", [](FakePlatform& p) { p.lockedUntilMs[kDataFile] = 1000; }, "",
+         kDataFile, Targets{"http://old/", "http://new/"}},
+        {"locked for good", [](FakePlatform& p) { p.unreadableFiles.insert(kDataFile); }, kDataFile,
+         "", Targets{"http://old/"}},
+        {"damaged content", [](FakePlatform& p) { p.files[kDataFile] = "\x89PNG\r\n"; }, moved,
+         kDataFile, firstList},
+        {"damaged again within a second",
+         [&moved](FakePlatform& p) {
+             p.files[kDataFile] = "[PAHT]\r\n";
+             p.AddFile(moved);
+         },
+         moved + "-2", kDataFile, firstList},
+        {"a folder at the data path",
+         [](FakePlatform& p) {
+             p.files.erase(kDataFile);
+             p.dirs.insert(kDataFile);
+         },
+         moved, kDataFile, firstList},
+        {"read-only file", [](FakePlatform& p) { p.readOnlyFiles.insert(kDataFile); }, kDataFile,
+         "", Targets{"http://old/"}},
+        {"read-only program folder",
+         [](FakePlatform& p) { p.readOnlyFolders.insert("C:\\Tools\\"); }, "", appData,
+         Targets{"http://old/", "http://new/"}},
+        {"read-only program folder, no application-data folder",
+         [](FakePlatform& p) {
+             p.readOnlyFolders.insert("C:\\Tools\\");
+             p.appDataFolder.clear();
+         },
+         kDataFile, "", Targets{"http://old/"}},
+    };
+    for (const Case& c : cases) {
+        platform = FakePlatform{};
+        platform.AddFile(kDataFile, old);
+        c.setUp(platform);
+        TFormPellorinth& form = Run();
+        form.AddFileToList(-1, "http://new/", true);
+        form.FormCloseQuery();
+        form.OnSessionEnd();
+        ASSERT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << c.what;
+        if (!c.told.empty()) {
+            EXPECT_NE(platform.messages[0].text.find("\r\n" + c.told), std::string::npos)
+                << c.what << ": " << platform.messages[0].text;
+        }
+        EXPECT_LE(platform.waitedMs, 2000) << c.what;
+        if (!c.savedAt.empty()) {
+            EXPECT_NE(platform.files[c.savedAt].find("http://new/"), std::string::npos) << c.what;
+        }
+        if (c.savedAt != kDataFile && platform.FileExists(kDataFile)) {
+            EXPECT_EQ(platform.files[kDataFile], old) << c.what;
+        }
+        platform.unreadableFiles.clear();
+        platform.readOnlyFiles.clear();
+        EXPECT_EQ(Run().store.Targets(), c.nextStart) << c.what;
+    }
 }
 
 }  // namespace

@@ -129,6 +129,36 @@ TEST_F(FilesTest, AFileHeldForAMomentIsWaitedForAndKeepsItsAttributes) {
     EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
+TEST_F(FilesTest, MovingAsideNeverReplacesAndAFolderCanBeMadeAndTested) {
+    const std::string file = folder.File("data");
+    const std::string aside = folder.File("data.damaged");
+    ASSERT_TRUE(platform.WriteWholeFile(file, "first"));
+    ASSERT_TRUE(platform.RenamePath(file, aside));
+    ASSERT_TRUE(platform.WriteWholeFile(file, "second"));
+    EXPECT_FALSE(platform.RenamePath(file, aside));
+    EXPECT_EQ(platform.ReadWholeFile(aside), "first");
+    EXPECT_EQ(platform.ReadWholeFile(file), "second");
+
+    const std::string sub = folder.File("sub");
+    EXPECT_TRUE(platform.CreateFolder(sub));
+    EXPECT_TRUE(platform.CreateFolder(sub));  // already there
+    EXPECT_FALSE(platform.CreateFolder(file));
+    EXPECT_TRUE(platform.RenamePath(sub, sub + ".damaged"));
+    EXPECT_TRUE(platform.DirectoryExists(sub + ".damaged"));
+    const std::size_t entries = folder.EntryCount();
+    EXPECT_TRUE(platform.FolderWritable(folder.Path() + "\\"));
+    EXPECT_FALSE(platform.FolderWritable(folder.File("missing")));
+    EXPECT_EQ(folder.EntryCount(), entries) << "the test of the folder left a file";
+
+    EXPECT_FALSE(platform.FileReadOnly(file));
+    MakeReadOnly(file);
+    EXPECT_TRUE(platform.FileReadOnly(file));
+    const std::string appData = platform.RoamingAppDataFolder();
+    ASSERT_FALSE(appData.empty());
+    EXPECT_EQ(appData.back(), '\\');
+    EXPECT_TRUE(platform.DirectoryExists(appData)) << appData;
+}
+
 TEST_F(FilesTest, ExecutableLocationAndDrive) {
     const std::string exe = platform.ExePath();
     EXPECT_TRUE(platform.FileExists(exe)) << exe;

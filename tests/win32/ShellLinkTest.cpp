@@ -78,18 +78,20 @@ TEST_F(ShellLinkTest, LinkReadsBackOrIsNotLeftBehind) {
     EXPECT_EQ(temp.EntryCount(), 2u) << "the folder and the target only";
 }
 
-TEST_F(ShellLinkTest, StartUpLinkGoesToTheUsersStartUpFolderOnly) {
+// The shell's known folder wins over the value it keeps for older programs.
+TEST_F(ShellLinkTest, StartUpLinkGoesToTheShellsStartUpFolderAndReadsBack) {
     Application app(platform);
-    {
-        const StartUpRedirect missing(platform, std::nullopt);
-        EXPECT_FALSE(app.MainForm().MyLinkForStartUp());
-        EXPECT_FALSE(platform.FileExists("\\Pellorinth.lnk")) << "nor at the root of the drive";
-    }
+    const std::optional<std::string> startup = platform.StartupFolder();
+    ASSERT_TRUE(startup);
     const StartUpRedirect redirect(platform, folder);
     ASSERT_TRUE(app.MainForm().MyLinkForStartUp());
+    const std::string link = *startup + "\\Pellorinth.lnk";
     const std::wstring exe = ToWide(platform.ExePath());
-    EXPECT_EQ(ReadLink(folder + "\\Pellorinth.lnk"),
-              std::make_pair(exe, exe.substr(0, exe.rfind(L'\\'))));
+    EXPECT_EQ(ReadLink(link), std::make_pair(exe, exe.substr(0, exe.rfind(L'\\'))));
+    EXPECT_EQ(platform.ShellLinkTarget(link), platform.ExePath());
+    EXPECT_FALSE(platform.FileExists(folder + "\\Pellorinth.lnk"));
+    EXPECT_EQ(platform.ShellLinkTarget(folder + "\\none.lnk"), std::nullopt);
+    platform.RemoveFile(link);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,23 @@ namespace pel::win32 {
 namespace {
 
 constexpr UINT kBarTimerPeriodMs = 100;
+constexpr UINT kForegroundChanged = WM_APP + 1;
+constexpr const wchar_t* kBarClass = L"TFormPellorinth";
+
+BOOL CALLBACK TellBarOfForeground(HWND window, LPARAM) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(window, className, 32);
+    if (std::wcscmp(className, kBarClass) != 0) {
+        return TRUE;
+    }
+    ::PostMessageW(window, kForegroundChanged, 0, 0);
+    return FALSE;
+}
+
+// The hook carries no context: the bar is this thread's window of its class.
+void CALLBACK OnForegroundEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), TellBarOfForeground, 0);
+}
 
 ShiftState ShiftFromMessage(WPARAM wParam, bool doubleClick) {
     ShiftState s;
@@ -48,7 +66,7 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
                                              BarEvents& form) {
     const WindowStyle params = CreateParams();
     WindowSetup setup;
-    setup.className = L"TFormPellorinth";
+    setup.className = kBarClass;
     setup.classStyle = CS_DBLCLKS;
     setup.icon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     setup.cursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -72,6 +90,11 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
     // The frame is known only now; let the form size the window again.
     form.OnWindowCreated();
     ::SetTimer(hwnd, kBarTimerId, kBarTimerPeriodMs, nullptr);
+    // A message, not a poll: the bar learns of a full-screen program without
+    // waking up in between.
+    window->foregroundHook_.reset(
+        ::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                          OnForegroundEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
     return window;
 }
 
@@ -83,6 +106,7 @@ void BarWindow::Show() {
     form_.FormShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    form_.FormShown();
 }
 
 LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -110,7 +134,15 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
                               PointFromLParam(lParam));
             return 0;
         case WM_MOUSEMOVE:
+            TrackLeave();
             form_.OnMouseMove(ShiftFromMessage(wParam, false), PointFromLParam(lParam));
+            return 0;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            form_.OnMouseLeave();
+            return 0;
+        case kForegroundChanged:
+            form_.OnForegroundChanged();
             return 0;
         case WM_LBUTTONUP:
             ReleaseOwnCapture();
@@ -161,6 +193,10 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
         case WM_ACTIVATEAPP:
             if (wParam == FALSE) {
                 form_.AppDeactivate();
+                // Another program took the foreground. The hook says so too,
+                // but not every system sends its event (Wine 8 did not here);
+                // asked once the switch is done, the foreground is the new one.
+                ::PostMessageW(Handle(), kForegroundChanged, 0, 0);
             }
             return 0;
         case WM_SIZE:
@@ -269,6 +305,17 @@ void BarWindow::OnDropFiles(HDROP drop) {
         names.push_back(ToUtf8(name));
     }
     form_.WMDropFiles(names);
+}
+
+void BarWindow::TrackLeave() {
+    if (trackingLeave_) {
+        return;
+    }
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = Handle();
+    trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
 }
 
 void BarWindow::ReleaseOwnCapture() {

@@ -6,6 +6,7 @@
 
 #include "platform/BarEvents.h"
 #include "platform/win32/AccessibleServer.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowBase.h"
 
@@ -33,8 +34,14 @@ class BarWindow final : public WindowBase<BarWindow> {
     // Releases the capture without it counting as lost to another window.
     void ReleaseOwnCapture();
 
+    // Asks for WM_MOUSELEAVE once the pointer is over the window.
+    void TrackLeave();
+
     Win32Platform& platform_;
     BarEvents& form_;
+    // Tells the bar whenever any program's window comes to the foreground.
+    UniqueWinEventHook foregroundHook_;
+    bool trackingLeave_ = false;
     // The cells and scroll buttons for screen readers.
     AccessibleLink accessible_;
     bool minimized_ = false;

@@ -117,6 +117,16 @@ BOOL SHGetPathFromIDListEx(PCIDLIST_ABSOLUTE list, PWSTR path, DWORD chars, GPFI
     return function != nullptr ? function(list, path, chars, flags) : FALSE;
 }
 
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path) {
+    static auto* const function =
+        Shell32().Find<decltype(::SHGetKnownFolderPath)>("SHGetKnownFolderPath");
+    if (function == nullptr) {
+        *path = nullptr;
+        return E_NOTIMPL;
+    }
+    return function(id, flags, token, path);
+}
+
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
                         INT show) {
     static auto* const function = Shell32().Find<decltype(::ShellExecuteW)>("ShellExecuteW");

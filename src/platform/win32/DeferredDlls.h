@@ -33,8 +33,10 @@ HICON ExtractAssociatedIconW(HINSTANCE instance, LPWSTR path, WORD* index);
 DWORD_PTR SHGetFileInfoW(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags);
 PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW info);
 BOOL SHGetPathFromIDListEx(PCIDLIST_ABSOLUTE list, PWSTR path, DWORD chars, GPFIDL_FLAGS flags);
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path);
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
                         INT show);
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path);
 }  // namespace shell32
 
 namespace ole32 {

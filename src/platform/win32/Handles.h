@@ -87,6 +87,11 @@ struct Hook {
     static Type None() noexcept { return nullptr; }
     static void Close(Type h) noexcept { ::UnhookWindowsHookEx(h); }
 };
+struct WinEventHook {
+    using Type = HWINEVENTHOOK;
+    static Type None() noexcept { return nullptr; }
+    static void Close(Type h) noexcept { ::UnhookWinEvent(h); }
+};
 // The names of a shell drop; the drop owns its memory until DragFinish.
 struct Drop {
     using Type = HDROP;
@@ -111,6 +116,7 @@ using UniqueHandle = Unique<traits::KernelHandle>;
 using UniqueFile = Unique<traits::FileHandle>;
 using UniqueRegKey = Unique<traits::RegKey>;
 using UniqueHook = Unique<traits::Hook>;
+using UniqueWinEventHook = Unique<traits::WinEventHook>;
 using UniqueCoTaskMem = Unique<traits::CoTaskMemory>;
 using UniqueDrop = Unique<traits::Drop>;
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Platform.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "platform/win32/DeferredDlls.h"
 #include "platform/win32/Handles.h"
@@ -170,6 +171,57 @@ void Win32Platform::SetRepeatTimer(bool running) {
     } else {
         ::KillTimer(bar_, kRepeatTimerId);
     }
+}
+
+void Win32Platform::SetTickTimer(bool running) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    constexpr UINT kTickIntervalMs = 100;
+    if (running) {
+        ::SetTimer(bar_, kBarTimerId, kTickIntervalMs, nullptr);
+    } else {
+        ::KillTimer(bar_, kBarTimerId);
+    }
+}
+
+void Win32Platform::SetBarTopmost(bool topmost) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    ::SetWindowPos(bar_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+    if (!topmost) {
+        // Merely not topmost, it would still lie above the window that came
+        // to the front.
+        ::SetWindowPos(bar_, HWND_BOTTOM, 0, 0, 0, 0, kZOrderOnly);
+    }
+}
+
+std::optional<Rect> Win32Platform::ForegroundClientRect() const {
+    const HWND front = ::GetForegroundWindow();
+    if (front == nullptr || front == ::GetDesktopWindow() || front == ::GetShellWindow() ||
+        !::IsWindowVisible(front) || ::IsIconic(front)) {
+        return std::nullopt;
+    }
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(front, &process);
+    if (process == ::GetCurrentProcessId()) {
+        return std::nullopt;  // the bar's own windows and dialogs
+    }
+    // The shell's desktop covers the monitor whenever the user clicks on it.
+    wchar_t className[16] = {};
+    ::GetClassNameW(front, className, 16);
+    if (std::wcscmp(className, L"Progman") == 0 || std::wcscmp(className, L"WorkerW") == 0) {
+        return std::nullopt;
+    }
+    RECT client{};
+    if (!::GetClientRect(front, &client)) {
+        return std::nullopt;
+    }
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    ::MapWindowPoints(front, nullptr, corners, 2);
+    return Rect{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
 }  // namespace pel::win32

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/DeferredDlls.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 
@@ -177,6 +178,70 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& b
 
 bool Win32Platform::RemoveFile(const std::string& path) {
     return !path.empty() && ::DeleteFileW(ToWidePath(path).c_str()) != FALSE;
+}
+
+bool Win32Platform::RenamePath(const std::string& from, const std::string& to) {
+    // Without MOVEFILE_REPLACE_EXISTING an existing `to` makes the call fail.
+    return !from.empty() && !to.empty() &&
+           ::MoveFileExW(ToWidePath(from).c_str(), ToWidePath(to).c_str(), 0) != FALSE;
+}
+
+bool Win32Platform::CreateFolder(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    return ::CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != FALSE || DirectoryExists(path);
+}
+
+bool Win32Platform::FolderWritable(const std::string& folder) {
+    if (folder.empty()) {
+        return false;
+    }
+    // Only making a file tells: a read-only share, write-protected media and
+    // a folder the user may not write all look alike from outside. The file
+    // goes when its handle closes.
+    std::string name = folder;
+    if (name.back() != '\\') {
+        name += '\\';
+    }
+    name += "pellorinth-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
+    const UniqueFile file(
+        ::CreateFileW(ToWidePath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(file) || ::GetLastError() == ERROR_FILE_EXISTS;
+}
+
+bool Win32Platform::FileReadOnly(const std::string& path) const {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+std::string Win32Platform::RoamingAppDataFolder() const {
+    // FOLDERID_RoamingAppData, spelt out: the import library's copy of a GUID
+    // can resolve to a thunk in a static MinGW link.
+    static constexpr KNOWNFOLDERID kRoamingAppData = {
+        0x3EB685DB, 0x65F9, 0x4CF6, {0xA0, 0x3A, 0xE3, 0xEF, 0x65, 0x72, 0x9F, 0x3D}};
+    PWSTR path = nullptr;
+    const HRESULT result = shell32::SHGetKnownFolderPath(kRoamingAppData, 0, nullptr, &path);
+    const UniqueCoTaskMem owner(path);
+    if (FAILED(result) || path == nullptr || *path == L'\0') {
+        return {};
+    }
+    std::string folder = ToUtf8(path);
+    if (folder.back() != '\\') {
+        folder += '\\';
+    }
+    return folder;
+}
+
+void Win32Platform::WaitMilliseconds(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(std::max(0, milliseconds)));
+}
+
+LocalTime Win32Platform::Now() const {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 std::int64_t Win32Platform::CurrentDriveSize() const {

@@ -62,6 +62,9 @@ class Win32Platform final : public Platform {
     void MinimizeTaskbarWindow() override;
     void SetBarCursor(CursorKind cursor) override;
     void SetRepeatTimer(bool running) override;
+    void SetTickTimer(bool running) override;
+    void SetBarTopmost(bool topmost) override;
+    [[nodiscard]] std::optional<Rect> ForegroundClientRect() const override;
     int TrackMenu(const MenuEntry& root, Point screen) override;
     void NotifyAccessible(AccessibleEvent event, int child) override;
     Win32HintView& Hint() override { return hint_; }
@@ -80,6 +83,9 @@ class Win32Platform final : public Platform {
     PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
+    [[nodiscard]] std::optional<std::string> ShellLinkTarget(
+        const std::string& linkPath) const override;
+    [[nodiscard]] std::optional<std::string> StartupFolder() const override;
     [[nodiscard]] std::optional<std::string> ReadUserRegistryString(
         const std::string& key, const std::string& value) const override;
     [[nodiscard]] ClipboardText ReadClipboardText(std::size_t maxChars) const override;
@@ -88,9 +94,16 @@ class Win32Platform final : public Platform {
     [[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool RemoveFile(const std::string& path) override;
+    bool RenamePath(const std::string& from, const std::string& to) override;
+    bool CreateFolder(const std::string& path) override;
+    bool FolderWritable(const std::string& folder) override;
+    [[nodiscard]] bool FileReadOnly(const std::string& path) const override;
+    [[nodiscard]] std::string RoamingAppDataFolder() const override;
     [[nodiscard]] std::int64_t CurrentDriveSize() const override;
     [[nodiscard]] std::string ExePath() const override;
     [[nodiscard]] std::string ExeFolder() const override;
+    void WaitMilliseconds(int milliseconds) override;
+    [[nodiscard]] LocalTime Now() const override;
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) const override;
     [[nodiscard]] std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override;
 

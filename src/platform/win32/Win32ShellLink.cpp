@@ -1,5 +1,7 @@
 #include <shlobj.h>
 
+#include <knownfolders.h>
+
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf.h"
 #include "platform/win32/Win32Platform.h"
@@ -33,6 +35,35 @@ bool Win32Platform::CreateShellLink(const std::string& linkPath, const std::stri
         return false;
     }
     return true;
+}
+
+std::optional<std::string> Win32Platform::ShellLinkTarget(const std::string& linkPath) const {
+    const ScopedCom com;
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(ole32::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IShellLinkW, reinterpret_cast<void**>(link.put()))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) ||
+        FAILED(file->Load(ToWide(linkPath).c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    // The path as written, without resolving a target that has moved: a
+    // link to a copy that is gone must read as that copy's path.
+    wchar_t target[MAX_PATH] = {};
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH) != S_OK) {
+        return std::nullopt;
+    }
+    return ToUtf8(target);
+}
+
+std::optional<std::string> Win32Platform::StartupFolder() const {
+    PWSTR path = nullptr;
+    const HRESULT result = shell32::SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, &path);
+    const UniqueCoTaskMem owner(path);
+    if (FAILED(result) || path == nullptr) {
+        return std::nullopt;
+    }
+    return ToUtf8(path);
 }
 
 }  // namespace pel::win32

@@ -26,6 +26,12 @@ int ReadOnly(const probe::Args& args) {
     return 0;
 }
 
+// acp: the ANSI code page this process got from its locale.
+int Acp(const probe::Args&) {
+    probe::Out(std::to_string(GetACP()));
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)(const probe::Args&);
@@ -77,9 +83,10 @@ constexpr Command kCommands[] = {
      "file, or raw CF_TEXT"},
     {L"getclip", probe::GetClip, "getclip                       clipboard text"},
     {L"makewin", probe::MakeWin,
-     "makewin <class> <caption> [x y w h]  a window kept until "
-     "closed"},
+     "makewin <class> <caption> [x y w h [front]]  a window kept "
+     "until closed, in the foreground with front"},
     {L"readonly", ReadOnly, "readonly <path> [0|1]         set or clear the read-only attribute"},
+    {L"acp", Acp, "acp                           the ANSI code page"},
 };
 
 int Usage() {

@@ -41,7 +41,7 @@ LRESULT CALLBACK StandInProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 
 int MakeWin(const Args& args) {
     if (args.size() < 2) {
-        return Fail("usage: makewin <class> <caption> [x y width height]");
+        return Fail("usage: makewin <class> <caption> [x y width height [front]]");
     }
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
@@ -72,7 +72,11 @@ int MakeWin(const Args& args) {
         return Fail("CreateWindow failed");
     }
     DragAcceptFiles(hwnd, TRUE);
-    if (shown) {
+    if (shown && args.size() >= 7 && args[6] == L"front") {
+        // As a film player going full screen: shown, active, in front.
+        ShowWindow(hwnd, SW_SHOW);
+        SetForegroundWindow(hwnd);
+    } else if (shown) {
         ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     }
     Out(HwndText(hwnd));

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace pel {
+
+// The bar's 100 ms tick. It runs only while something needs it, and the
+// system hears of it only when that changes: restarting a running timer
+// would put its next tick off.
+class TickTimer {
+  public:
+    explicit TickTimer(Platform& platform) : platform_(platform) {}
+
+    [[nodiscard]] bool Running() const { return running_; }
+    void Run(bool running) {
+        if (running != running_) {
+            running_ = running;
+            platform_.SetTickTimer(running);
+        }
+    }
+
+  private:
+    Platform& platform_;
+    bool running_ = true;  // the window starts it
+};
+
+}  // namespace pel
