@@ -26,6 +26,7 @@ BarPlace TFormPellorinth::CurrentPlace() const {
                            : monitors.front();
     place.workArea = m.workArea;
     place.monitor = m.bounds;
+    place.scale = m.scale;
     return place;
 }
 

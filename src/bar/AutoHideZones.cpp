@@ -6,8 +6,12 @@ namespace pel {
 
 namespace {
 
-// How far past its screen edge the pointer still calls the bar back.
+// How far past its screen edge the pointer still calls the bar back, how far
+// inside a side work area's edge, and how far round the bar the pointer keeps
+// it: lengths at 96 DPI, like the bar's own.
 constexpr int kOutwards = 15;
+constexpr int kInwards = 2;
+constexpr int kKeepMargin = 5;
 
 bool Between(int low, int v, int high) {
     return low <= v && v <= high;
@@ -25,19 +29,21 @@ bool InShowZone(const BarPlace& place, Point p) {
     // answer at the work area's edge, which a task bar on that side moves
     // inwards: there the pointer rests against the task bar.
     const Rect& m = place.monitor;
+    const int outwards = place.scale.Px(kOutwards);
+    const int inwards = place.scale.Px(kInwards);
     switch (place.edge) {
         case kEdgeTop:
-            return Between(m.top - kOutwards, p.y, m.top) && Between(b.left, p.x, b.right);
+            return Between(m.top - outwards, p.y, m.top) && Between(b.left, p.x, b.right);
         case kEdgeBottom:
-            return Between(m.bottom - 1, p.y, m.bottom - 1 + kOutwards) &&
+            return Between(m.bottom - 1, p.y, m.bottom - 1 + outwards) &&
                    Between(b.left, p.x, b.right);
         case kEdgeLeft:
-            return (Between(a.left - kOutwards, p.x, a.left + 2) ||
-                    Between(m.left - kOutwards, p.x, m.left)) &&
+            return (Between(a.left - outwards, p.x, a.left + inwards) ||
+                    Between(m.left - outwards, p.x, m.left)) &&
                    Between(b.top, p.y, b.bottom);
         case kEdgeRight:
-            return (Between(a.right - 1, p.x, a.right + kOutwards) ||
-                    Between(m.right - 1, p.x, m.right - 1 + kOutwards)) &&
+            return (Between(a.right - 1, p.x, a.right + outwards) ||
+                    Between(m.right - 1, p.x, m.right - 1 + outwards)) &&
                    Between(b.top, p.y, b.bottom);
         default:
             return false;
@@ -47,19 +53,22 @@ bool InShowZone(const BarPlace& place, Point p) {
 bool OutsideKeepZone(const BarPlace& place, Point p) {
     const Rect& b = place.bar;
     const Rect& m = place.monitor;
-    const bool alongRow = Between(b.left - 5, p.x, b.right + 5);
-    const bool alongColumn = Between(b.top - 5, p.y, b.bottom + 5);
+    const int outwards = place.scale.Px(kOutwards);
+    const int inwards = place.scale.Px(kInwards);
+    const int margin = place.scale.Px(kKeepMargin);
+    const bool alongRow = Between(b.left - margin, p.x, b.right + margin);
+    const bool alongColumn = Between(b.top - margin, p.y, b.bottom + margin);
     switch (place.edge) {
         // Beyond the bar's edge the zone ends where the show zone does: a
         // monitor above or below is not level with the bar.
         case kEdgeTop:
-            return !(Between(m.top - kOutwards, p.y, b.bottom + 2) && alongRow);
+            return !(Between(m.top - outwards, p.y, b.bottom + inwards) && alongRow);
         case kEdgeBottom:
-            return !(Between(b.top - 2, p.y, m.bottom - 1 + kOutwards) && alongRow);
+            return !(Between(b.top - inwards, p.y, m.bottom - 1 + outwards) && alongRow);
         case kEdgeLeft:
             return !(alongRow && alongColumn);
         case kEdgeRight:
-            return !(b.left - 5 <= p.x && p.x < b.right + 5 && alongColumn);
+            return !(b.left - margin <= p.x && p.x < b.right + margin && alongColumn);
         default:
             return false;
     }

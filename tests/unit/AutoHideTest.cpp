@@ -29,6 +29,7 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
         Rect monitor;
         Rect area;
         ZoneCase c;
+        int dpi = Scale::kBaseDpi;
     };
     const Placed cases[] = {
         // Top bar at y = 0: bar {100, 0, 600, 38}.
@@ -125,10 +126,23 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
          monitorAbove,
          {"above: just under it", kEdgeTop, {300, -1079}, false, false, true}},
         {monitorAt, areaAt, {"unknown edge", 7, {300, 0}, false, false, false}},
+        // At 150 % the bands widen with the bar: 15 outwards is 23 pixels.
+        {monitorAt,
+         areaAt,
+         {"left 150 %: 23 outwards", kEdgeLeft, {-23, 300}, true, true, true},
+         144},
+        {monitorAt,
+         areaAt,
+         {"left 150 %: 24 outwards", kEdgeLeft, {-24, 300}, false, true, true},
+         144},
+        {monitorAt,
+         areaAt,
+         {"top 150 %: 5 left keeps", kEdgeTop, {92, 20}, false, false, false},
+         144},
     };
     for (const Placed& p : cases) {
         const ZoneCase& c = p.c;
-        BarPlace place{c.edge, {}, p.area, p.monitor};
+        BarPlace place{c.edge, {}, p.area, p.monitor, Scale{p.dpi}};
         switch (c.edge) {
             case kEdgeTop:
                 place.bar = Rect::FromSize(100, p.area.top, 500, 38);
@@ -156,8 +170,11 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
 // counts as over it, yet outside the zone that keeps it: each tick stops the
 // fade and then takes it one step on.
 TEST(AutoHide, PointerBeyondALeftBarMakesItOpaqueThenFadesItOn) {
-    const BarPlace place{
-        kEdgeLeft, Rect::FromSize(0, 100, 38, 500), {0, 0, 1920, 1040}, {0, 0, 1920, 1080}};
+    const BarPlace place{kEdgeLeft,
+                         Rect::FromSize(0, 100, 38, 500),
+                         {0, 0, 1920, 1040},
+                         {0, 0, 1920, 1080},
+                         Scale{}};
     AutoHide autoHide;
     const AutoHideMove first = autoHide.Step(place, {-16, 300}, true, false);
     EXPECT_TRUE(first.opaque);

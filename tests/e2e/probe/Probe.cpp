@@ -64,7 +64,7 @@ constexpr Command kCommands[] = {
     {L"kill", probe::Kill, "kill <hwnd>                   end the window's process"},
     {L"closekill", probe::CloseKill,
      "closekill <hwnd> <ms> [file]  post WM_CLOSE, end the process by force ms "
-     "later; with -1 wait, and time the end, file and file.tmp"},
+     "later (after file first shows); with -1 wait, and time the end, file and file.tmp"},
     {L"spiworkarea", probe::SpiWorkArea,
      "spiworkarea [l t r b]         SPI_GETWORKAREA; with a rectangle "
      "SPI_SETWORKAREA and broadcast first"},

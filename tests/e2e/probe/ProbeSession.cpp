@@ -102,8 +102,23 @@ int CloseKill(const Args& args) {
     if (!PostMessageW(*hwnd, WM_CLOSE, 0, 0)) {
         return Fail("PostMessage failed");
     }
+    const std::wstring file = args.size() > 2 ? args[2] : std::wstring{};
     if (delay < 0) {
-        return MeasureClose(process.get(), clock, args.size() > 2 ? args[2] : std::wstring{});
+        return MeasureClose(process.get(), clock, file);
+    }
+    // With a file the delay counts from its first sight: a kill timed from the
+    // temporary file lands inside the save however long the close took to get there.
+    const Stopwatch* from = &clock;
+    Stopwatch sighted;
+    if (!file.empty()) {
+        while (!StampOf(file).exists) {
+            if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) {
+                Out("ended " + MsText(clock.Ms()));
+                return 0;
+            }
+        }
+        sighted = Stopwatch{};
+        from = &sighted;
     }
     // Waits in whole milliseconds, then spins for the fraction: the write and
     // rename of a save last a few milliseconds, too few for whole-ms steps.
@@ -112,7 +127,7 @@ int CloseKill(const Args& args) {
         Out("ended " + MsText(clock.Ms()));
         return 0;
     }
-    while (clock.Ms() < delay) {
+    while (from->Ms() < delay) {
         if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) {
             Out("ended " + MsText(clock.Ms()));
             return 0;
