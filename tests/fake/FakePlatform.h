@@ -66,8 +66,8 @@ class FakePlatform : public Platform {
     std::string clipboard;
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> dirs;
-    std::set<std::string> readOnlyFiles;    // writes to these fail
-    std::set<std::string> unreadableFiles;  // exist, but reading them fails
+    std::set<std::string> readOnlyFiles;       // writes to these fail
+    std::set<std::string> unreadableFiles;     // exist, but reading them fails
     std::map<std::string, int> lockedUntilMs;  // reading fails until waitedMs reaches it
     std::set<std::string> readOnlyFolders;     // nothing can be made inside these
     std::string appDataFolder = "C:\\Users\\u\\AppData\\Roaming\\";

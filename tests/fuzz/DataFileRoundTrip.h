@@ -88,8 +88,7 @@ inline std::string DataFileRoundTripFault(std::string_view input) {
         return "what the program wrote did not read cleanly on its own machine";
     }
     const DataFileRun moved = RunOnDataFile(first.written, otherPage);
-    if (moved.items != saved && moved.written != first.written &&
-        moved.backup != first.written) {
+    if (moved.items != saved && moved.written != first.written && moved.backup != first.written) {
         return "on another code page the items changed and their bytes were lost";
     }
     return {};
