@@ -1,5 +1,5 @@
 # Fails the build when the program imports a DLL it loads on first use
-# (src/platform/win32/DeferredDlls.h): a copy that only finds the running one
+# (src/win32/DeferredDlls.h): a copy that only finds the running one
 # and ends would map it, and its dependencies, for nothing.
 #   cmake -DOBJDUMP=<objdump> -DEXE=<program> -P CheckImports.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -16,6 +16,6 @@ foreach(line IN LISTS imports)
   string(TOLOWER "${dll}" dll)
   if(dll IN_LIST PEL_DEFERRED_DLLS)
     message(FATAL_ERROR "${EXE} imports ${dll}; call its functions through "
-                        "src/platform/win32/DeferredDlls.h instead")
+                        "src/win32/DeferredDlls.h instead")
   endif()
 endforeach()

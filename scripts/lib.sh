@@ -61,17 +61,11 @@ pel_cross_build() {
         ninja -C build/win64 "$@"
 }
 
-# Prints the path of a file the cross build made, wherever its folder put it.
+# Prints the path of a program the cross build made (each lands at the top of
+# build/win64); fails when it is not there.
 pel_cross_output() {
-    local name=$1 candidate
-    for candidate in "build/win64/$name" "build/win64/src/app/win32/$name" \
-        "build/win64/tests/win32/$name"; do
-        if [ -f "$candidate" ]; then
-            echo "$candidate"
-            return 0
-        fi
-    done
-    return 1
+    local path="build/win64/$1"
+    [ -f "$path" ] && echo "$path"
 }
 
 pel_now() {

@@ -101,23 +101,19 @@ class HarnessError(RuntimeError):
     pass
 
 
-def find_program(env_name, names):
-    """The first existing file among the candidates under build/win64."""
+def find_program(env_name, name):
+    """The program from the environment, else the one the cross build made."""
     if os.environ.get(env_name):
         return os.path.abspath(os.environ[env_name])
-    for name in names:
-        path = os.path.join(REPO, "build", "win64", name)
-        if os.path.isfile(path):
-            return path
-    return os.path.join(REPO, "build", "win64", names[0])
+    return os.path.join(REPO, "build", "win64", name)
 
 
 def default_exe():
-    return find_program("PEL_EXE", ["Pellorinth.exe", "src/app/win32/Pellorinth.exe"])
+    return find_program("PEL_EXE", "Pellorinth.exe")
 
 
 def default_probe():
-    return find_program("PEL_PROBE", ["tests/win32/probe.exe", "probe.exe"])
+    return find_program("PEL_PROBE", "probe.exe")
 
 
 def winpath(path):

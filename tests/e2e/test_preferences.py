@@ -15,7 +15,7 @@ DIALOG_CLASS = "TDlgPref"
 CLIENT_WIDTH, CLIENT_HEIGHT = 335, 311
 EDGE_LEFT = 2
 
-# Control ids of the preferences window (src/platform/win32/PrefLayout.h).
+# Control ids of the preferences window (src/win32/PrefLayout.h).
 OK, CANCEL = 1, 2
 PAGE_SELECTOR, LANGUAGE_BOX, RUN_AT_STARTUP, SCREEN_POSITION = 100, 101, 110, 114
 BACKGROUND = 124

@@ -12,8 +12,8 @@
 #include "TestBarWindow.h"
 #include "Win32TestSupport.h"
 #include "app/Application.h"
-#include "platform/win32/BarWindow.h"
-#include "platform/win32/Handles.h"
+#include "win32/BarWindow.h"
+#include "win32/Handles.h"
 
 namespace pel::win32::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "TestBarWindow.h"
 #include "Win32TestSupport.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/FileDialogText.h"
-#include "platform/win32/Utf.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/FileDialogText.h"
+#include "win32/Utf.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

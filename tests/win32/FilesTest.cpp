@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "Win32TestSupport.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "Win32TestSupport.h"
-#include "platform/win32/GdiCanvas.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/GdiCanvas.h"
+#include "win32/Handles.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "TestBarWindow.h"
-#include "platform/win32/HintWindow.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/HintWindow.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "TestBarWindow.h"
 #include "Win32TestSupport.h"
-#include "platform/win32/PrefLayout.h"
-#include "platform/win32/PrefWindow.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/PrefLayout.h"
+#include "win32/PrefWindow.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

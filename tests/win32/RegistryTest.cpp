@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/Handles.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "Win32TestSupport.h"
 #include "app/Application.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Win32Platform.h"
 #include "store/ExePaths.h"
+#include "win32/Handles.h"
+#include "win32/Win32Platform.h"
 
 namespace pel::win32::test {
 namespace {

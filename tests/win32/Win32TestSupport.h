@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/Utf.h"
+#include "win32/Utf.h"
 
 namespace pel::win32::test {
 

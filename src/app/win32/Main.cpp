@@ -1,10 +1,10 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "platform/win32/BarWindow.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/HintWindow.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/BarWindow.h"
+#include "win32/Handles.h"
+#include "win32/HintWindow.h"
+#include "win32/Win32Platform.h"
 
 namespace {
 
