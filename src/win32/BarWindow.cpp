@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "bar/WindowStyle.h"
 #include "win32/GdiCanvas.h"
 #include "win32/Handles.h"
 #include "win32/ResourceIds.h"
 #include "win32/Utf.h"
+#include "win32/WindowStyle.h"
 
 namespace pel::win32 {
 

@@ -6,18 +6,22 @@
 
 namespace pel::win32 {
 
-std::wstring ToWide(std::string_view utf8) {
-    if (utf8.empty() || utf8.size() > static_cast<std::size_t>(INT_MAX)) {
+std::wstring MultiByteToWide(UINT codePage, std::string_view text, DWORD flags) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
         return {};
     }
-    const int length = static_cast<int>(utf8.size());
-    const int needed = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    const int length = static_cast<int>(text.size());
+    const int needed = ::MultiByteToWideChar(codePage, flags, text.data(), length, nullptr, 0);
     if (needed <= 0) {
         return {};
     }
     std::wstring out(static_cast<std::size_t>(needed), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, out.data(), needed);
+    ::MultiByteToWideChar(codePage, flags, text.data(), length, out.data(), needed);
     return out;
+}
+
+std::wstring ToWide(std::string_view utf8) {
+    return MultiByteToWide(CP_UTF8, utf8);
 }
 
 std::string ToUtf8(std::wstring_view utf16) {

@@ -12,6 +12,10 @@ namespace pel::win32 {
 [[nodiscard]] std::wstring ToWide(std::string_view utf8);
 [[nodiscard]] std::string ToUtf8(std::wstring_view utf16);
 
+// Text of a code page as UTF-16; empty when it is empty, too long or (with
+// MB_ERR_INVALID_CHARS among the flags) not valid in that code page.
+[[nodiscard]] std::wstring MultiByteToWide(UINT codePage, std::string_view text, DWORD flags = 0);
+
 // A path for the file API: absolute paths too long for MAX_PATH get the
 // "\\?\" prefix so that they still work.
 [[nodiscard]] std::wstring ToWidePath(std::string_view utf8Path);

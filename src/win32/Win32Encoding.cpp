@@ -1,38 +1,22 @@
 #include "win32/Win32Platform.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "win32/Utf.h"
 
 namespace pel::win32 {
 
 std::string Win32Platform::AnsiToUtf8(std::string_view ansi) const {
-    if (ansi.empty() || ansi.size() > static_cast<std::size_t>(INT_MAX)) {
-        return {};
-    }
-    const int length = static_cast<int>(ansi.size());
-    const int needed = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-    if (needed <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), needed);
-    return ToUtf8(wide);
+    return ToUtf8(MultiByteToWide(CP_ACP, ansi));
 }
 
 std::optional<std::string> Win32Platform::Utf8ToAnsi(std::string_view utf8) const {
     if (utf8.empty()) {
         return std::string{};
     }
-    if (utf8.size() > static_cast<std::size_t>(INT_MAX)) {
-        return std::nullopt;
-    }
-    const int utf8Length = static_cast<int>(utf8.size());
-    const int wideLength =
-        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Length, nullptr, 0);
-    if (wideLength <= 0) {
-        return std::nullopt;  // not valid UTF-8
+    const std::wstring wide = MultiByteToWide(CP_UTF8, utf8, MB_ERR_INVALID_CHARS);
+    if (wide.empty()) {
+        return std::nullopt;  // not valid UTF-8, or too long to convert
     }
     // With the system code page set to UTF-8, only ASCII reads the same
     // after the code page changes back; anything else needs the UTF-8 mark.
@@ -41,9 +25,7 @@ std::optional<std::string> Win32Platform::Utf8ToAnsi(std::string_view utf8) cons
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         return ascii ? std::optional<std::string>(utf8) : std::nullopt;
     }
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, wide.data(), wideLength);
-
+    const int wideLength = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
     const int ansiLength = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
                                                  wideLength, nullptr, 0, nullptr, &usedDefault);
