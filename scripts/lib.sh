@@ -1,28 +1,89 @@
 # shellcheck shell=bash
 # Shared by scripts/run and scripts/test; sourced, not run.
 
-PEL_PACKAGES=(
-    cmake ninja-build g++ libgtest-dev googletest
-    g++-mingw-w64-x86-64-posix
-    wine wine64 xvfb xdotool imagemagick x11-utils libx11-dev
-    clang python3 fonts-liberation locales
+# What each part of the work needs, as Debian packages and as the commands
+# that show it present where there is no dpkg to ask:
+#   native  the portable core and its GoogleTests, built with g++
+#   fuzz    the libFuzzer targets (clang)
+#   cross   the Windows program, the probe and the Win32 tests, with MinGW-w64
+#   run     the Windows program under Wine on a private X display
+#   e2e     run, plus what the end-to-end tests build and the locales they use
+#   package the portable zip
+declare -gA PEL_STAGE_PACKAGES=(
+    [native]="cmake ninja-build g++ libgtest-dev googletest"
+    [fuzz]="clang"
+    [cross]="cmake ninja-build g++-mingw-w64-x86-64-posix googletest"
+    [run]="wine wine64 xvfb xdotool imagemagick x11-utils python3 fonts-liberation"
+    [e2e]="wine wine64 xvfb xdotool imagemagick x11-utils python3 fonts-liberation
+           gcc libx11-dev locales"
+    [package]="g++-mingw-w64-x86-64-posix python3"
+)
+declare -gA PEL_STAGE_TOOLS=(
+    [native]="cmake ninja g++"
+    [fuzz]="clang++"
+    [cross]="cmake ninja x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres"
+    [run]="wine wineserver Xvfb xdotool xdpyinfo xprop convert import python3"
+    [e2e]="wine wineserver Xvfb xdotool xdpyinfo xprop convert import python3 cc"
+    [package]="x86_64-w64-mingw32-objdump python3"
 )
 
 # Locales the end-to-end tests start the program under, to give it another
 # ANSI code page (Wine takes it from the locale, and only from one the system has).
 PEL_LOCALES=(ja_JP.UTF-8)
 
-# Installs whatever is missing. A machine that has everything needs neither
-# root nor the network, so a second run is quick.
+# pel_install_packages STAGE...: installs whatever the named stages (see
+# PEL_STAGE_PACKAGES) lack. A machine that has everything needs neither root
+# nor the network, so a second run is quick. Without dpkg nothing is installed:
+# the missing commands are named and the call fails, so that the run stops
+# before a build that could not work.
 pel_install_packages() {
+    local stage word packages=() tools=()
+    local -A seen=()
+    for stage in "$@"; do
+        if [ -z "${PEL_STAGE_PACKAGES[$stage]+set}" ]; then
+            echo "pel_install_packages: no stage $stage" >&2
+            return 1
+        fi
+        for word in ${PEL_STAGE_PACKAGES[$stage]}; do
+            [ -n "${seen[p:$word]+set}" ] || packages+=("$word")
+            seen[p:$word]=1
+        done
+        for word in ${PEL_STAGE_TOOLS[$stage]}; do
+            [ -n "${seen[t:$word]+set}" ] || tools+=("$word")
+            seen[t:$word]=1
+        done
+    done
+    if ! command -v dpkg >/dev/null 2>&1; then
+        pel_check_tools "${tools[@]}" || return 1
+    else
+        pel_install_debian_packages "${packages[@]}" || return 1
+    fi
+    if [ -n "${seen[p:locales]+set}" ]; then
+        pel_make_locales
+    fi
+}
+
+# Names every command of the arguments that is not on PATH; fails if any is not.
+pel_check_tools() {
+    local tool missing=()
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+    done
+    if [ ${#missing[@]} -ne 0 ]; then
+        echo "No dpkg to install packages with, and these commands are missing: ${missing[*]}" >&2
+        echo "Install them with the system's package manager and run again." >&2
+        return 1
+    fi
+}
+
+pel_install_debian_packages() {
     local missing=() package
-    for package in "${PEL_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
             missing+=("$package")
         fi
     done
     if [ ${#missing[@]} -eq 0 ]; then
-        pel_make_locales
         return 0
     fi
     echo "Installing: ${missing[*]}"
@@ -32,8 +93,7 @@ pel_install_packages() {
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q "${missing[@]}" </dev/null || return 1
-    pel_make_locales
+        apt-get install -y -q "${missing[@]}" </dev/null
 }
 
 # Makes each of PEL_LOCALES that the system lacks; quick when all are there.
