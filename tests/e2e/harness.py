@@ -605,7 +605,13 @@ class BarTestCase(unittest.TestCase):
         return [int(line) for line in out.splitlines() if line.strip()]
 
     def bar_hwnd(self):
+        # One look can miss under load (a probe start that fails); a bar that
+        # is really gone stays gone for the second.
+        deadline = time.monotonic() + 2.0
         hwnd = self.find_bar()
+        while hwnd is None and time.monotonic() < deadline:
+            time.sleep(0.1)
+            hwnd = self.find_bar()
         if hwnd is None:
             self.fail("there is no bar window")
         return hwnd
