@@ -177,6 +177,23 @@ HRESULT AccessibleServer::Text(const VARIANT& child, BSTR* out, Field field) con
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
+template <typename Value>
+HRESULT AccessibleServer::Number(const VARIANT& child, VARIANT* out, Value value) const {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    out->vt = VT_EMPTY;
+    if (!Connected()) {
+        return RPC_E_DISCONNECTED;
+    }
+    const std::optional<AccessibleNode> node = Node(child);
+    if (!node) {
+        return E_INVALIDARG;
+    }
+    SetLong(out, value(*node));
+    return S_OK;
+}
+
 HRESULT AccessibleServer::get_accParent(IDispatch** parent) {
     if (parent == nullptr) {
         return E_POINTER;
@@ -235,40 +252,18 @@ HRESULT AccessibleServer::get_accDefaultAction(VARIANT child, BSTR* action) {
 }
 
 HRESULT AccessibleServer::get_accRole(VARIANT child, VARIANT* role) {
-    if (role == nullptr) {
-        return E_POINTER;
-    }
-    role->vt = VT_EMPTY;
-    if (!Connected()) {
-        return RPC_E_DISCONNECTED;
-    }
-    const std::optional<AccessibleNode> node = Node(child);
-    if (!node) {
-        return E_INVALIDARG;
-    }
-    SetLong(role, RoleOf(node->role));
-    return S_OK;
+    return Number(child, role, [](const AccessibleNode& n) { return RoleOf(n.role); });
 }
 
 HRESULT AccessibleServer::get_accState(VARIANT child, VARIANT* state) {
-    if (state == nullptr) {
-        return E_POINTER;
-    }
-    state->vt = VT_EMPTY;
-    if (!Connected()) {
-        return RPC_E_DISCONNECTED;
-    }
-    const std::optional<AccessibleNode> node = Node(child);
-    if (!node) {
-        return E_INVALIDARG;
-    }
-    long flags = StateOf(node->state);
-    if (Element(child) == -1) {
-        flags |= ::IsWindowVisible(window_) ? 0 : STATE_SYSTEM_INVISIBLE;
-        flags |= ::GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0;
-    }
-    SetLong(state, flags);
-    return S_OK;
+    return Number(child, state, [this, &child](const AccessibleNode& n) {
+        long flags = StateOf(n.state);
+        if (Element(child) == -1) {
+            flags |= ::IsWindowVisible(window_) ? 0 : STATE_SYSTEM_INVISIBLE;
+            flags |= ::GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0;
+        }
+        return flags;
+    });
 }
 
 HRESULT AccessibleServer::get_accHelp(VARIANT, BSTR* help) {

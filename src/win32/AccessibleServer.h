@@ -76,6 +76,8 @@ class AccessibleServer final : public IAccessible {
     [[nodiscard]] std::optional<AccessibleNode> Node(const VARIANT& child) const;
     template <typename Field>
     HRESULT Text(const VARIANT& child, BSTR* out, Field field) const;
+    template <typename Value>
+    HRESULT Number(const VARIANT& child, VARIANT* out, Value value) const;
     [[nodiscard]] Rect ClientOnScreen() const;
 
     LONG references_ = 1;
