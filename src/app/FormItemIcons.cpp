@@ -8,13 +8,15 @@ namespace {
 
 constexpr const char* kIconFilter = "Icons(*.ico)|*.ico";
 
-// Along the bar: the grid's first cell shown, and its length in pixels.
+// Along the bar: the grid's first cell shown.
 int FirstShownCell(const GridModel& grid, bool horizontal) {
     return horizontal ? grid.LeftCol() : grid.TopRow();
 }
 
-int GridLength(const GridModel& grid, bool horizontal) {
-    return horizontal ? grid.bounds.Width() : grid.bounds.Height();
+// Along the bar: the cells the grid shows, a cell cut off at its end included.
+int ShownCells(const GridModel& grid, bool horizontal) {
+    const int length = horizontal ? grid.bounds.Width() : grid.bounds.Height();
+    return (length + grid.cellSize - 1) / grid.cellSize;
 }
 
 }  // namespace
@@ -26,15 +28,15 @@ void TFormPellorinth::ResolvePicture(int index) {
 void TFormPellorinth::ResolveVisiblePictures() {
     const bool horizontal = Horizontal();
     const GridModel& grid = placement_.Grid1();
-    pictures_.ResolveShown(FirstShownCell(grid, horizontal), GridLength(grid, horizontal),
+    pictures_.ResolveShown(FirstShownCell(grid, horizontal), ShownCells(grid, horizontal),
                            horizontal);
 }
 
 void TFormPellorinth::ResolveIdlePictures() {
     const bool horizontal = Horizontal();
     const GridModel& grid = placement_.Grid1();
-    pictures_.ResolveIdle(FirstShownCell(grid, horizontal), GridLength(grid, horizontal),
-                          horizontal);
+    const int fullyShown = horizontal ? grid.VisibleColCount() : grid.VisibleRowCount();
+    pictures_.ResolveIdle(FirstShownCell(grid, horizontal), fullyShown, horizontal);
 }
 
 void TFormPellorinth::SetOtherIcon(int index, bool replace) {

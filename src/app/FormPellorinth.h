@@ -20,12 +20,12 @@
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
-#include "prefs/LanguageTables.h"
 #include "store/ItemPictures.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
 #include "store/StartupShortcut.h"
 #include "store/UserDataFile.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 
@@ -322,7 +322,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     bool closing_ = false;
     bool fullScreen_ = false;
     TickTimer tick_{platform};
-    ItemPictures pictures_{platform, store, MakeStockItemPictures(platform)};
+    ItemPictures pictures_{platform, store, MakeStockItemPictures(platform), kIconSize};
     BarAccessibility accessibility_{platform, store, *this};
 };
 

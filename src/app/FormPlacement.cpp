@@ -41,7 +41,7 @@ void TFormPellorinth::UseScale(Scale scale) {
     placement_.SetScale(scale);
     buttons_.LoadGlyphs(scale);
     look_.UseCellMetrics(metrics);
-    pictures_.UseCellMetrics(metrics, MakeStockItemPictures(platform, scale), Horizontal());
+    pictures_.UseIconSide(metrics.icon, MakeStockItemPictures(platform, scale), Horizontal());
     FormHint.UseScale(scale);
     RebuildGradient();
 }

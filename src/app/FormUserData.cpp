@@ -5,9 +5,9 @@
 #include "app/FormPellorinth.h"
 #include "bar/Placement.h"
 #include "interaction/FormHint.h"
-#include "prefs/LanguageTables.h"
 #include "store/ExePaths.h"
 #include "store/PreferenceLines.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "bar/BarMetrics.h"
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PixelImage.h"
 #include "platform/Platform.h"
-#include "platform/Widgets.h"
 #include "store/Settings.h"
 
 namespace pel {

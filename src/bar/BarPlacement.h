@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "bar/GridModel.h"
 #include "bar/MonitorList.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"

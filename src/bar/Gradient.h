@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "bar/BarMetrics.h"
 #include "platform/Geometry.h"
 #include "platform/PixelImage.h"
-#include "platform/Widgets.h"
 
 namespace pel {
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "bar/BarMetrics.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 #include "platform/Widgets.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "bar/BarMetrics.h"
 #include "bar/Placement.h"
 #include "platform/Widgets.h"
 

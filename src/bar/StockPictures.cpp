@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/Widgets.h"
+#include "bar/BarMetrics.h"
 
 namespace pel {
 

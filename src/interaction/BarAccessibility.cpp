@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/WindowNames.h"
-#include "prefs/LanguageTables.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "bar/GridModel.h"
 #include "platform/Accessibility.h"
 #include "platform/Platform.h"
-#include "platform/Widgets.h"
 #include "store/ItemStore.h"
 
 namespace pel {

@@ -4,8 +4,8 @@
 
 #include "platform/Platform.h"
 #include "platform/Widgets.h"
-#include "prefs/LanguageTables.h"
 #include "store/ItemStore.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 

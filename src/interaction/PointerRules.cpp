@@ -1,6 +1,6 @@
 #include "interaction/PointerRules.h"
 
-#include "prefs/LanguageTables.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Widgets.h"
+#include "bar/GridModel.h"
 
 namespace pel {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "prefs/LanguageTables.h"
+#include "texts/LanguageTables.h"
 
 namespace pel {
 

@@ -3,7 +3,7 @@
 // what lets the opening fill the controls in code.
 #include <algorithm>
 
-#include "platform/Widgets.h"
+#include "bar/BarMetrics.h"
 #include "prefs/DlgPref.h"
 
 namespace pel {

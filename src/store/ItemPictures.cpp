@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/Widgets.h"
 #include "store/ExePaths.h"
 
 namespace pel {
@@ -109,15 +108,15 @@ void ItemPictureSource::UseSide(int side) {
     iconFiles_ = {};
 }
 
-ItemPictures::ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock)
-    : platform_(platform), items_(items), stock_(std::move(stock)), source_(platform) {}
+ItemPictures::ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock,
+                           int iconSide)
+    : platform_(platform), items_(items), stock_(std::move(stock)), source_(platform, iconSide) {}
 
-void ItemPictures::UseCellMetrics(CellMetrics metrics, StockItemPictures stock, bool horizontal) {
-    if (metrics.cell == metrics_.cell && metrics.icon == metrics_.icon) {
+void ItemPictures::UseIconSide(int side, StockItemPictures stock, bool horizontal) {
+    if (side == source_.Side()) {
         return;
     }
-    metrics_ = metrics;
-    source_.UseSide(metrics.icon);
+    source_.UseSide(side);
     stock_ = std::move(stock);
     if (tookFilesBesideProgram_) {
         TakeIconFilesBesideProgram();
@@ -188,12 +187,12 @@ void ItemPictures::Resolve(int index, bool horizontal) {
     }
 }
 
-void ItemPictures::ResolveShown(int first, int length, bool horizontal) {
+void ItemPictures::ResolveShown(int first, int shown, bool horizontal) {
     const bool lookAgain = source_.Missed().AnyDue();
     if (!pending_ && !lookAgain) {
         return;
     }
-    const int last = std::min(items_.Count(), first + (length + metrics_.cell - 1) / metrics_.cell);
+    const int last = std::min(items_.Count(), first + shown);
     for (int i = first; i < last; ++i) {
         if (items_.PicturePending(i)) {
             Resolve(i, horizontal);
@@ -206,15 +205,14 @@ void ItemPictures::ResolveShown(int first, int length, bool horizontal) {
     }
 }
 
-void ItemPictures::ResolveIdle(int first, int length, bool horizontal) {
+void ItemPictures::ResolveIdle(int first, int fullyShown, bool horizontal) {
     source_.Missed().Tick();
     if (!pending_) {
         return;
     }
     const int count = items_.Count();
-    const int shown = length / metrics_.cell;
     // The next page first: paging forward is what the user does most.
-    const int start = first + std::max(1, shown);
+    const int start = first + std::max(1, fullyShown);
     int reads = 0;
     int pictures = 0;
     bool left = false;

@@ -9,7 +9,6 @@
 
 #include "platform/Picture.h"
 #include "platform/Platform.h"
-#include "platform/Widgets.h"
 #include "store/ItemStore.h"
 
 namespace pel {
@@ -61,7 +60,8 @@ class MissedIconFiles {
 // each icon file once, however many items show it.
 class ItemPictureSource {
   public:
-    explicit ItemPictureSource(Platform& platform) : platform_(platform) {}
+    // Pictures are read `side` pixels square.
+    ItemPictureSource(Platform& platform, int side) : platform_(platform), side_(side) {}
 
     // What an item with this target and icon file (an absolute path, or
     // empty) shows; its default picture while the icon file cannot be read.
@@ -76,7 +76,7 @@ class ItemPictureSource {
 
   private:
     Platform& platform_;
-    int side_ = kIconSize;
+    int side_;
     PictureCache shell_;      // by target
     PictureCache iconFiles_;  // by icon file path
     MissedIconFiles missed_;
@@ -102,16 +102,16 @@ struct StockItemPictures {
 // call that may give one out is told (`horizontal`: the bar is a row).
 class ItemPictures {
   public:
-    // Makes the stock pictures.
-    ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock);
+    // Pictures are read `iconSide` pixels square, as `stock` is drawn.
+    ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock, int iconSide);
 
     [[nodiscard]] const StockItemPictures& Stock() const { return stock_; }
     void UseStock(StockItemPictures stock) { stock_ = std::move(stock); }
-    // Cells and icons of another size: `stock` replaces the stock pictures
-    // (url.ico and del.ico are read again if they were taken), and every
-    // item's own picture is fetched again, at the new size, when its cell
-    // shows. The same size changes nothing.
-    void UseCellMetrics(CellMetrics metrics, StockItemPictures stock, bool horizontal);
+    // Icons of another size: `stock` replaces the stock pictures (url.ico
+    // and del.ico are read again if they were taken), and every item's own
+    // picture is fetched again, at the new size, when its cell shows. The
+    // same size changes nothing.
+    void UseIconSide(int side, StockItemPictures stock, bool horizontal);
     // url.ico and del.ico beside the program replace the stock pictures.
     void TakeIconFilesBesideProgram();
 
@@ -131,13 +131,14 @@ class ItemPictures {
 
     // Fetches item `index`'s picture if it is still pending.
     void Resolve(int index, bool horizontal);
-    // Fetches the pending pictures of the cells from `first` that a grid
-    // `length` pixels long shows, a cell cut off at its end included, and
-    // looks again for their icon files that were missing, when it is time.
-    void ResolveShown(int first, int length, bool horizontal);
+    // Fetches the pending pictures of the `shown` cells from `first` (a
+    // cell cut off at the grid's end included), and looks again for their
+    // icon files that were missing, when it is time.
+    void ResolveShown(int first, int shown, bool horizontal);
     // One idle step (one tick of the bar's timer): a few pending pictures,
-    // the cells after the shown ones first. Touches no window.
-    void ResolveIdle(int first, int length, bool horizontal);
+    // the cells after the `fullyShown` ones from `first` first. Touches no
+    // window.
+    void ResolveIdle(int first, int fullyShown, bool horizontal);
     // Some picture may still be waiting for an idle step.
     [[nodiscard]] bool HasPending() const { return pending_; }
 
@@ -162,7 +163,6 @@ class ItemPictures {
     // Some item may still hold PendingPicture().
     bool pending_ = false;
     bool tookFilesBesideProgram_ = false;
-    CellMetrics metrics_;
 };
 
 // A target without an extension only counts as present when it is a folder.

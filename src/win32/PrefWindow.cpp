@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "prefs/LanguageTables.h"
+#include "texts/LanguageTables.h"
 #include "win32/GdiCanvas.h"
 #include "win32/PrefAccessibility.h"
 #include "win32/PrefDrawing.h"

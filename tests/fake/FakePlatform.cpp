@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Widgets.h"
+#include "bar/BarMetrics.h"
 #include "store/TextEncoding.h"
 
 namespace pel::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Widgets.h"
+#include "bar/GridModel.h"
 
 namespace pel {
 namespace {

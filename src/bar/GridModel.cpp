@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "platform/Widgets.h"
+#include "bar/GridModel.h"
 
 namespace pel {
 
