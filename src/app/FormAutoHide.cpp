@@ -1,5 +1,6 @@
 #include "app/FormPellorinth.h"
 #include "bar/FullScreen.h"
+#include "bar/Placement.h"
 #include "interaction/FormHint.h"
 
 namespace pel {
@@ -14,19 +15,14 @@ BarPlace TFormPellorinth::CurrentPlace() const {
     BarPlace place;
     place.edge = BarShows().ScreenPosition;
     place.bar = BarRect();
-    const auto& monitors = placement_.Monitors();
-    if (monitors.empty()) {
+    const Monitor* m = MonitorOrFirst(placement_.Monitors(), BarShows().MonitorIndex);
+    if (m == nullptr) {
         place.workArea = place.monitor = place.bar;
         return place;
     }
-    // A monitor index that names no monitor means monitor 0, as in placement.
-    const int index = BarShows().MonitorIndex;
-    const Monitor& m = index >= 0 && index < static_cast<int>(monitors.size())
-                           ? monitors[static_cast<std::size_t>(index)]
-                           : monitors.front();
-    place.workArea = m.workArea;
-    place.monitor = m.bounds;
-    place.scale = m.scale;
+    place.workArea = m->workArea;
+    place.monitor = m->bounds;
+    place.scale = m->scale;
     return place;
 }
 

@@ -138,9 +138,6 @@ void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {
 }
 
 void TFormPellorinth::Paint(Canvas& canvas) {
-    // The system repaints after a resize or an uncovering without a Repaint;
-    // cells that came into view then still owe their pictures.
-    ResolveVisiblePictures();
     const Color face = look_.ResolveColor(kClBtnFace);
     canvas.FillRect(placement_.Panel1().bounds, face);
     buttons_.Paint(canvas, placement_.PanelLeft(), placement_.PanelRight());

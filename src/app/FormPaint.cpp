@@ -12,10 +12,6 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
     const Picture* picture =
         index >= 0 && index < store.Count() ? store.Picture(index).get() : nullptr;
     look_.DrawCell(canvas, cell, picture, selected);
-    // Scrolling reads this edge in the grid's own coordinates.
-    if (const std::optional<int> edge = placement_.CurrentCellEdge(col, row, cell)) {
-        buttons_.SetCurCellEdge(*edge);
-    }
 }
 
 void TFormPellorinth::RebuildGradient() {

@@ -194,7 +194,8 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     void OpenIcon1Click();
     void DefaultIcon1Click();
     // Pictures that need the shell or an icon file are fetched when their
-    // cell is about to show, or a few at a time while the bar is idle.
+    // cell is about to show (before the bar is invalidated, so that painting
+    // only reads), or a few at a time while the bar is idle.
     void ResolvePicture(int index);
     void ResolveVisiblePictures();
     // One idle step: a few pending pictures, the cells after the shown ones

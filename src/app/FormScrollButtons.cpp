@@ -17,11 +17,12 @@ int TFormPellorinth::GetColVisiblePosition(int edge, int cur, bool hover, bool f
 }
 
 void TFormPellorinth::sbScrollRightClick() {
-    SelectItemCell(GetColVisiblePosition(buttons_.CurCellEdge(), CurrentItem(), false, true));
+    SelectItemCell(GetColVisiblePosition(placement_.CurrentCellEdge(), CurrentItem(), false, true));
 }
 
 void TFormPellorinth::sbScrollLeftClick() {
-    SelectItemCell(GetColVisiblePosition(buttons_.CurCellEdge(), CurrentItem(), false, false));
+    SelectItemCell(
+        GetColVisiblePosition(placement_.CurrentCellEdge(), CurrentItem(), false, false));
     buttons_.EnableForward(CellCount() > UsableVisibleCount(BarShows().VisibleIconCount));
 }
 
@@ -40,7 +41,7 @@ void TFormPellorinth::HoverScrollStep(Point client) {
     }
     const int cur = CurrentItem();
     const int r =
-        GetColVisiblePosition(buttons_.CurCellEdge(), cur, true, zone == ScrollZone::Forward);
+        GetColVisiblePosition(placement_.CurrentCellEdge(), cur, true, zone == ScrollZone::Forward);
     if (r != cur) {
         SelectItemCell(r);
     }

@@ -44,7 +44,6 @@ class ReachedSteps final : public PreferenceSteps {
 void TFormPellorinth::LoadUserData() {
     FirstShowDone = 1;
     platform.HideTaskbarWindow();
-    FormHint.Caption = kApplicationTitle;
     pictures_.TakeIconFilesBesideProgram();
     ReachedSteps steps;
     // Without a list from the file the first list is laid out in full.

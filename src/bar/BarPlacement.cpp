@@ -25,14 +25,8 @@ void BarPlacement::Orient(int edge) {
 }
 
 Scale BarPlacement::ScaleOf(int monitor) const {
-    const std::vector<Monitor>& monitors = monitors_.All();
-    if (monitors.empty()) {
-        return Scale{};
-    }
-    if (monitor < 0 || monitor >= static_cast<int>(monitors.size())) {
-        monitor = 0;
-    }
-    return monitors[static_cast<std::size_t>(monitor)].scale;
+    const Monitor* shown = MonitorOrFirst(monitors_.All(), monitor);
+    return shown ? shown->scale : Scale{};
 }
 
 void BarPlacement::SetScale(Scale scale) {
@@ -134,14 +128,10 @@ void BarPlacement::SelectCell(int index) {
     }
 }
 
-std::optional<int> BarPlacement::CurrentCellEdge(int col, int row, const Rect& cell) const {
-    if (horizontal_ && col == grid1_.Col()) {
-        return cell.left - grid1_.bounds.left + grid1_.cellSize;
-    }
-    if (!horizontal_ && row == grid1_.Row()) {
-        return cell.top - grid1_.bounds.top + grid1_.cellSize;
-    }
-    return std::nullopt;
+int BarPlacement::CurrentCellEdge() const {
+    const int before =
+        horizontal_ ? grid1_.Col() - grid1_.LeftCol() : grid1_.Row() - grid1_.TopRow();
+    return (before + 1) * grid1_.cellSize;
 }
 
 ScrollZone BarPlacement::HoverZone(Point client) const {

@@ -83,10 +83,9 @@ class BarPlacement {
     // Makes cell `index` along the bar the grid's current cell, scrolled
     // into view.
     void SelectCell(int index);
-    // The far edge along the bar of the cell at (col, row), painted at
-    // `cell` on the bar, in the grid's own pixels; nullopt unless it is the
-    // current cell along the bar.
-    [[nodiscard]] std::optional<int> CurrentCellEdge(int col, int row, const Rect& cell) const;
+    // The far edge along the bar of the current cell, in the grid's own
+    // pixels: where a scroll step counts from.
+    [[nodiscard]] int CurrentCellEdge() const;
     // Whether a client point lies in a hover-scroll zone of an end panel.
     [[nodiscard]] ScrollZone HoverZone(Point client) const;
     // A screen point in client coordinates; with `fromGrid`, measured along

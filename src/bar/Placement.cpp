@@ -30,14 +30,17 @@ void SetNewSizePanel(PanelModel& panel, bool horizontal, int n) {
     }
 }
 
-std::optional<Rect> MonitorWorkArea(const std::vector<Monitor>& monitors, int index) {
+const Monitor* MonitorOrFirst(const std::vector<Monitor>& monitors, int index) {
     if (monitors.empty()) {
-        return std::nullopt;
+        return nullptr;
     }
-    if (index < 0 || index >= static_cast<int>(monitors.size())) {
-        index = 0;
-    }
-    return monitors[static_cast<std::size_t>(index)].workArea;
+    const int count = static_cast<int>(monitors.size());
+    return &monitors[static_cast<std::size_t>(MonitorIndexOrFirst(index, count))];
+}
+
+std::optional<Rect> MonitorWorkArea(const std::vector<Monitor>& monitors, int index) {
+    const Monitor* monitor = MonitorOrFirst(monitors, index);
+    return monitor ? std::optional<Rect>(monitor->workArea) : std::nullopt;
 }
 
 Rect PlaceBar(int edge, const Rect& a, int w, int h, int dx, int dy, const Rect& current) {
@@ -94,15 +97,6 @@ Point ClampOffset(Point offset, int edge, const Rect& workArea, int w, int h) {
     const Point b = OffsetRangeCorner(false, edge, workArea, w, h);
     return {std::clamp(offset.x, std::min(a.x, b.x), std::max(a.x, b.x)),
             std::clamp(offset.y, std::min(a.y, b.y), std::max(a.y, b.y))};
-}
-
-void SetMinMaxTrackValue(Point a, Point b, TrackBarModel& x, TrackBarModel& y) {
-    x.max = std::max(a.x, b.x);
-    x.min = std::min(a.x, b.x);
-    x.position = std::clamp(x.position, x.min, x.max);
-    y.max = std::max(a.y, b.y);
-    y.min = std::min(a.y, b.y);
-    y.position = std::clamp(y.position, y.min, y.max);
 }
 
 }  // namespace pel

@@ -19,6 +19,16 @@ constexpr int GetNewSizePanel(int n) {
 // Sets the panel's width (row bar) or height (column bar) to GetNewSizePanel(n).
 void SetNewSizePanel(PanelModel& panel, bool horizontal, int n);
 
+// The monitor an index means among `count`: an index that names no monitor
+// means monitor 0.
+constexpr int MonitorIndexOrFirst(int index, int count) {
+    return index >= 0 && index < count ? index : 0;
+}
+
+// Monitor MonitorIndexOrFirst(index); null only when the system lists no
+// monitor at all.
+const Monitor* MonitorOrFirst(const std::vector<Monitor>& monitors, int index);
+
 // Work area of monitor `index`. An index that names no monitor falls back to
 // monitor 0; nullopt only when the system lists no monitor at all.
 std::optional<Rect> MonitorWorkArea(const std::vector<Monitor>& monitors, int index);
@@ -36,16 +46,5 @@ Point OffsetRangeCorner(bool isMax, int edge, const Rect& workArea, int w, int h
 
 // Offsets held to the rectangle spanned by the two corners of OffsetRangeCorner.
 Point ClampOffset(Point offset, int edge, const Rect& workArea, int w, int h);
-
-// A slider of the preferences dialog.
-struct TrackBarModel {
-    int min = 0;
-    int max = 50;
-    int position = 0;
-};
-
-// Gives the x slider the x range and the y slider the y range spanned by two
-// corners, in either order; positions are held inside the new ranges.
-void SetMinMaxTrackValue(Point a, Point b, TrackBarModel& x, TrackBarModel& y);
 
 }  // namespace pel

@@ -21,8 +21,8 @@ struct ScrollButtonStates {
 // visible cells; rules applied in order, later ones overriding earlier ones.
 ScrollButtonStates CheckButtonStates(ScrollButtonStates states, int idx, int n, int v);
 
-// One scroll step. `edge` is the far edge of the current cell as last painted
-// (grid pixels along the bar, cells `cellSize` pixels long), `cur` the current index, `n` the item
+// One scroll step. `edge` is the far edge of the current cell (grid pixels
+// along the bar, cells `cellSize` pixels long), `cur` the current index, `n` the item
 // count and `v` the visible cells. A click moves the window by a page of v - 1 cells (at least
 // one), a hover step by one cell. Returns the new current index, always within 0..n-1, and updates
 // the button states.
@@ -55,11 +55,6 @@ class ScrollButtons {
     // One scroll step from `cur` (see ScrollStep); the buttons follow it.
     int Step(int edge, int cur, bool hover, bool forward, int n, int visibleCount);
 
-    // The far edge of the current cell as last painted, in grid pixels along
-    // the bar: where a scroll step counts from.
-    [[nodiscard]] int CurCellEdge() const { return curCellEdge_; }
-    void SetCurCellEdge(int edge) { curCellEdge_ = edge; }
-
     // The buttons in the bar's client coordinates, inside their panels.
     [[nodiscard]] Rect BackOnBar(const PanelModel& panelLeft) const;
     [[nodiscard]] Rect ForwardOnBar(const PanelModel& panelRight) const;
@@ -73,7 +68,6 @@ class ScrollButtons {
     SpeedButtonModel sbScrollRight_;
     GlyphList imageList2_;
     GlyphList imageList2Disabled_;
-    int curCellEdge_ = 0;
     Scale scale_;
 };
 

@@ -39,7 +39,6 @@ class TFormHint {
     void Hide();
     [[nodiscard]] bool Visible() const { return visible_; }
 
-    std::string Caption;
     // Label1 (text) first, then Label2..Label5 (outline).
     std::array<LabelModel, 5> Labels;
 

@@ -2,9 +2,8 @@
 
 namespace pel {
 
-// A running copy is found by the bar's class and caption together.
+// The program's name: the hint's caption, the accessible bar's name, the
+// folder and file names of its data and start-up shortcut.
 inline constexpr const char* kApplicationTitle = "Pellorinth";
-inline constexpr const char* kMainFormClass = "TFormPellorinth";
-inline constexpr const char* kMainFormCaption = "FormPellorinth";
 
 }  // namespace pel

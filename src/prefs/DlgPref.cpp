@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "bar/Placement.h"
 #include "texts/LanguageTables.h"
 
 namespace pel {
@@ -189,7 +190,7 @@ void TDlgPref::FillMonitorBox(int language, int selected) {
     for (int n = 1; n <= monitors; ++n) {
         MonitorBox.items.push_back(MonitorText(language, n));
     }
-    MonitorBox.Select(selected >= 0 && selected < monitors ? selected : 0);
+    MonitorBox.Select(MonitorIndexOrFirst(selected, monitors));
     MonitorBox.enabled = monitors > 1;
     Label8.enabled = monitors > 1;
 }

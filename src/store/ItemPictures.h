@@ -95,9 +95,9 @@ struct StockItemPictures {
 // time while the bar is idle; until then the item holds PendingPicture().
 // Items with the same target, or the same icon file, share one picture.
 // An icon path stays with its item when its file cannot be read: the item
-// shows its default picture, and the file is looked for again when the cell
-// is next painted (at growing intervals). No icon path is looked for on the
-// disk before its cell shows.
+// shows its default picture, and the file is looked for again when the bar
+// next changes what its cells show (at growing intervals). No icon path is
+// looked for on the disk before its cell shows.
 // Separators show the stock separator of the bar's orientation, which every
 // call that may give one out is told (`horizontal`: the bar is a row).
 class ItemPictures {

@@ -18,7 +18,6 @@ namespace {
 
 constexpr UINT kBarTimerPeriodMs = 100;
 constexpr UINT kForegroundChanged = WM_APP + 1;
-constexpr const wchar_t* kBarClass = L"TFormPellorinth";
 
 BOOL CALLBACK TellBarOfForeground(HWND window, LPARAM) {
     wchar_t className[32] = {};
@@ -70,7 +69,7 @@ std::unique_ptr<BarWindow> BarWindow::Create(HINSTANCE instance, Win32Platform& 
     setup.classStyle = CS_DBLCLKS;
     setup.icon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     setup.cursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    setup.caption = ToWide(kMainFormCaption);
+    setup.caption = kBarCaption;
     setup.style = params.style;
     // Tool window: the bar never gets a task-bar button.
     // WS_EX_ACCEPTFILES is what DragAcceptFiles sets: files dropped from

@@ -12,6 +12,10 @@
 
 namespace pel::win32 {
 
+// A running copy is found by the bar's class and caption together.
+inline constexpr const wchar_t* kBarClass = L"TFormPellorinth";
+inline constexpr const wchar_t* kBarCaption = L"FormPellorinth";
+
 // The bar's window: turns messages into the form's handlers and paints the
 // form's models through an off-screen buffer. One per process.
 class BarWindow final : public WindowBase<BarWindow> {

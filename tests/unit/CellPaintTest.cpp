@@ -20,7 +20,6 @@ class CellPaintTest : public ::testing::Test {
     FakePlatform platform;
     Application app{platform};
     TFormPellorinth& form = app.MainForm();
-    const ScrollButtons& buttons = form.Buttons();
     const BarPlacement& placement = form.Placement();
 
     void SetUp() override {
@@ -162,29 +161,8 @@ TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
 TEST_F(CellPaintTest, HiddenBarPaintsNoCells) {
     AddSolidItems(3, 3);
     platform.barVisible = false;
-    form.Buttons().SetCurCellEdge(999);
     const RasterCanvas canvas = Paint();
     EXPECT_TRUE(canvas.pictures.empty());
-    EXPECT_EQ(buttons.CurCellEdge(), 999);
-}
-
-TEST_F(CellPaintTest, CurrentCellEdgeIsInGridPixels) {
-    AddSolidItems(30, 12);
-    for (const int order : {0, 1, 2}) {
-        form.settings.ScrollButtonPosition = order;
-        form.SetButtonScrollPos();
-        form.SelectItemCell(22);  // window 11..22, current last
-        Paint();
-        EXPECT_EQ(buttons.CurCellEdge(), 12 * 36) << "button layout " << order;
-        form.SelectItemCell(13);
-        Paint();
-        EXPECT_EQ(buttons.CurCellEdge(), 3 * 36) << "button layout " << order;
-    }
-    form.settings.VisibleIconCount = 12;
-    form.ChangeScreenOriental(kEdgeLeft, 12);
-    form.SelectItemCell(4);
-    Paint();
-    EXPECT_EQ(buttons.CurCellEdge(), 5 * 36);
 }
 
 TEST_F(CellPaintTest, EmptyBarPaintsItsBlankCell) {

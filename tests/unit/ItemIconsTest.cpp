@@ -104,7 +104,7 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     EXPECT_EQ(Picture(form, 3), "unknown");
     EXPECT_EQ(Picture(form, 4), "del");
 
-    // Looked for again on a later paint, at waits of 2 s, 4 s, 8 s ...
+    // Looked for again on a later repaint, at waits of 2 s, 4 s, 8 s ...
     const auto readsAfter = [&](int ticks) {
         for (int i = 0; i < ticks; ++i) {
             form.ResolveIdlePictures();

@@ -194,18 +194,6 @@ TEST_F(PlacementTest, AnotherMonitorsScaleLaysTheBarOutForIt) {
     EXPECT_EQ(platform.hint.scale, Scale{192});
 }
 
-TEST_F(PlacementTest, SlidersSpanTheCornersInEitherOrder) {
-    TrackBarModel x{0, 50, 40};
-    TrackBarModel y{0, 50, -9};
-    SetMinMaxTrackValue({-156, 283}, {0, -283}, x, y);
-    EXPECT_EQ(x.min, -156);
-    EXPECT_EQ(x.max, 0);
-    EXPECT_EQ(x.position, 0) << "a position outside the range goes to the nearer end";
-    EXPECT_EQ(y.min, -283);
-    EXPECT_EQ(y.max, 283);
-    EXPECT_EQ(y.position, -9);
-}
-
 TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
     platform.monitors = {Monitor{Rect{0, 0, 400, 300}, Rect{0, 0, 400, 300}, Scale{}}};
     platform.frameSize = {3, 3};
@@ -216,13 +204,6 @@ TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
     const Point b = form.GetOffsetRange(false, 0, kEdgeTop);
     EXPECT_EQ(a, (Point{-37, 13}));
     EXPECT_EQ(b, (Point{37, 0}));
-    TrackBarModel x;
-    TrackBarModel y;
-    SetMinMaxTrackValue(a, b, x, y);
-    EXPECT_EQ(x.min, -37);
-    EXPECT_EQ(x.max, 37);
-    EXPECT_EQ(y.min, 0);
-    EXPECT_EQ(y.max, 13);
 }
 
 TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {

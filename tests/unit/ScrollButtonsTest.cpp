@@ -5,7 +5,6 @@
 #include "app/Application.h"
 #include "bar/ScrollButtons.h"
 #include "fake/FakePlatform.h"
-#include "fake/RasterCanvas.h"
 
 namespace pel::test {
 namespace {
@@ -27,24 +26,9 @@ class ScrollButtonsTest : public ::testing::Test {
         form.settings.VisibleIconCount = visible;
         form.ChangeScreenOriental(edge, visible);
     }
-    // Painting records where the current cell ends, as the window would
-    // after every change of the current cell.
-    void Paint() {
-        RasterCanvas canvas(placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height());
-        form.Paint(canvas);
-    }
-    void Select(int index) {
-        form.SelectItemCell(index);
-        Paint();
-    }
-    void ClickForward() {
-        form.sbScrollRightClick();
-        Paint();
-    }
-    void ClickBack() {
-        form.sbScrollLeftClick();
-        Paint();
-    }
+    void Select(int index) { form.SelectItemCell(index); }
+    void ClickForward() { form.sbScrollRightClick(); }
+    void ClickBack() { form.sbScrollLeftClick(); }
     [[nodiscard]] int First() const {
         return form.Horizontal() ? placement.Grid1().LeftCol() : placement.Grid1().TopRow();
     }
@@ -53,7 +37,7 @@ class ScrollButtonsTest : public ::testing::Test {
 TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     MakeBar(30, 12);
     Select(11);
-    ASSERT_EQ(buttons.CurCellEdge(), 432);
+    ASSERT_EQ(placement.CurrentCellEdge(), 432);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 22);
     // The same steps on a monitor at 150 %, where the cells end at 54 pixels.
@@ -63,7 +47,7 @@ TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     form.ApplySettings(form.settings);
     Select(0);
     Select(11);
-    ASSERT_EQ(buttons.CurCellEdge(), 12 * 54);
+    ASSERT_EQ(placement.CurrentCellEdge(), 12 * 54);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(First(), 11) << "window 11..22";
@@ -76,6 +60,21 @@ TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     ClickForward();
     EXPECT_EQ(form.CurrentItem(), 29);
+}
+
+TEST_F(ScrollButtonsTest, CurrentCellEdgeIsInGridPixels) {
+    MakeBar(30, 12);
+    for (const int order : {0, 1, 2}) {
+        form.settings.ScrollButtonPosition = order;
+        form.SetButtonScrollPos();
+        Select(22);  // window 11..22, current last
+        EXPECT_EQ(placement.CurrentCellEdge(), 12 * 36) << "button layout " << order;
+        Select(13);
+        EXPECT_EQ(placement.CurrentCellEdge(), 3 * 36) << "button layout " << order;
+    }
+    MakeBar(0, 12, kEdgeLeft);
+    Select(4);
+    EXPECT_EQ(placement.CurrentCellEdge(), 5 * 36);
 }
 
 TEST_F(ScrollButtonsTest, BackClickReturnsToTheStart) {
@@ -100,7 +99,6 @@ TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
                           placement.PanelRight().bounds.top + 10};
     form.OnMouseDown(MouseButton::Left, ShiftState{}, onForward);
     form.OnMouseUp(MouseButton::Left, ShiftState{}, onForward);
-    Paint();
     EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(placement.Grid1().TopRow(), 11);
     const Point onBack{placement.PanelLeft().bounds.left + 10,
@@ -117,7 +115,6 @@ TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
     const Point backZone{10, 18};
     Select(11);
     form.HoverScrollStep(forwardZone);
-    Paint();
     EXPECT_EQ(form.CurrentItem(), 12);
     EXPECT_EQ(First(), 1);
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
@@ -133,7 +130,6 @@ TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
 
     Select(18);  // first visible
     form.HoverScrollStep(backZone);
-    Paint();
     EXPECT_EQ(form.CurrentItem(), 17);
     EXPECT_EQ(First(), 17);
     Select(0);
@@ -153,7 +149,6 @@ TEST_F(ScrollButtonsTest, HoverZonesAreInsideTheEndPanelsOnly) {
     MakeBar(0, 12, kEdgeLeft);
     Select(11);
     form.HoverScrollStep({18, 460});
-    Paint();
     EXPECT_EQ(form.CurrentItem(), 12) << "a column scrolls from below its grid";
 }
 
@@ -227,13 +222,12 @@ TEST_F(ScrollButtonsTest, OneCellBarStillPages) {
     EXPECT_EQ(form.CurrentItem(), 1);
 }
 
-TEST_F(ScrollButtonsTest, StaleEdgeKeepsTheCurrentCellOnTheBar) {
+TEST_F(ScrollButtonsTest, AnyEdgeKeepsTheCurrentCellOnTheBar) {
     MakeBar(30, 12);
     Select(5);
     for (const int edge : {100000, -100000, 0}) {
         for (const bool hover : {false, true}) {
             for (const bool forward : {false, true}) {
-                form.Buttons().SetCurCellEdge(edge);
                 const int r = form.GetColVisiblePosition(edge, 5, hover, forward);
                 EXPECT_GE(r, 0);
                 EXPECT_LE(r, 29);

@@ -50,7 +50,6 @@ TEST_F(UserDataTest, DefaultSettingsAndOneSeparatorWriteTheKnownFileAndReadItBac
     EXPECT_EQ(NameOf(second.store.Picture(0)), "del");
     second.SaveUserData();
     EXPECT_EQ(platform.files[kDataFile], kExample);
-    EXPECT_EQ(second.FormHint.Caption, "Pellorinth");
 }
 
 TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "TestBarWindow.h"
+#include "Win32TestSupport.h"
 #include "win32/HintWindow.h"
 #include "win32/Win32Platform.h"
 
@@ -29,6 +30,7 @@ TEST(HintWindowTest, IsAKeyedLayerThatTakesNeitherTheFocusNorTheClicks) {
     EXPECT_EQ(exStyle & bits, bits);
     EXPECT_TRUE(::GetWindowLongPtrW(window, GWL_STYLE) & WS_DISABLED);
     EXPECT_FALSE(::IsWindowVisible(window));
+    EXPECT_EQ(TextOf(window), L"Pellorinth");
     COLORREF key = 0;
     DWORD flags = 0;
     ASSERT_TRUE(::GetLayeredWindowAttributes(window, &key, nullptr, &flags));

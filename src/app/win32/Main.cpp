@@ -20,8 +20,7 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // A running copy is found by its class and its caption together.
-    if (FindWindowW(L"TFormPellorinth", L"FormPellorinth") != nullptr) {
+    if (FindWindowW(pel::win32::kBarClass, pel::win32::kBarCaption) != nullptr) {
         return 0;
     }
     // Two copies started together may both look before either has a window;
