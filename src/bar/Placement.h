@@ -29,8 +29,8 @@ constexpr int MonitorIndexOrFirst(int index, int count) {
 // monitor at all.
 const Monitor* MonitorOrFirst(const std::vector<Monitor>& monitors, int index);
 
-// Work area of monitor `index`. An index that names no monitor falls back to
-// monitor 0; nullopt only when the system lists no monitor at all.
+// Work area of MonitorOrFirst(index); nullopt only when the system lists no
+// monitor at all.
 std::optional<Rect> MonitorWorkArea(const std::vector<Monitor>& monitors, int index);
 
 // Where a bar of outer size w x h goes: against `edge` of the work area,
