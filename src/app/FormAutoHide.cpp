@@ -49,7 +49,7 @@ void TFormPellorinth::TimerPellorinthTimer() {
     if (fullScreen_ || platform.BarVisible()) {
         CheckFullScreen();
     }
-    if (BarShows().HoverScroll && !gesture.DragMoved) {
+    if (BarShows().HoverScroll && !gesture.Moved()) {
         HoverScrollStep(getCurrentPoint(false));
     }
     AutoHideStep();
@@ -65,7 +65,7 @@ bool TFormPellorinth::TickNeeded() const {
     if (AutoHideActive() || fullScreen_ || pictures_.HasPending()) {
         return true;
     }
-    if (FormHint.Visible() || gesture.DragHeld || gesture.DragMoved) {
+    if (FormHint.Visible() || gesture.Held() || gesture.Moved()) {
         return true;
     }
     // Over the bar: hints, hover scrolling and the current cell follow the
@@ -104,7 +104,7 @@ void TFormPellorinth::AutoHideStep() {
     }
     const Point pointer = platform.CursorPos();
     const bool shown = platform.BarVisible();
-    const bool held = menu_.IsOpen() || gesture.DragHeld;
+    const bool held = menu_.IsOpen() || gesture.Held();
     const BarPlace place = CurrentPlace();
     if (!shown && !fullScreen_ && InShowZone(place, pointer)) {
         CheckFullScreen();

@@ -234,7 +234,7 @@ TEST_F(ScrollButtonsTest, StaleEdgeKeepsTheCurrentCellOnTheBar) {
         for (const bool hover : {false, true}) {
             for (const bool forward : {false, true}) {
                 form.Buttons().SetCurCellEdge(edge);
-                const int r = form.GetColVisiblePosition(edge, 5, hover, forward);
+                const int r = form.Buttons().Step(edge, 5, hover, forward, 30, 12);
                 EXPECT_GE(r, 0);
                 EXPECT_LE(r, 29);
             }
