@@ -37,10 +37,11 @@ class TFormHint;
 enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 
 // The bar's main form: owns one instance of each subsystem (placement, scroll
-// buttons, look, item store and pictures, data file, menu, auto-hide, gesture,
-// preferences dialog) and wires them. Its handlers keep the names readers know
-// them by and say in order what happens; the subsystems hold the state and the
-// rules that must hold together.
+// buttons, look, item store and pictures, data file, menu and its item
+// commands, auto-hide, gesture, preferences dialog) and wires them. Its
+// handlers keep the names readers know them by and say in order what
+// happens; the subsystems hold the state and the rules that must hold
+// together.
 class TFormPellorinth final : public BarPreview,
                               public BarEvents,
                               private BarAccessibilityHost,
@@ -300,6 +301,7 @@ class TFormPellorinth final : public BarPreview,
     [[nodiscard]] bool TickNeeded() const;
     void WakeTick();
     void CheckFullScreen();
+    [[nodiscard]] BarPlace CurrentPlace() const;
     // Removes item `index` after the optional question; true when it went.
     bool DeleteItemAt(int index);
     // Asks whether item `index` goes, when deletions are to be confirmed;
@@ -317,7 +319,6 @@ class TFormPellorinth final : public BarPreview,
     void AddItem(int position, const std::string& target) override;
     void IconChanged(int index) override { CheckItemIcon(index, true); }
     [[nodiscard]] ModalStep BeginModalStep() override;
-    [[nodiscard]] BarPlace CurrentPlace() const;
 
     UserDataFile userData_{platform};
     bool dataFileTroubleTold_ = false;
