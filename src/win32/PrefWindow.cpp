@@ -91,10 +91,10 @@ std::unique_ptr<PrefWindow> PrefWindow::Create(HINSTANCE instance, TDlgPref& mod
     WindowSetup setup;
     setup.className = L"TDlgPref";
     setup.cursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    setup.caption = ToWide(model.Caption.caption);
+    setup.caption = ToWide(model.Frame().caption.caption);
     setup.style = kWindowStyle;
     setup.exStyle = kWindowExStyle;
-    setup.bounds = Rect::FromSize(model.position.x, model.position.y, outer.right - outer.left,
+    setup.bounds = Rect::FromSize(model.Position().x, model.Position().y, outer.right - outer.left,
                                   outer.bottom - outer.top);
     setup.instance = instance;
     setup.owner = owner;
