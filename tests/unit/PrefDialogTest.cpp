@@ -30,9 +30,9 @@ class PrefDialogTest : public ProgramRuns {
   protected:
     TFormPellorinth* bar = nullptr;
     TDlgPref* dlg = nullptr;
-    GeneralPage* general = nullptr;
-    SizePositionPage* size = nullptr;
-    StylePage* style = nullptr;
+    GeneralPage& General() { return dlg->General(); }
+    SizePositionPage& Size() { return dlg->SizePosition(); }
+    StylePage& Style() { return dlg->Style(); }
 
     void SetUp() override {
         platform.registry[std::string(kShellFoldersKey) + "|StartUp"] = "C:\\Start";
@@ -48,9 +48,6 @@ class PrefDialogTest : public ProgramRuns {
         platform.AddFile(kDataFile, EncodeDataFileText(FormatDataFile(content), platform));
         bar = &Run();
         dlg = &app->PrefDialog();
-        general = &dlg->General();
-        size = &dlg->SizePosition();
-        style = &dlg->Style();
         return *bar;
     }
     // "Settings" chosen from the menu; `user` acts while the dialog is shown
@@ -65,8 +62,7 @@ class PrefDialogTest : public ProgramRuns {
         bar->Menu().SetOpen(true);
         bar->Preferences1Click();
         platform.preferencesUser = nullptr;
-        EXPECT_FALSE(dlg->Visible());
-        EXPECT_EQ(shown, 1) << "the dialog was shown";
+        EXPECT_TRUE(shown == 1 && !dlg->Visible()) << "the dialog was shown, and only meanwhile";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
         return FormatPreferences(bar->settings);
@@ -99,14 +95,14 @@ TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
         record.ScreenPosition = edge;
         Start(record);
         Open([&](TDlgPref& d) {
-            EXPECT_EQ(size->edge.Selected(), edge);
-            EXPECT_EQ(size->visibleCount.Max(), max) << edge << " at " << dpi;
-            EXPECT_EQ(size->visibleCount.Position(), std::min(20, max));
-            EXPECT_EQ(general->scrollButtons.items[1], buttonItem1);
+            EXPECT_EQ(Size().edge.Selected(), edge);
+            EXPECT_EQ(Size().visibleCount.Max(), max) << edge << " at " << dpi;
+            EXPECT_EQ(Size().visibleCount.Position(), std::min(20, max));
+            EXPECT_EQ(General().scrollButtons.items[1], buttonItem1);
             const Point a = bar->GetOffsetRange(true, 0, edge);
             const Point b = bar->GetOffsetRange(false, 0, edge);
-            EXPECT_EQ(size->offsetX.Min(), std::min(a.x, b.x)) << edge;
-            EXPECT_EQ(size->offsetY.Max(), std::max(a.y, b.y)) << edge;
+            EXPECT_EQ(Size().offsetX.Min(), std::min(a.x, b.x)) << edge;
+            EXPECT_EQ(Size().offsetY.Max(), std::max(a.y, b.y)) << edge;
             EXPECT_EQ(d.ClientSize(), client);
             EXPECT_TRUE(d.Position() ==
                         (Point{(1920 - client.x - 6) / 2, (1040 - client.y - 25) / 2}));
@@ -166,25 +162,25 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
     const auto before = Look();
     const std::vector<std::string> stored = Stored();
     Open([&](TDlgPref& d) {
-        general->language.Choose(kRussian);
-        size->edge.Choose(kEdgeLeft);
-        size->monitor.Choose(1);
-        EXPECT_EQ(size->visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
-        EXPECT_EQ(size->offsetX.Position(), 0) << "a new monitor resets the offsets";
-        size->visibleCount.SetPosition(6);
-        size->offsetY.SetPosition(size->offsetY.Max());
-        EXPECT_EQ(size->offsetY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
-        EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + size->offsetY.Max());
-        style->background.Choose(0x00FF00);
-        style->gradient.SetChecked(true);
+        General().language.Choose(kRussian);
+        Size().edge.Choose(kEdgeLeft);
+        Size().monitor.Choose(1);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
+        EXPECT_EQ(Size().offsetX.Position(), 0) << "a new monitor resets the offsets";
+        Size().visibleCount.SetPosition(6);
+        Size().offsetY.SetPosition(Size().offsetY.Max());
+        EXPECT_EQ(Size().offsetY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
+        EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + Size().offsetY.Max());
+        Style().background.Choose(0x00FF00);
+        Style().gradient.SetChecked(true);
         d.sbReversColorClick();
         EXPECT_EQ(bar->BarRect().left, 1920);
         EXPECT_EQ(bar->Placement().Panel1().bounds.Height(), 6 * 36 + 40);
         EXPECT_EQ(NameOf(bar->store.Picture(0)), "del2");
         EXPECT_FALSE(bar->ImageBG().Empty());
         EXPECT_EQ(d.Frame().caption.caption, "Настройка программы");
-        EXPECT_EQ(size->monitor.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
-        EXPECT_EQ(general->scrollButtons.items[1], "Внизу");
+        EXPECT_EQ(Size().monitor.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
+        EXPECT_EQ(General().scrollButtons.items[1], "Внизу");
         // Only OK writes the record, so a save meanwhile (logging off)
         // stores it as it was, auto-hide included.
         EXPECT_EQ(Stored(), stored);
@@ -203,19 +199,19 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     form.SelectItemCell(4);
     Open([&](TDlgPref& d) {
         for (CheckBox* box :
-             {&general->autoHide, &general->fixedIcons, &general->addToEnd, &general->confirmDelete,
-              &general->runAtStartup, &general->hoverScroll}) {
+             {&General().autoHide, &General().fixedIcons, &General().addToEnd,
+              &General().confirmDelete, &General().runAtStartup, &General().hoverScroll}) {
             box->SetChecked(true);
         }
-        general->deleteWithMouse.SetChecked(false);
-        style->showHints.SetChecked(false);
-        general->language.Choose(kRussian);
-        size->edge.Choose(kEdgeBottom);
-        size->visibleCount.SetPosition(8);
-        size->offsetY.SetPosition(size->offsetY.Min());
-        style->gradient.SetChecked(true);
-        style->gradientStart.Choose(0x000080);
-        style->hintOutline.Choose(0x0000FF);
+        General().deleteWithMouse.SetChecked(false);
+        Style().showHints.SetChecked(false);
+        General().language.Choose(kRussian);
+        Size().edge.Choose(kEdgeBottom);
+        Size().visibleCount.SetPosition(8);
+        Size().offsetY.SetPosition(Size().offsetY.Min());
+        Style().gradient.SetChecked(true);
+        Style().gradientStart.Choose(0x000080);
+        Style().hintOutline.Choose(0x0000FF);
         d.SpeedButton1Click(FontChoice{{"Tahoma", 12, kStyleItalic}, 0x00FF00});
         return true;
     });
@@ -246,20 +242,20 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     record.MonitorIndex = 1;
     TFormPellorinth& form = Start(record);
     Open([&](TDlgPref& d) {
-        EXPECT_EQ(size->monitor.Selected(), 1);
+        EXPECT_EQ(Size().monitor.Selected(), 1);
         EXPECT_TRUE(d.Position() == (Point{1920 + (1280 - 335 - 6) / 2, (1000 - 311 - 25) / 2}));
         platform.monitors.pop_back();  // unplugged while the dialog is open
         form.OnDisplayChanged();
-        size->edge.Choose(kEdgeLeft);
-        EXPECT_EQ(size->visibleCount.Max(), 27) << "monitor 0's height";
+        Size().edge.Choose(kEdgeLeft);
+        EXPECT_EQ(Size().visibleCount.Max(), 27) << "monitor 0's height";
         EXPECT_EQ(form.BarRect().left, 0);
-        EXPECT_EQ(size->offsetY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
+        EXPECT_EQ(Size().offsetY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1) << "waits for its monitor";
     Open([&](TDlgPref&) {
-        EXPECT_EQ(size->monitor.Selected(), 0) << "where the bar is";
-        EXPECT_FALSE(size->monitor.enabled || size->monitorLabel.enabled);
+        EXPECT_EQ(Size().monitor.Selected(), 0) << "where the bar is";
+        EXPECT_FALSE(Size().monitor.enabled || Size().monitorLabel.enabled);
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1);
@@ -268,13 +264,13 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     form.settings.MonitorIndex = 2;
     form.settings.ScrollButtonPosition = 2;
     Open([&](TDlgPref&) {
-        size->monitor.Repick();  // the monitor shown, picked all the same
+        Size().monitor.Repick();  // the monitor shown, picked all the same
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 0) << "the user's pick is stored";
     Open([&](TDlgPref&) {
-        size->monitor.Choose(1);
-        EXPECT_EQ(size->visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
+        Size().monitor.Choose(1);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
         return true;
     });
     EXPECT_EQ(std::tie(form.settings.MonitorIndex, form.settings.ScrollButtonPosition),
@@ -286,15 +282,15 @@ TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
     platform.AddMonitor(kSecondMonitor);
     TFormPellorinth& form = Start(OnMonitorZero());
     Open([&](TDlgPref&) {
-        size->edge.Choose(kEdgeLeft);
-        size->offsetX.SetPosition(20);
-        size->offsetY.SetPosition(100);
+        Size().edge.Choose(kEdgeLeft);
+        Size().offsetX.SetPosition(20);
+        Size().offsetY.SetPosition(100);
         platform.monitors[0].workArea.top = 40;  // a task bar moved to the top
         platform.AddMonitor(Rect{-1280, 0, 0, 1024});
         form.OnDisplayChanged();
-        EXPECT_EQ(size->monitor.items.size(), 3u);
-        EXPECT_EQ(size->visibleCount.Max(), (1000 - 40) / 36);
-        EXPECT_EQ(std::make_pair(size->offsetX.Position(), size->offsetY.Position()),
+        EXPECT_EQ(Size().monitor.items.size(), 3u);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36);
+        EXPECT_EQ(std::make_pair(Size().offsetX.Position(), Size().offsetY.Position()),
                   std::make_pair(20, 100));
         const Rect shown = form.BarRect();
         EXPECT_EQ(shown.left, 20);
@@ -315,10 +311,10 @@ TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
         std::vector<int> alphas;
         Open([&](TDlgPref&) {
             form.Placement().SetAlpha(120);  // a fade half done
-            size->visibleCount.SetPosition(7);
+            Size().visibleCount.SetPosition(7);
             alphas.push_back(platform.alpha);
             platform.monitors.clear();  // nothing to place the bar on
-            size->edge.Choose(kEdgeBottom);
+            Size().edge.Choose(kEdgeBottom);
             alphas.push_back(platform.alpha);
             return ok;
         });
@@ -360,14 +356,14 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
         form.AutoHideStep();
         ASSERT_GT(form.FadeStep(), 0);
         Open([&](TDlgPref&) {
-            EXPECT_EQ(general->runAtStartup.Checked(), present);
-            general->runAtStartup.SetChecked(checked);
-            size->edge.Choose(kEdgeBottom);
+            EXPECT_EQ(General().runAtStartup.Checked(), present);
+            General().runAtStartup.SetChecked(checked);
+            Size().edge.Choose(kEdgeBottom);
             return true;
         });
         EXPECT_EQ(platform.FileExists(kLink), presentAfter);
         EXPECT_EQ(presentAfter ? platform.files[kLink] : "", presentAfter ? after : "");
-        EXPECT_EQ(general->runAtStartup.Checked(), presentAfter);
+        EXPECT_EQ(General().runAtStartup.Checked(), presentAfter);
         EXPECT_EQ(form.BarRect().bottom, 1040);
         EXPECT_EQ(form.FadeStep(), 0);
         EXPECT_FALSE(form.Menu().IsOpen());
@@ -381,9 +377,9 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
     TFormPellorinth& form = Start(record, 30);
     int clamped = 0;
     Open([&](TDlgPref&) {
-        EXPECT_EQ(size->visibleCount.Max(), 30) << "no more cells than items";
-        EXPECT_EQ(size->visibleCountText.caption, "30");
-        clamped = size->offsetX.Position();
+        EXPECT_EQ(Size().visibleCount.Max(), 30) << "no more cells than items";
+        EXPECT_EQ(Size().visibleCountText.caption, "30");
+        clamped = Size().offsetX.Position();
         EXPECT_EQ(clamped, form.GetOffsetRange(true, 0, kEdgeTop).x);
         return true;
     });
@@ -392,7 +388,7 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
 
     Start(OnMonitorZero(), 3);
     Open([&](TDlgPref&) {
-        EXPECT_EQ(size->visibleCount.Max(), 5) << "3 items leave the minimum, no earlier maximum";
+        EXPECT_EQ(Size().visibleCount.Max(), 5) << "3 items leave the minimum, no earlier maximum";
         return false;
     });
 }
@@ -402,9 +398,9 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
     record.LanguageIndex = 7;
     TFormPellorinth& form = Start(record);
     Open([&](TDlgPref& d) {
-        EXPECT_EQ(general->language.Selected(), -1);
-        EXPECT_EQ(size->monitor.items[0], "Monitor 1") << "list items are English";
-        general->language.Choose(kEnglish);
+        EXPECT_EQ(General().language.Selected(), -1);
+        EXPECT_EQ(Size().monitor.items[0], "Monitor 1") << "list items are English";
+        General().language.Choose(kEnglish);
         EXPECT_EQ(d.Frame().ok.caption, "Ok");
         return false;
     });
@@ -417,21 +413,20 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
 
 TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     TFormPellorinth& form = Start(OnMonitorZero());
-    TDlgPref& d = *dlg;
     const std::string* const captions[] = {
-        &d.Frame().caption.caption,         &d.Frame().ok.caption,
-        &d.Frame().cancel.caption,          &style->backgroundLabel.caption,
-        &style->outlineColourLabel.caption, &general->scrollButtonsLabel.caption,
-        &size->visibleCountLabel.caption,   &size->edgeLabel.caption,
-        &style->startColourLabel.caption,   &style->endColourLabel.caption,
-        &size->monitorLabel.caption,        &size->offsetXLabel.caption,
-        &size->offsetYLabel.caption,        &size->resetOffsets.caption,
-        &style->reverseGradient.caption,    &style->hintFont.caption,
-        &general->hoverScroll.caption,      &general->autoHide.caption,
-        &general->fixedIcons.caption,       &general->addToEnd.caption,
-        &general->deleteWithMouse.caption,  &general->confirmDelete.caption,
-        &general->runAtStartup.caption,     &style->gradient.caption,
-        &style->showHints.caption,          &style->sample[4].caption,
+        &dlg->Frame().caption.caption,       &dlg->Frame().ok.caption,
+        &dlg->Frame().cancel.caption,        &Style().backgroundLabel.caption,
+        &Style().outlineColourLabel.caption, &General().scrollButtonsLabel.caption,
+        &Size().visibleCountLabel.caption,   &Size().edgeLabel.caption,
+        &Style().startColourLabel.caption,   &Style().endColourLabel.caption,
+        &Size().monitorLabel.caption,        &Size().offsetXLabel.caption,
+        &Size().offsetYLabel.caption,        &Size().resetOffsets.caption,
+        &Style().reverseGradient.caption,    &Style().hintFont.caption,
+        &General().hoverScroll.caption,      &General().autoHide.caption,
+        &General().fixedIcons.caption,       &General().addToEnd.caption,
+        &General().deleteWithMouse.caption,  &General().confirmDelete.caption,
+        &General().runAtStartup.caption,     &Style().gradient.caption,
+        &Style().showHints.caption,          &Style().sample[4].caption,
         &form.Menu().AddObject1().caption};
     form.ChangeLanguage(kRussian);
     std::vector<std::string> russian;
@@ -442,46 +437,47 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     for (std::size_t i = 0; i < russian.size(); ++i) {
         EXPECT_NE(russian[i], *captions[i]) << *captions[i];
     }
-    EXPECT_EQ(general->scrollButtonsLabel.caption, "Position of the Buttons of Rolling:");
+    EXPECT_EQ(General().scrollButtonsLabel.caption, "Position of the Buttons of Rolling:");
     EXPECT_EQ(russian.back(), "Добавить объект ");
 }
 
 TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
     TFormPellorinth& form = Start(OnMonitorZero());
     Open([&](TDlgPref& d) {
-        general->scrollButtons.Choose(2);
-        general->hoverScroll.SetChecked(true);
-        EXPECT_FALSE(general->scrollButtons.enabled || general->scrollButtonsLabel.enabled);
-        general->hoverScroll.SetChecked(false);
-        EXPECT_TRUE(general->scrollButtons.enabled && general->scrollButtons.Selected() == 0);
+        General().scrollButtons.Choose(2);
+        General().hoverScroll.SetChecked(true);
+        EXPECT_FALSE(General().scrollButtons.enabled || General().scrollButtonsLabel.enabled);
+        General().hoverScroll.SetChecked(false);
+        EXPECT_TRUE(General().scrollButtons.enabled && General().scrollButtons.Selected() == 0);
 
-        const Color start = style->gradientStart.Selected();
+        const Color start = Style().gradientStart.Selected();
         d.sbReversColorClick();
-        EXPECT_EQ(style->gradientStart.Selected(), start) << "no reverse while the gradient is off";
-        style->background.Choose(0x00FF00);
-        style->background.ChooseCustom(std::nullopt);
+        EXPECT_EQ(Style().gradientStart.Selected(), start)
+            << "no reverse while the gradient is off";
+        Style().background.Choose(0x00FF00);
+        Style().background.ChooseCustom(std::nullopt);
         EXPECT_EQ(form.GridColor(), 0x00FF00u) << "a cancelled chooser changes nothing";
-        style->gradient.SetChecked(true);
+        Style().gradient.SetChecked(true);
         EXPECT_EQ(form.GridColor(), kClBtnFace);
-        EXPECT_FALSE(style->background.enabled || style->backgroundLabel.enabled ||
-                     !style->reverseGradient.enabled);
+        EXPECT_FALSE(Style().background.enabled || Style().backgroundLabel.enabled ||
+                     !Style().reverseGradient.enabled);
         d.sbReversColorClick();
         EXPECT_EQ(form.ImageBG().At(0, 0), OpaquePixel(0xFFFFFF)) << "the gradient is reversed";
-        style->gradient.SetChecked(false);
-        EXPECT_EQ(style->background.Selected(), 0x00FF00u) << "the colour under the gradient";
+        Style().gradient.SetChecked(false);
+        EXPECT_EQ(Style().background.Selected(), 0x00FF00u) << "the colour under the gradient";
         EXPECT_EQ(form.GridColor(), 0x00FF00u);
         EXPECT_TRUE(form.ImageBG().Empty());
 
-        style->hintOutline.Choose(0x0000FF);
+        Style().hintOutline.Choose(0x0000FF);
         d.SpeedButton1Click(FontChoice{{"Courier", 9, kStyleBold}, 0x00FF00});
-        EXPECT_TRUE(style->sample[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
+        EXPECT_TRUE(Style().sample[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
         d.StringGrid1Click(2);
         return false;
     });
     form.settings.GradientBackground = true;
     Open([&](TDlgPref& d) {
         EXPECT_EQ(d.Page(), 2) << "reopens on the page shown last";
-        EXPECT_TRUE(style->gradientEnd.enabled && !style->background.enabled);
+        EXPECT_TRUE(Style().gradientEnd.enabled && !Style().background.enabled);
         return false;
     });
 }
@@ -489,10 +485,10 @@ TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
 TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheItems) {
     Start(OnMonitorZero());
     const auto before = Look();
-    size->edge.Choose(kEdgeLeft);
-    general->language.Choose(kRussian);
-    style->gradient.SetChecked(true);
-    size->offsetX.SetPosition(20);
+    Size().edge.Choose(kEdgeLeft);
+    General().language.Choose(kRussian);
+    Style().gradient.SetChecked(true);
+    Size().offsetX.SetPosition(20);
     EXPECT_TRUE(Look() == before);
 
     for (const int past : {-1, 2}) {

@@ -118,7 +118,6 @@ TEST_F(PrefWindowTest, ModelChangesReachEveryKindOfControlInRussianIntact) {
     model.SizePosition().visibleCount.SetRange(5, 22);
     model.SizePosition().visibleCount.SetPosition(9);
     model.Style().background.Select(kClBtnFace);
-    model.Style().gradientStart.systemColors = false;
     model.Style().gradientStart.Select(0x00123456);  // no listed colour: the custom entry
     model.StringGrid1Click(1);
     window->Refresh();
