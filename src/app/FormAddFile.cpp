@@ -20,7 +20,7 @@ void TFormPellorinth::AddFileToList(int position, const std::string& target, boo
     store.Insert(at, nullptr, target, std::string());
     if (!isNew) {
         // A loaded item's icon file may be gone since it was saved.
-        SetOtherIcon(index, false);
+        CheckItemIcon(index, false);
     }
     pictures_.PutFirst(index, Horizontal());
     SetCellCount(store.Count());

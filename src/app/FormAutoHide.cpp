@@ -8,7 +8,7 @@ namespace pel {
 const Settings& TFormPellorinth::BarShows() const {
     // While the preferences dialog is open the bar shows its candidate, and
     // the hint and hover scrolling follow what the user sees.
-    return dlgPref_.visible ? look_.Shown() : settings;
+    return dlgPref_.Visible() ? look_.Shown() : settings;
 }
 
 BarPlace TFormPellorinth::CurrentPlace() const {
@@ -45,7 +45,7 @@ void TFormPellorinth::TimerPellorinthTimer() {
     if (fullScreen_ || platform.BarVisible()) {
         CheckFullScreen();
     }
-    if (BarShows().HoverScroll && !gesture.DragMoved) {
+    if (BarShows().HoverScroll && !gesture.Moved()) {
         HoverScrollStep(getCurrentPoint(false));
     }
     AutoHideStep();
@@ -61,7 +61,7 @@ bool TFormPellorinth::TickNeeded() const {
     if (AutoHideActive() || fullScreen_ || pictures_.HasPending()) {
         return true;
     }
-    if (FormHint.Visible() || gesture.DragHeld || gesture.DragMoved) {
+    if (FormHint.Visible() || gesture.Held() || gesture.Moved()) {
         return true;
     }
     // Over the bar: hints, hover scrolling and the current cell follow the
@@ -100,7 +100,7 @@ void TFormPellorinth::AutoHideStep() {
     }
     const Point pointer = platform.CursorPos();
     const bool shown = platform.BarVisible();
-    const bool held = menu_.IsOpen() || gesture.DragHeld;
+    const bool held = menu_.IsOpen() || gesture.Held();
     const BarPlace place = CurrentPlace();
     if (!shown && !fullScreen_ && InShowZone(place, pointer)) {
         CheckFullScreen();

@@ -1,12 +1,8 @@
 #include "app/FormPellorinth.h"
-#include "app/ModalStep.h"
-#include "store/ExePaths.h"
 
 namespace pel {
 
 namespace {
-
-constexpr const char* kIconFilter = "Icons(*.ico)|*.ico";
 
 // Along the bar: the grid's first cell shown.
 int FirstShownCell(const GridModel& grid, bool horizontal) {
@@ -39,46 +35,14 @@ void TFormPellorinth::ResolveIdlePictures() {
     pictures_.ResolveIdle(FirstShownCell(grid, horizontal), fullyShown, horizontal);
 }
 
-void TFormPellorinth::SetOtherIcon(int index, bool replace) {
+void TFormPellorinth::CheckItemIcon(int index, bool refetch) {
     if (!store.IsItem(index)) {
         return;
     }
-    // Without replace the item keeps its picture, or fetches it later with
+    // Without a refetch the item keeps its picture, or fetches it later with
     // the icon path as it is now.
-    pictures_.CheckIcon(index, replace, Horizontal());
+    pictures_.CheckIcon(index, refetch, Horizontal());
     Repaint();
-}
-
-void TFormPellorinth::ChangeIcon(const std::string& path, int index) {
-    if (!store.IsItem(index)) {
-        return;
-    }
-    store.SetIcon(index,
-                  path.empty() ? std::string() : ToExeRelativePath(path, platform.ExeFolder()));
-    SetOtherIcon(index, true);
-}
-
-void TFormPellorinth::OpenIcon1Click() {
-    OpenDialog1.initialDir = LastIconFolder.empty() ? platform.ExeFolder() : LastIconFolder;
-    OpenDialog1.filter = kIconFilter;
-    OpenDialog1.multiSelect = false;
-    OpenDialog1.fileName.clear();
-    const ModalStep step(*this);
-    const std::vector<std::string> chosen = platform.OpenFiles(OpenDialog1);
-    if (!chosen.empty() && !chosen.front().empty()) {
-        const std::string& file = chosen.front();
-        // The item the command was chosen on, wherever a drop meanwhile
-        // has moved it.
-        ChangeIcon(file, step.ItemNow());
-        LastIconFolder = file.substr(0, file.find_last_of('\\') + 1);
-        OpenDialog1.fileName.clear();
-    }
-}
-
-void TFormPellorinth::DefaultIcon1Click() {
-    ChangeIcon(std::string(), CurrentItem());
-    menu_.ShowNoOwnIcon();
-    menu_.SetOpen(false);
 }
 
 }  // namespace pel

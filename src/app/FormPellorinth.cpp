@@ -13,7 +13,6 @@ TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
 void TFormPellorinth::FormCreate() {
     settings.LanguageIndex = 1;
     settings.Hint = THintPref{};
-    gesture.DragSource = 0;
 }
 
 void TFormPellorinth::FormShow() {
@@ -40,7 +39,6 @@ bool TFormPellorinth::FormCloseQuery() {
 }
 
 void TFormPellorinth::Quit1Click() {
-    menu_.SetOpen(false);
     platform.CloseBar();
 }
 
@@ -146,9 +144,10 @@ void TFormPellorinth::OnMenuCommand(int id) {
             Quit1Click();
             break;
         default:
-            menu_.SetOpen(false);
             break;
     }
+    // However the command went, the menu no longer keeps the bar shown.
+    menu_.SetOpen(false);
 }
 
 }  // namespace pel

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ItemCommands.h"
 #include "bar/AutoHide.h"
 #include "bar/AutoHideZones.h"
 #include "bar/BarLook.h"
@@ -36,11 +37,15 @@ class TFormHint;
 enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 
 // The bar's main form: owns one instance of each subsystem (placement, scroll
-// buttons, look, item store and pictures, data file, menu, auto-hide, gesture,
-// preferences dialog) and wires them. Its handlers keep the names readers know
-// them by and say in order what happens; the subsystems hold the state and the
-// rules that must hold together.
-class TFormPellorinth final : public BarPreview, public BarEvents, private BarAccessibilityHost {
+// buttons, look, item store and pictures, data file, menu and its item
+// commands, auto-hide, gesture, preferences dialog) and wires them. Its
+// handlers keep the names readers know them by and say in order what
+// happens; the subsystems hold the state and the rules that must hold
+// together.
+class TFormPellorinth final : public BarPreview,
+                              public BarEvents,
+                              private BarAccessibilityHost,
+                              private ItemCommandsHost {
   public:
     TFormPellorinth(Platform& platform, TFormHint& hint);
     TFormPellorinth(const TFormPellorinth&) = delete;
@@ -143,7 +148,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     // --- scroll buttons ---
     void SetButtonScrollPos();
     void CheckButtons(int col, int row);
-    int GetColVisiblePosition(int edge, int cur, bool hover, bool forward);
     void sbScrollLeftClick();
     void sbScrollRightClick();
     void PanelLeftMouseDown();
@@ -164,7 +168,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     void Grid1SelectCell(int col, int row);
     void GridRepeatTimer() override;
     void DeleteItem();
-    bool CheckFileDelete(int index);
     // The delete question is on screen.
     [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
     void Delete_SelectedCol();
@@ -175,7 +178,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     ItemMenu& Menu() { return menu_; }
     [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
     void PopupMenu1Popup();
-    [[nodiscard]] std::string ReadClipboardTextForUrl() const;
     void OpenFiles();
     void OpenFolder();
     void AddUrl1Click();
@@ -189,8 +191,6 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     void Preferences1Click();
 
     // --- item icons ---
-    void SetOtherIcon(int index, bool replace);
-    void ChangeIcon(const std::string& path, int index);
     void OpenIcon1Click();
     void DefaultIcon1Click();
     // Pictures that need the shell or an icon file are fetched when their
@@ -244,7 +244,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     // The bar runs along a row (top or bottom edge) rather than a column.
     [[nodiscard]] bool Horizontal() const { return placement_.Horizontal(); }
     // The current item: the grid's column in a row, its row in a column.
-    [[nodiscard]] int CurrentItem() const;
+    [[nodiscard]] int CurrentItem() const override;
     // Number of cells along the bar.
     [[nodiscard]] int CellCount() const;
     // Makes cell `index` along the bar current, as the grid does on a click.
@@ -263,13 +263,10 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     Settings settings;
     ItemStore store;
 
-    std::string LastIconFolder;
     int FirstShowDone = 0;
 
-    // The press in progress and its drag (DragSource, DragMoved, DragHeld).
+    // The press in progress and its drag.
     PointerGesture gesture{platform};
-
-    OpenDialogState OpenDialog1;
 
   private:
     class OpaqueAfterRelayout;
@@ -305,9 +302,24 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     [[nodiscard]] bool TickNeeded() const;
     void WakeTick();
     void CheckFullScreen();
+    [[nodiscard]] BarPlace CurrentPlace() const;
     // Removes item `index` after the optional question; true when it went.
     bool DeleteItemAt(int index);
-    [[nodiscard]] BarPlace CurrentPlace() const;
+    // Asks whether item `index` goes, when deletions are to be confirmed;
+    // true when it may go.
+    bool AskToDelete(int index);
+    // What the gesture answered, done on the bar.
+    void CarryOut(const GestureOutcome& outcome);
+    // A scroll step from the current cell, by a button or by hovering: the
+    // menu closes and the buttons follow. The cell to make current.
+    int ScrollStepClosingMenu(bool hover, bool forward);
+    // The item's picture follows its icon path; `refetch` reads it again.
+    void CheckItemIcon(int index, bool refetch);
+
+    // --- what the item commands ask of the bar (FormMenuCommands.cpp) ---
+    void AddItem(int position, const std::string& target) override;
+    void IconChanged(int index) override { CheckItemIcon(index, true); }
+    [[nodiscard]] ModalStep BeginModalStep() override;
 
     UserDataFile userData_{platform};
     bool dataFileTroubleTold_ = false;
@@ -318,6 +330,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     BarLook look_{platform};
     TDlgPref dlgPref_{*this};
     ItemMenu menu_;
+    ItemCommands commands_{platform, store, settings, menu_, *this};
     AutoHide autoHide_;
     DeleteConfirmation deleteConfirmation_{platform};
     bool closing_ = false;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/FormPellorinth.h"
+#include "app/ModalStep.h"
 #include "bar/Placement.h"
 #include "interaction/PointerRules.h"
 
@@ -24,54 +25,53 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
         return;
     }
     menu_.SetOpen(false);
-    // Only a plain press names the item its gesture may drag and launch; a
-    // modified press or the second press of a double click names none, so
-    // nothing pressed earlier can be dragged or launched by it.
-    if (shift.LeftAlone() && gesture.LeftOnGrid()) {
-        const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
-        gesture.PressedOn(store.IsItem(index) ? index : -1);
-    }
+    gesture.Press(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count());
 }
 
 void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
-    const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
-    if (index == -1) {
-        return;
-    }
-    // A button pressed outside the bar, or a press that named no item,
-    // never makes a drag here.
-    if (shift.LeftAlone() && gesture.LeftOnGrid() && gesture.DragSource != -1) {
-        if (index != gesture.DragSource) {
-            gesture.DragMoved = true;
-        }
-        gesture.DragHeld = true;
-    }
-    if (index != CurrentItem()) {
-        SelectItemCell(index);
-    }
+    CarryOut(
+        gesture.Move(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), CurrentItem()));
 }
 
-void TFormPellorinth::Grid1MouseUp(MouseButton button, ShiftState, int x, int y) {
-    if (button != MouseButton::Left) {
-        return;
+void TFormPellorinth::Grid1MouseUp(MouseButton, ShiftState, int x, int y) {
+    CarryOut(gesture.Release(ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count(),
+                             settings.FixedIcons));
+}
+
+void TFormPellorinth::CheckDragOff() {
+    if (!gesture.Held()) {
+        return;  // nothing to drag off: no need to ask where the pointer is
     }
-    gesture.DragHeld = false;
-    const int index = ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y});
-    if (index >= static_cast<int>(store.Targets().size())) {
-        return;
-    }
-    if (gesture.DragMoved) {
-        gesture.DragMoved = false;
-        if (index != gesture.DragSource && index != -1 && !settings.FixedIcons &&
-            store.IsItem(gesture.DragSource)) {
-            store.Move(gesture.DragSource, index);
+    const bool mayDelete =
+        !settings.FixedIcons && settings.DeleteWithMouse && !deleteConfirmation_.IsOpen();
+    const bool offBand = !InBarBand(BarRect(), platform.CursorPos(), Horizontal());
+    CarryOut(gesture.DragOff(mayDelete, offBand, store.Count()));
+}
+
+void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
+    const int index = outcome.item;
+    switch (outcome.kind) {
+        case GestureOutcome::Kind::SelectCell:
+            SelectItemCell(index);
+            break;
+        case GestureOutcome::Kind::Launch:
+            StartFile(store.Target(index));
+            break;
+        case GestureOutcome::Kind::Move:
+            store.Move(index, outcome.to);
             // The current cell now shows the moved item.
-            menu_.ShowItem(store, index, settings.FixedIcons);
+            menu_.ShowItem(store, outcome.to, settings.FixedIcons);
             Repaint();
+            break;
+        case GestureOutcome::Kind::Delete: {
+            // Taken as DeleteItemAt will see it, picture fetched.
+            ResolvePicture(index);
+            const ItemStore::Item pressed = store.ItemAt(index);
+            gesture.DragOffDone(DeleteItemAt(index) ? -1 : store.Find(pressed, index));
+            break;
         }
-    }
-    if (index == gesture.DragSource && index != -1) {
-        StartFile(store.Target(index));
+        case GestureOutcome::Kind::Nothing:
+            break;
     }
 }
 
@@ -120,6 +120,10 @@ void TFormPellorinth::DeleteItem() {
 }
 
 bool TFormPellorinth::DeleteItemAt(int index) {
+    // The question is a modal step for the menu's command and the drag
+    // alike: the box takes the pointer, which ends the drag that kept the bar
+    // shown. Unlike a command's dialog it leaves the fade where it was.
+    const ModalStep step(*this, ModalStep::Fade::Resumes);
     const int count = store.Count();
     bool deleted = false;
     if (store.IsItem(index)) {
@@ -130,7 +134,7 @@ bool TFormPellorinth::DeleteItemAt(int index) {
         // while it is open, so the answer must go to this item and not to
         // whatever then holds its index.
         const ItemStore::Item item = store.ItemAt(index);
-        if (CheckFileDelete(index)) {
+        if (AskToDelete(index)) {
             index = store.Find(item, index);
             deleted = index != -1;
         }
@@ -153,11 +157,10 @@ bool TFormPellorinth::DeleteItemAt(int index) {
         CheckButtons(placement_.Grid1().Col(), placement_.Grid1().Row());
     }
     Repaint();
-    menu_.SetOpen(false);
     return deleted;
 }
 
-bool TFormPellorinth::CheckFileDelete(int index) {
+bool TFormPellorinth::AskToDelete(int index) {
     if (!store.IsItem(index)) {
         return false;
     }
@@ -166,8 +169,6 @@ bool TFormPellorinth::CheckFileDelete(int index) {
     }
     const std::string& target = store.Target(index);
     const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
-    // The box takes the pointer, which ends the drag that kept the bar shown.
-    const auto suspension = SuspendAutoHide();
     return deleteConfirmation_.Ask(settings.LanguageIndex, name);
 }
 
@@ -175,28 +176,6 @@ void TFormPellorinth::Delete_SelectedCol() {
     if (CurrentItem() != -1) {
         SetCellCount(CellCount() - 1);
     }
-}
-
-void TFormPellorinth::CheckDragOff() {
-    if (!gesture.DragHeld || settings.FixedIcons || !settings.DeleteWithMouse) {
-        return;
-    }
-    const Point pointer = platform.CursorPos();
-    if (deleteConfirmation_.IsOpen() || InBarBand(BarRect(), pointer, Horizontal())) {
-        return;
-    }
-    // The item that was pressed goes, not whatever cell the pointer crossed
-    // last on its way out.
-    if (store.IsItem(gesture.DragSource)) {
-        // Taken as DeleteItemAt will see it, picture fetched.
-        ResolvePicture(gesture.DragSource);
-        const ItemStore::Item pressed = store.ItemAt(gesture.DragSource);
-        // Once it is gone a later release must neither move nor launch what
-        // then stands at its index.
-        gesture.DragSource =
-            DeleteItemAt(gesture.DragSource) ? -1 : store.Find(pressed, gesture.DragSource);
-    }
-    gesture.DragHeld = false;
 }
 
 }  // namespace pel

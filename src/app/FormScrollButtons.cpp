@@ -11,18 +11,18 @@ void TFormPellorinth::CheckButtons(int col, int row) {
     buttons_.Check(Horizontal() ? col : row, store.Count(), BarShows().VisibleIconCount);
 }
 
-int TFormPellorinth::GetColVisiblePosition(int edge, int cur, bool hover, bool forward) {
+int TFormPellorinth::ScrollStepClosingMenu(bool hover, bool forward) {
     menu_.SetOpen(false);
-    return buttons_.Step(edge, cur, hover, forward, CellCount(), BarShows().VisibleIconCount);
+    return buttons_.Step(placement_.CurrentCellEdge(), CurrentItem(), hover, forward, CellCount(),
+                         BarShows().VisibleIconCount);
 }
 
 void TFormPellorinth::sbScrollRightClick() {
-    SelectItemCell(GetColVisiblePosition(placement_.CurrentCellEdge(), CurrentItem(), false, true));
+    SelectItemCell(ScrollStepClosingMenu(false, true));
 }
 
 void TFormPellorinth::sbScrollLeftClick() {
-    SelectItemCell(
-        GetColVisiblePosition(placement_.CurrentCellEdge(), CurrentItem(), false, false));
+    SelectItemCell(ScrollStepClosingMenu(false, false));
     buttons_.EnableForward(CellCount() > UsableVisibleCount(BarShows().VisibleIconCount));
 }
 
@@ -40,8 +40,7 @@ void TFormPellorinth::HoverScrollStep(Point client) {
         return;
     }
     const int cur = CurrentItem();
-    const int r =
-        GetColVisiblePosition(placement_.CurrentCellEdge(), cur, true, zone == ScrollZone::Forward);
+    const int r = ScrollStepClosingMenu(true, zone == ScrollZone::Forward);
     if (r != cur) {
         SelectItemCell(r);
     }

@@ -4,8 +4,11 @@
 
 namespace pel {
 
-ModalStep::ModalStep(TFormPellorinth& form)
-    : form_(form), suspension_(form.SuspendAutoHide()), formerIndex_(form.CurrentItem()) {
+ModalStep::ModalStep(TFormPellorinth& form, Fade fade)
+    : form_(form),
+      fade_(fade),
+      suspension_(form.SuspendAutoHide()),
+      formerIndex_(form.CurrentItem()) {
     if (form_.store.IsItem(formerIndex_)) {
         target_ = form_.store.Target(formerIndex_);
         icon_ = form_.store.Icon(formerIndex_);
@@ -15,7 +18,9 @@ ModalStep::ModalStep(TFormPellorinth& form)
 }
 
 ModalStep::~ModalStep() {
-    form_.ResetFade();
+    if (fade_ == Fade::StartsOver) {
+        form_.ResetFade();
+    }
     form_.Menu().SetOpen(false);
 }
 

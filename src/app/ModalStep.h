@@ -10,12 +10,15 @@ class TFormPellorinth;
 
 // A command's dialog, browser or box, which keeps the message loop and so
 // the timer, drops and drags running. For its life the bar does not fade
-// from under it; when it ends the fade starts over and the menu stops
-// keeping the bar shown, once, however the command ends. The list may have
-// changed meanwhile, so the command asks afterwards where things stand.
+// from under it; when it ends the fade starts over (or goes on, as chosen)
+// and the menu stops keeping the bar shown, once, however the command ends.
+// The list may have changed meanwhile, so the command asks afterwards where
+// things stand.
 class ModalStep {
   public:
-    explicit ModalStep(TFormPellorinth& form);
+    enum class Fade { StartsOver, Resumes };
+
+    explicit ModalStep(TFormPellorinth& form, Fade fade = Fade::StartsOver);
     ~ModalStep();
     ModalStep(const ModalStep&) = delete;
     ModalStep& operator=(const ModalStep&) = delete;
@@ -30,6 +33,7 @@ class ModalStep {
 
   private:
     TFormPellorinth& form_;
+    Fade fade_;
     AutoHide::Suspension suspension_;
     // The item current at the start, -1 for none, named by its target and
     // icon path: its picture may be fetched again meanwhile.

@@ -266,10 +266,14 @@ TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
     form.AppDeactivate();
     EXPECT_EQ(TickAt(Away()), 220);
 
-    form.gesture.DragHeld = true;
+    const Point cell{form.Placement().Grid1().bounds.left + 5, 5};
+    ShiftState left;
+    left.left = true;
+    form.OnMouseDown(MouseButton::Left, left, cell);
+    form.OnMouseMove(left, cell);  // an item held
     form.settings.DeleteWithMouse = false;
     EXPECT_EQ(Ticks(Away(), 3), std::vector<int>(3, 220));
-    form.gesture.DragHeld = false;
+    form.OnMouseUp(MouseButton::Left, ShiftState{}, {cell.x, -50});
     {
         const auto dialog = form.SuspendAutoHide();
         EXPECT_TRUE(form.settings.AutoHide);  // a save meanwhile stores it on

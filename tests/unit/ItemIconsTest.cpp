@@ -56,7 +56,8 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     EXPECT_EQ(platform.openDialogs[1].initialDir, "C:\\Tools\\icons\\");
     EXPECT_EQ(platform.openDialogs[2].initialDir, "D:\\art\\");
     EXPECT_EQ(form.store.Icon(1), "D:\\art\\moon.ico");
-    EXPECT_EQ(form.LastIconFolder, "D:\\art\\");
+    form.OpenIcon1Click();
+    EXPECT_EQ(platform.openDialogs[3].initialDir, "D:\\art\\");
     form.FormCloseQuery();
 
     platform.exePath = "E:\\Moved\\Pellorinth.exe";  // the program folder moved, icons too
@@ -65,7 +66,8 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     TFormPellorinth& moved = Run();
     EXPECT_EQ(Picture(moved, 0), "ico:E:\\Moved\\icons\\star.ico");
     EXPECT_EQ(Picture(moved, 1), "ico:D:\\art\\moon.ico");
-    EXPECT_EQ(moved.LastIconFolder, "");
+    moved.OpenIcon1Click();
+    EXPECT_EQ(platform.openDialogs.back().initialDir, "E:\\Moved\\");
 }
 
 TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
@@ -122,14 +124,21 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     EXPECT_EQ(Picture(form, 5), "ico:U:\\i.ico");
 }
 
-TEST_F(ItemIconsTest, IconCommandsOnNoItemOrASeparatorChangeNothing) {
+TEST_F(ItemIconsTest, IconChosenForASeparatorOrAnItemGoneMeanwhileChangesNothing) {
     AddIconFile("C:\\i.ico");
     TFormPellorinth& form = RunWith("\r\n", "");
-    form.ChangeIcon("C:\\i.ico", 5);
-    form.ChangeIcon("C:\\i.ico", -1);
-    form.ChangeIcon("C:\\i.ico", 0);
+    for (int i = 0; i < 2; ++i) {
+        platform.openResults.push_back({"C:\\i.ico"});
+    }
+    form.OnMenuCommand(kCmdOpenIcon);
     EXPECT_EQ(form.store.Icons(), std::vector<std::string>{""});
     EXPECT_EQ(Picture(form, 0), "del");
+    platform.whileModal = [&] {
+        form.store.Remove(0);
+        form.AddFileToList(-1, "C:\\b.txt", true);
+    };
+    form.OnMenuCommand(kCmdOpenIcon);
+    EXPECT_EQ(form.store.Icons(), std::vector<std::string>{""});
 }
 
 TEST_F(ItemIconsTest, IconFilesBesideTheProgramReplaceStockPictures) {

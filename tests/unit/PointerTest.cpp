@@ -225,9 +225,11 @@ TEST_F(PointerTest, QuestionNamesTheItemInTheInterfaceLanguageAndCancelKeepsIt) 
     MoveTo(Below(Cell(2)));
     form.TimerPellorinthTimer();
     form.settings.LanguageIndex = kRussian;
-    EXPECT_FALSE(form.CheckFileDelete(1));
+    form.SelectItemCell(1);
+    form.DeleteItem();
     form.settings.LanguageIndex = 7;
-    EXPECT_FALSE(form.CheckFileDelete(2));
+    form.SelectItemCell(2);
+    form.DeleteItem();
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0].text, "Do you want delete this icon \"Photos\" ?");
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Confirmation);
@@ -242,7 +244,7 @@ TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
     AddItems(4);
     form.settings.ConfirmDelete = true;
     platform.whileModal = [this] {
-        EXPECT_TRUE(form.gesture.DragHeld);  // keeps the bar shown under the box
+        EXPECT_TRUE(form.gesture.Held());  // keeps the bar shown under the box
         platform.whileModal = nullptr;
         form.TimerPellorinthTimer();  // no second question, no second deletion
         form.AddFileToList(0, "C:\\dropped.txt", true);
@@ -356,11 +358,11 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     both.right = true;
     form.OnMouseDown(MouseButton::Right, both, Client(Cell(1)));
     form.OnMouseUp(MouseButton::Right, both, Client(Cell(1)));
-    EXPECT_TRUE(form.gesture.DragHeld);
+    EXPECT_TRUE(form.gesture.Held());
     EXPECT_TRUE(platform.repeatTimer);
     Release(Cell(1));
     EXPECT_EQ(form.store.Targets(), Targets({1, 0, 2, 3, 4, 5}));
-    EXPECT_FALSE(form.gesture.DragHeld);
+    EXPECT_FALSE(form.gesture.Held());
     MoveTo(Below(Cell(1)), false);
     form.TimerPellorinthTimer();
     EXPECT_EQ(form.store.Count(), 6);
@@ -369,7 +371,7 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     DragOver(2, 4);
     form.OnCaptureLost();
     EXPECT_FALSE(platform.repeatTimer);
-    EXPECT_FALSE(form.gesture.DragMoved);  // hover scrolling may run again
+    EXPECT_FALSE(form.gesture.Moved());  // hover scrolling may run again
     MoveTo(Below(Cell(4)));
     form.TimerPellorinthTimer();
     Release(Cell(4));

@@ -228,7 +228,7 @@ TEST_F(ScrollButtonsTest, AnyEdgeKeepsTheCurrentCellOnTheBar) {
     for (const int edge : {100000, -100000, 0}) {
         for (const bool hover : {false, true}) {
             for (const bool forward : {false, true}) {
-                const int r = form.GetColVisiblePosition(edge, 5, hover, forward);
+                const int r = form.Buttons().Step(edge, 5, hover, forward, 30, 12);
                 EXPECT_GE(r, 0);
                 EXPECT_LE(r, 29);
             }

@@ -63,7 +63,9 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
                                "C:\\M\xC3\xBCller.txt", "C:\\gone.doc", ""}) {
         first.AddFileToList(-1, target, true);
     }
-    first.ChangeIcon("C:\\Tools\\i\\star.ico", 2);
+    first.SelectItemCell(2);
+    platform.openResults.push_back({"C:\\Tools\\i\\star.ico"});
+    first.OpenIcon1Click();
     Settings& s = first.settings;
     s.AutoHide = true;
     s.BackgroundColor = 0x00123456;
