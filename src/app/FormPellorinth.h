@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
 #include "prefs/LanguageTables.h"
+#include "prefs/PreferencesWindow.h"
 #include "store/ItemPictures.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
@@ -42,7 +43,7 @@ enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 // rules that must hold together.
 class TFormPellorinth final : public BarPreview, public BarEvents, private BarAccessibilityHost {
   public:
-    TFormPellorinth(Platform& platform, TFormHint& hint);
+    TFormPellorinth(Platform& platform, TFormHint& hint, PreferencesWindow& preferencesWindow);
     TFormPellorinth(const TFormPellorinth&) = delete;
     TFormPellorinth& operator=(const TFormPellorinth&) = delete;
 
@@ -308,13 +309,14 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     bool DeleteItemAt(int index);
     [[nodiscard]] BarPlace CurrentPlace() const;
 
-    UserDataFile userData_{platform};
+    UserDataFile userData_{platform, platform, platform};
     bool dataFileTroubleTold_ = false;
-    StartupShortcut startupLink_{platform};
-    BarPlacement placement_{platform};
+    StartupShortcut startupLink_{platform, platform};
+    BarPlacement placement_{platform, platform};
     ScrollButtons buttons_;
     // What the bar shows of the settings: derived by ApplySettings alone.
     BarLook look_{platform};
+    PreferencesWindow& preferencesWindow_;
     TDlgPref dlgPref_{*this};
     ItemMenu menu_;
     AutoHide autoHide_;
@@ -322,7 +324,7 @@ class TFormPellorinth final : public BarPreview, public BarEvents, private BarAc
     bool closing_ = false;
     bool fullScreen_ = false;
     TickTimer tick_{platform};
-    ItemPictures pictures_{platform, store, MakeStockItemPictures(platform)};
+    ItemPictures pictures_{platform, platform, store, MakeStockItemPictures(platform)};
     BarAccessibility accessibility_{platform, store, *this};
 };
 

@@ -25,11 +25,11 @@ void TFormPellorinth::Preferences1Click() {
     // dialog (logging off) stores it as it is.
     const ModalStep step(*this);
     const BarPlacement::CellsInView before = placement_.InView();
-    dlgPref_.Open(settings, startupLink_.Present(), platform.DialogFrameSize());
+    dlgPref_.Open(settings, startupLink_.Present(), preferencesWindow_.FrameSize());
     bool accepted = false;
     {
         const ShownWhileModal shown(dlgPref_);
-        accepted = platform.ShowPreferences();
+        accepted = preferencesWindow_.ShowModal(dlgPref_);
     }
     if (accepted) {
         AcceptPreferences();

@@ -13,7 +13,7 @@ bool PointerGesture::Begin(MouseButton button, Target target, bool autoRepeat) {
     target_ = target;
     if (autoRepeat) {
         repeating_ = true;
-        platform_.SetRepeatTimer(true);
+        window_.SetRepeatTimer(true);
     }
     return true;
 }
@@ -39,7 +39,7 @@ void PointerGesture::Cancel() {
 void PointerGesture::StopRepeat() {
     if (repeating_) {
         repeating_ = false;
-        platform_.SetRepeatTimer(false);
+        window_.SetRepeatTimer(false);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/BarView.h"
 #include "platform/Widgets.h"
 
 namespace pel {
@@ -14,7 +14,7 @@ class PointerGesture {
   public:
     enum class Target { None, Grid, BackButton, ForwardButton };
 
-    explicit PointerGesture(Platform& platform) : platform_(platform) {}
+    explicit PointerGesture(BarView& window) : window_(window) {}
 
     // A left press starts a gesture on `target` (None: outside every part
     // that takes one), with no item to drag yet; any gesture still running
@@ -48,7 +48,7 @@ class PointerGesture {
   private:
     void StopRepeat();
 
-    Platform& platform_;
+    BarView& window_;
     Target target_ = Target::None;
     bool repeating_ = false;
 };

@@ -51,14 +51,15 @@ class PrefDialogTest : public ProgramRuns {
     // and answers OK (true) or Cancel.
     void Open(const std::function<bool(TDlgPref&)>& user) {
         int shown = 0;
-        platform.preferencesUser = [this, &user, &shown] {
+        preferencesWindow.user = [this, &user, &shown](TDlgPref& shownDialog) {
             ++shown;
+            EXPECT_EQ(&shownDialog, dlg);
             EXPECT_TRUE(dlg->visible);
             return user(*dlg);
         };
         bar->Menu().SetOpen(true);
         bar->Preferences1Click();
-        platform.preferencesUser = nullptr;
+        preferencesWindow.user = nullptr;
         EXPECT_EQ(shown, 1) << "the dialog was shown";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
