@@ -63,7 +63,7 @@ void TFormPellorinth::OnScaleChanged() {
 void TFormPellorinth::OnDisplayChanged() {
     placement_.ForgetMonitors();
     WakeTick();
-    if (dlgPref_.visible) {
+    if (dlgPref_.Visible()) {
         // The bar shows what the dialog shows, on the monitors there are now.
         dlgPref_.DisplaysChanged();
         return;

@@ -4,31 +4,15 @@
 
 namespace pel {
 
-namespace {
-
-// The live handlers act on the bar only while the dialog is on screen.
-class ShownWhileModal {
-  public:
-    explicit ShownWhileModal(TDlgPref& dialog) : dialog_(dialog) { dialog_.visible = true; }
-    ~ShownWhileModal() { dialog_.visible = false; }
-    ShownWhileModal(const ShownWhileModal&) = delete;
-    ShownWhileModal& operator=(const ShownWhileModal&) = delete;
-
-  private:
-    TDlgPref& dialog_;
-};
-
-}  // namespace
-
 void TFormPellorinth::Preferences1Click() {
     // The record keeps the user's AutoHide meanwhile, so a save during the
     // dialog (logging off) stores it as it is.
     const ModalStep step(*this);
     const BarPlacement::CellsInView before = placement_.InView();
-    dlgPref_.Open(settings, startupLink_.Present(), preferencesWindow_.FrameSize());
     bool accepted = false;
     {
-        const ShownWhileModal shown(dlgPref_);
+        const auto shown =
+            dlgPref_.Open(settings, startupLink_.Present(), preferencesWindow_.FrameSize());
         accepted = preferencesWindow_.ShowModal(dlgPref_);
     }
     if (accepted) {
@@ -49,8 +33,9 @@ void TFormPellorinth::AcceptPreferences() {
 
     // A shortcut that cannot be written leaves the option off, and the
     // other settings are still stored.
-    if (!startupLink_.MakePresent(dlgPref_.chbAutoStart.Checked())) {
-        dlgPref_.chbAutoStart.SetChecked(false);
+    CheckBox& runAtStartup = dlgPref_.General().runAtStartup;
+    if (!startupLink_.MakePresent(runAtStartup.Checked())) {
+        runAtStartup.SetChecked(false);
     }
 
     settings = accepted;

@@ -6,31 +6,14 @@
 
 #include "platform/Geometry.h"
 #include "platform/Scale.h"
+#include "prefs/BarPreview.h"
+#include "prefs/GeneralPage.h"
 #include "prefs/PrefWidgets.h"
+#include "prefs/SizePositionPage.h"
+#include "prefs/StylePage.h"
 #include "store/Settings.h"
 
 namespace pel {
-
-// What the dialog needs of the bar it previews on. The main form implements
-// it; the dialog never reaches into the form otherwise.
-class BarPreview {
-  public:
-    virtual ~BarPreview() = default;
-    // Shows the bar as `candidate` describes it: edge, size, monitor,
-    // offsets, background, gradient and language. The record is untouched.
-    virtual void Preview(const Settings& candidate) = 0;
-    // Moves the bar only (an offset slider was dragged).
-    virtual void PreviewPlace(const Settings& candidate) = 0;
-    // One corner of the offsets allowed for the bar's present size, at 96 DPI.
-    [[nodiscard]] virtual Point OffsetRange(bool isMax, int monitor, int edge) const = 0;
-    // Work area of a monitor; monitor 0's for an index that names none.
-    [[nodiscard]] virtual Rect WorkAreaOf(int monitor) const = 0;
-    [[nodiscard]] virtual int MonitorCount() const = 0;
-    // The scale the bar takes on a monitor; monitor 0's for an index that
-    // names none.
-    [[nodiscard]] virtual Scale ScaleOf(int monitor) const = 0;
-    [[nodiscard]] virtual int ItemCount() const = 0;
-};
 
 // How the view paints one cell of the page selector.
 struct PageCellDrawing {
@@ -51,6 +34,19 @@ struct LanguageItemDrawing {
     Point textAt;
 };
 
+inline constexpr int kPrefPageCount = 3;
+
+// The controls around the pages.
+struct DialogFrame {
+    TextControl caption;
+    TextControl ok;
+    TextControl cancel;
+    // Never drawn, but a screen reader names the page selector's cells by them.
+    std::array<std::string, kPrefPageCount> pageTitles;
+
+    void AssignTexts(int language);
+};
+
 // The preferences dialog: three pages of controls over one copy of the
 // settings. Created once at start-up and shown modally; its logic works on
 // the widget models, and the window only mirrors them.
@@ -60,86 +56,62 @@ class TDlgPref {
     TDlgPref(const TDlgPref&) = delete;
     TDlgPref& operator=(const TDlgPref&) = delete;
 
-    // --- state ---
-    bool visible = false;
-    int page = 0;                             // Notebook1's page, kept between showings
-    Point position;                           // top-left of the dialog window on screen
     static constexpr int kClientWidth = 335;  // at 96 DPI
     static constexpr int kClientHeight = 311;
+    static constexpr int kPageCount = kPrefPageCount;
+
+    [[nodiscard]] GeneralPage& General() { return general_; }
+    [[nodiscard]] const GeneralPage& General() const { return general_; }
+    [[nodiscard]] SizePositionPage& SizePosition() { return sizePosition_; }
+    [[nodiscard]] const SizePositionPage& SizePosition() const { return sizePosition_; }
+    [[nodiscard]] StylePage& Style() { return style_; }
+    [[nodiscard]] const StylePage& Style() const { return style_; }
+    [[nodiscard]] DialogFrame& Frame() { return frame_; }
+    [[nodiscard]] const DialogFrame& Frame() const { return frame_; }
+
+    // On screen: the live handlers act on the bar only meanwhile.
+    [[nodiscard]] bool Visible() const { return visible_; }
+    // The page shown, kept between showings.
+    [[nodiscard]] int Page() const { return page_; }
+    // Top-left of the dialog window on screen.
+    [[nodiscard]] Point Position() const { return position_; }
     // The scale the dialog is laid out at: that of the monitor it opens on.
     [[nodiscard]] Scale DialogScale() const { return scale_; }
     // The client area at the dialog's scale.
     [[nodiscard]] Point ClientSize() const {
         return {scale_.Px(kClientWidth), scale_.Px(kClientHeight)};
     }
-    static constexpr int kPageCount = 3;
-    // The pages' titles: never drawn, but a screen reader names the page
-    // selector's cells by them.
-    std::array<std::string, kPageCount> PageTitles;
 
-    // --- frame ---
-    TextControl Caption;
-    TextControl OKBtn;
-    TextControl CancelBtn;
+    // The dialog on screen, from Open until this ends.
+    class OnScreen {
+      public:
+        ~OnScreen() { dialog_.visible_ = false; }
+        OnScreen(const OnScreen&) = delete;
+        OnScreen& operator=(const OnScreen&) = delete;
 
-    // --- page 0, General ---
-    DropDownList LanguageBox;  // owner-drawn: a flag and the language's own name
-    CheckBox chbMouseScroll;
-    TextControl Label3;
-    DropDownList cbButtonPosition;
-    CheckBox chboxAutoHide;
-    CheckBox ChboxFixedIcons;
-    CheckBox chbAddToEnd;
-    CheckBox chbDeleteWMouse;
-    CheckBox chbDeleteMsgDlg;
-    CheckBox chbAutoStart;
-
-    // --- page 1, Size and position ---
-    TextControl Label8;
-    DropDownList MonitorBox;
-    TextControl Label5;
-    DropDownList cbScrPosition;
-    TextControl Label4;
-    TextControl edVisCol;  // read-only: the visible count as text
-    Slider ScrollBar1;
-    TextControl Label9;
-    Slider TrackDX;
-    TextControl Label10;
-    Slider TrackDY;
-    TextControl sbResetOffset;
-
-    // --- page 2, Style ---
-    TextControl Label1;
-    ColorPicker cbBackground;
-    TextControl Label6;
-    ColorPicker cbStartGrad;
-    TextControl Label7;
-    ColorPicker cbEndGrad;
-    CheckBox chbGradBg;
-    TextControl sbReversColor;
-    TextControl Label2;
-    ColorPicker cbHint;
-    TextControl SpeedButton1;
-    // LabText1 .. LabText5; LabText2 carries the text colour, the others the
-    // outline colour.
-    std::array<SampleLabel, 5> LabText;
-    // Indices into LabText from back to front, the order the view paints them.
-    static constexpr std::array<int, 5> kSampleBackToFront{4, 3, 2, 0, 1};
-    CheckBox chbShowHint;
+      private:
+        friend class TDlgPref;
+        explicit OnScreen(TDlgPref& dialog) : dialog_(dialog) { dialog_.visible_ = true; }
+        TDlgPref& dialog_;
+    };
 
     // --- opening and closing, driven by the bar's Preferences1Click ---
-    // Fills every control from `stored` while the dialog is hidden and
-    // centres it on the work area of the bar's monitor. `startupShortcut`
-    // tells whether the start-up shortcut exists.
-    // `frame` is the window's outer size less its client size: the whole
-    // window is centred, not only its client area.
-    void Open(const Settings& stored, bool startupShortcut, Point frame);
+    // Fills every control from `stored` while the dialog is hidden, centres
+    // it on the work area of the bar's monitor, and shows it for as long as
+    // the answer lives. `startupShortcut` tells whether the start-up
+    // shortcut exists. `frame` is the window's outer size less its client
+    // size: the whole window is centred, not only its client area.
+    [[nodiscard]] OnScreen Open(const Settings& stored, bool startupShortcut, Point frame);
     // What the bar shows while the dialog is open: the value it was opened
     // with, changed by the controls that preview.
     [[nodiscard]] Settings Candidate() const;
     // What OK stores over `stored`. A list with nothing selected keeps the
     // stored value, and the monitor changes only when the user picked one.
     [[nodiscard]] Settings Accepted(const Settings& stored) const;
+    // Monitors or work areas changed while the dialog is open: the monitor
+    // list and the slider ranges follow them, the user's offsets stay (held
+    // to their new ranges), and the bar shows the controls again.
+    void DisplaysChanged();
 
     // --- user actions the window reports besides the models' own ---
     void StringGrid1Click(int column);
@@ -154,9 +126,14 @@ class TDlgPref {
     [[nodiscard]] LanguageItemDrawing LanguageBoxDrawItem(int index, const Rect& rect,
                                                           bool selected) const;
 
-    // --- the models' handlers, public so that the view and tests can name them ---
+    // --- language ---
+    // Every caption of the dialog in language 0 or 1; any other value gives
+    // the Russian design texts. The bar's ChangeLanguage calls it.
+    void AssignTexts(int language);
+
+  private:
+    // The models' handlers.
     void LanguageBoxChange();
-    void chbMouseScrollClick();
     void cbScrPositionChange();
     void MonitorBoxChange();
     void ScrollBar1Change();
@@ -164,49 +141,34 @@ class TDlgPref {
     void cbBackgroundChange();
     void chbGradBgClick();
     void cbStartGradSelect();
-    void cbHintSelect();
-    // Re-sizes and re-places the bar from the controls, offsets reset to 0.
-    void UpdateSize_Position();
-    // Monitors or work areas changed while the dialog is open: the monitor
-    // list and the slider ranges follow them, the user's offsets stay (held
-    // to their new ranges), and the bar shows the controls again.
-    void DisplaysChanged();
-    void UpdateImageGradient();
 
-    // --- language ---
-    // Every caption of the dialog in language 0 or 1; any other value gives
-    // the Russian design texts. The bar's ChangeLanguage calls it.
-    void AssignTexts(int language);
     // Rewrites the edge items and, while visible, the monitor and scroll
     // button items in language 0 (Russian) or any other (English), keeping
     // each selection. `edge` picks the scroll-button wording.
-    void TranslateBox(int language, int edge);
-
-  private:
-    Scale scale_;
-    // The monitor the list shows, the bar's at opening. The bar reads an
-    // index whose monitor has gone since as monitor 0.
-    [[nodiscard]] int SelectedMonitor() const;
+    void Translate(int language, int edge);
+    // Re-sizes and re-places the bar from the controls, offsets reset to 0.
+    void PreviewNewSize();
     // The edge the controls show; the stored one while the list has none.
     [[nodiscard]] int SelectedEdge() const;
-    void WriteButtonPositionItems(int language, int edge);
-    // One item per monitor there is now, `selected` chosen (monitor 0 when
-    // it names none); the list is locked with a single monitor.
-    void FillMonitorBox(int language, int selected);
-    // The visible-count slider's maximum: the cells the selected monitor
-    // holds along the selected edge, no more than the items, at least the
-    // slider's minimum.
-    void UpdateVisibleCountLimit();
-    void SetOffsetRanges(int monitor, int edge);
-    void EnableGradientControls(bool on);
+    void FillMonitors(int language, int selected);
+    void LimitVisibleCount();
+    void SetOffsetRanges();
     // Copies the previewed controls into `s`.
     void TakePreviewed(Settings& s) const;
 
     BarPreview& bar_;
+    GeneralPage general_;
+    SizePositionPage sizePosition_;
+    StylePage style_;
+    DialogFrame frame_;
+    bool visible_ = false;
+    int page_ = 0;
+    Point position_;
+    Scale scale_;
     Settings opened_;
     bool monitorPicked_ = false;
-    // Set while UpdateSize_Position zeroes the offsets, so that the bar is
-    // not moved once per slider before it is re-laid out.
+    // Set while PreviewNewSize zeroes the offsets, so that the bar is not
+    // moved once per slider before it is re-laid out.
     bool resettingOffsets_ = false;
     // Set while the displays change under the open dialog: a slider held to
     // a smaller range keeps the user's offsets.

@@ -34,10 +34,10 @@ std::optional<AccessibleNode> PageSelectorSource::Child(int index) const {
     }
     AccessibleNode node;
     node.role = AccessibleRole::ListItem;
-    node.name = model_.PageTitles[static_cast<std::size_t>(index)];
+    node.name = model_.Frame().pageTitles[static_cast<std::size_t>(index)];
     node.state.focusable = true;
     node.state.selectable = true;
-    node.state.selected = index == model_.page;
+    node.state.selected = index == model_.Page();
     node.state.focused = node.state.selected && HasFocus(list_);
     RECT item{};
     if (::SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(index),
@@ -57,7 +57,7 @@ int PageSelectorSource::ChildAt(Point screen) const {
 }
 
 int PageSelectorSource::FocusedChild() const {
-    return HasFocus(list_) ? model_.page : -1;
+    return HasFocus(list_) ? model_.Page() : -1;
 }
 
 AccessibleNode DrawnListSource::Self() const {

@@ -125,7 +125,7 @@ void PaintSample(HDC dc, const RECT& panel, const std::array<SampleLabel, 5>& la
     ::FillRect(out, &area, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(out, &area, BDR_RAISEDOUTER | BDR_SUNKENINNER, BF_RECT);
     ::SetBkMode(out, TRANSPARENT);
-    for (const int i : TDlgPref::kSampleBackToFront) {
+    for (const int i : StylePage::kSampleBackToFront) {
         const SampleLabel& label = labels[static_cast<std::size_t>(i)];
         const UniqueFont font = MakeFont(label.font.font, scale);
         const SelectedObject selected(out, font.get());

@@ -29,42 +29,42 @@ inline constexpr int kDroppedHeight = 240;
 enum ControlId : int {
     kIdOk = IDOK,
     kIdCancel = IDCANCEL,
-    kIdStringGrid1 = 100,
-    kIdLanguageBox,
-    kIdChbMouseScroll,
-    kIdLabel3,
-    kIdCbButtonPosition,
-    kIdChboxAutoHide,
-    kIdChboxFixedIcons,
-    kIdChbAddToEnd,
-    kIdChbDeleteWMouse,
-    kIdChbDeleteMsgDlg,
-    kIdChbAutoStart,
-    kIdLabel8,
-    kIdMonitorBox,
-    kIdLabel5,
-    kIdCbScrPosition,
-    kIdLabel4,
-    kIdEdVisCol,
-    kIdScrollBar1,
-    kIdLabel9,
-    kIdTrackDX,
-    kIdLabel10,
-    kIdTrackDY,
-    kIdSbResetOffset,
-    kIdLabel1,
-    kIdCbBackground,
-    kIdLabel6,
-    kIdCbStartGrad,
-    kIdLabel7,
-    kIdCbEndGrad,
-    kIdChbGradBg,
-    kIdSbReversColor,
-    kIdLabel2,
-    kIdCbHint,
-    kIdSpeedButton1,
-    kIdPanelFontHint,
-    kIdChbShowHint,
+    kIdPageSelector = 100,
+    kIdLanguage,
+    kIdHoverScroll,
+    kIdScrollButtonsLabel,
+    kIdScrollButtons,
+    kIdAutoHide,
+    kIdFixedIcons,
+    kIdAddToEnd,
+    kIdDeleteWithMouse,
+    kIdConfirmDelete,
+    kIdRunAtStartup,
+    kIdMonitorLabel,
+    kIdMonitor,
+    kIdEdgeLabel,
+    kIdEdge,
+    kIdVisibleCountLabel,
+    kIdVisibleCountText,
+    kIdVisibleCount,
+    kIdOffsetXLabel,
+    kIdOffsetX,
+    kIdOffsetYLabel,
+    kIdOffsetY,
+    kIdResetOffsets,
+    kIdBackgroundLabel,
+    kIdBackground,
+    kIdStartColourLabel,
+    kIdGradientStart,
+    kIdEndColourLabel,
+    kIdGradientEnd,
+    kIdGradient,
+    kIdReverseGradient,
+    kIdOutlineColourLabel,
+    kIdHintOutline,
+    kIdHintFont,
+    kIdSample,
+    kIdShowHints,
 };
 
 enum class Kind {
@@ -84,67 +84,116 @@ enum class Kind {
     PageSelector,
 };
 
-using ModelOf = std::variant<std::monostate, TextControl TDlgPref::*, CheckBox TDlgPref::*,
-                             DropDownList TDlgPref::*, ColorPicker TDlgPref::*, Slider TDlgPref::*>;
+// How an entry reaches its control's model in the dialog.
+template <class Model>
+using ModelIn = Model& (*)(TDlgPref&);
+template <auto control>
+auto& OnGeneral(TDlgPref& d) {
+    return d.General().*control;
+}
+template <auto control>
+auto& OnSizePosition(TDlgPref& d) {
+    return d.SizePosition().*control;
+}
+template <auto control>
+auto& OnStyle(TDlgPref& d) {
+    return d.Style().*control;
+}
+template <auto control>
+auto& OnFrame(TDlgPref& d) {
+    return d.Frame().*control;
+}
+using Binding = std::variant<std::monostate, ModelIn<TextControl>, ModelIn<CheckBox>,
+                             ModelIn<DropDownList>, ModelIn<ColorPicker>, ModelIn<Slider>>;
 
 struct Control {
     int id;
     Kind kind;
     int page;
     int left, top, width, height;
-    ModelOf model;
+    Binding model;
     int thumb = 0;  // sliders: thumb length
 };
+
+// The model of a control entry that has one of kind `Model`.
+template <class Model>
+Model& ModelOf(const Control& c, TDlgPref& dialog) {
+    return std::get<ModelIn<Model>>(c.model)(dialog);
+}
 
 // In tab order: the pages' controls top to bottom, then the frame's.
 inline constexpr std::array kControls{
     // Page 0, General.
-    Control{kIdLanguageBox, Kind::LanguageList, 0, 8, 8, 112, kDroppedHeight,
-            &TDlgPref::LanguageBox},
-    Control{kIdChbMouseScroll, Kind::CheckBox, 0, 8, 43, 297, 17, &TDlgPref::chbMouseScroll},
-    Control{kIdLabel3, Kind::Label, 0, 8, 67, 297, 13, &TDlgPref::Label3},
-    Control{kIdCbButtonPosition, Kind::List, 0, 8, 87, 111, kDroppedHeight,
-            &TDlgPref::cbButtonPosition},
-    Control{kIdChboxAutoHide, Kind::CheckBox, 0, 8, 119, 297, 17, &TDlgPref::chboxAutoHide},
-    Control{kIdChboxFixedIcons, Kind::CheckBox, 0, 8, 138, 297, 17, &TDlgPref::ChboxFixedIcons},
-    Control{kIdChbAddToEnd, Kind::CheckBox, 0, 8, 158, 297, 17, &TDlgPref::chbAddToEnd},
-    Control{kIdChbDeleteWMouse, Kind::CheckBox, 0, 8, 179, 297, 17, &TDlgPref::chbDeleteWMouse},
-    Control{kIdChbDeleteMsgDlg, Kind::CheckBox, 0, 8, 199, 297, 17, &TDlgPref::chbDeleteMsgDlg},
-    Control{kIdChbAutoStart, Kind::CheckBox, 0, 8, 219, 297, 17, &TDlgPref::chbAutoStart},
+    Control{kIdLanguage, Kind::LanguageList, 0, 8, 8, 112, kDroppedHeight,
+            &OnGeneral<&GeneralPage::language>},
+    Control{kIdHoverScroll, Kind::CheckBox, 0, 8, 43, 297, 17,
+            &OnGeneral<&GeneralPage::hoverScroll>},
+    Control{kIdScrollButtonsLabel, Kind::Label, 0, 8, 67, 297, 13,
+            &OnGeneral<&GeneralPage::scrollButtonsLabel>},
+    Control{kIdScrollButtons, Kind::List, 0, 8, 87, 111, kDroppedHeight,
+            &OnGeneral<&GeneralPage::scrollButtons>},
+    Control{kIdAutoHide, Kind::CheckBox, 0, 8, 119, 297, 17, &OnGeneral<&GeneralPage::autoHide>},
+    Control{kIdFixedIcons, Kind::CheckBox, 0, 8, 138, 297, 17,
+            &OnGeneral<&GeneralPage::fixedIcons>},
+    Control{kIdAddToEnd, Kind::CheckBox, 0, 8, 158, 297, 17, &OnGeneral<&GeneralPage::addToEnd>},
+    Control{kIdDeleteWithMouse, Kind::CheckBox, 0, 8, 179, 297, 17,
+            &OnGeneral<&GeneralPage::deleteWithMouse>},
+    Control{kIdConfirmDelete, Kind::CheckBox, 0, 8, 199, 297, 17,
+            &OnGeneral<&GeneralPage::confirmDelete>},
+    Control{kIdRunAtStartup, Kind::CheckBox, 0, 8, 219, 297, 17,
+            &OnGeneral<&GeneralPage::runAtStartup>},
     // Page 1, Size and position.
-    Control{kIdLabel8, Kind::Label, 1, 8, 8, 170, 13, &TDlgPref::Label8},
-    Control{kIdMonitorBox, Kind::List, 1, 185, 8, 120, kDroppedHeight, &TDlgPref::MonitorBox},
-    Control{kIdLabel5, Kind::Label, 1, 8, 39, 170, 13, &TDlgPref::Label5},
-    Control{kIdCbScrPosition, Kind::List, 1, 185, 39, 121, kDroppedHeight,
-            &TDlgPref::cbScrPosition},
-    Control{kIdLabel4, Kind::WrappedLabel, 1, 8, 71, 230, 26, &TDlgPref::Label4},
-    Control{kIdEdVisCol, Kind::ReadOnlyEdit, 1, 280, 70, 25, 21, &TDlgPref::edVisCol},
-    Control{kIdScrollBar1, Kind::TickedSlider, 1, 5, 97, 304, 38, &TDlgPref::ScrollBar1, 18},
-    Control{kIdLabel9, Kind::Label, 1, 8, 149, 130, 13, &TDlgPref::Label9},
-    Control{kIdTrackDX, Kind::PlainSlider, 1, 141, 147, 169, 20, &TDlgPref::TrackDX, 15},
-    Control{kIdLabel10, Kind::Label, 1, 8, 178, 130, 13, &TDlgPref::Label10},
-    Control{kIdTrackDY, Kind::PlainSlider, 1, 141, 177, 169, 20, &TDlgPref::TrackDY, 15},
-    Control{kIdSbResetOffset, Kind::FlatButton, 1, 8, 208, 105, 27, &TDlgPref::sbResetOffset},
+    Control{kIdMonitorLabel, Kind::Label, 1, 8, 8, 170, 13,
+            &OnSizePosition<&SizePositionPage::monitorLabel>},
+    Control{kIdMonitor, Kind::List, 1, 185, 8, 120, kDroppedHeight,
+            &OnSizePosition<&SizePositionPage::monitor>},
+    Control{kIdEdgeLabel, Kind::Label, 1, 8, 39, 170, 13,
+            &OnSizePosition<&SizePositionPage::edgeLabel>},
+    Control{kIdEdge, Kind::List, 1, 185, 39, 121, kDroppedHeight,
+            &OnSizePosition<&SizePositionPage::edge>},
+    Control{kIdVisibleCountLabel, Kind::WrappedLabel, 1, 8, 71, 230, 26,
+            &OnSizePosition<&SizePositionPage::visibleCountLabel>},
+    Control{kIdVisibleCountText, Kind::ReadOnlyEdit, 1, 280, 70, 25, 21,
+            &OnSizePosition<&SizePositionPage::visibleCountText>},
+    Control{kIdVisibleCount, Kind::TickedSlider, 1, 5, 97, 304, 38,
+            &OnSizePosition<&SizePositionPage::visibleCount>, 18},
+    Control{kIdOffsetXLabel, Kind::Label, 1, 8, 149, 130, 13,
+            &OnSizePosition<&SizePositionPage::offsetXLabel>},
+    Control{kIdOffsetX, Kind::PlainSlider, 1, 141, 147, 169, 20,
+            &OnSizePosition<&SizePositionPage::offsetX>, 15},
+    Control{kIdOffsetYLabel, Kind::Label, 1, 8, 178, 130, 13,
+            &OnSizePosition<&SizePositionPage::offsetYLabel>},
+    Control{kIdOffsetY, Kind::PlainSlider, 1, 141, 177, 169, 20,
+            &OnSizePosition<&SizePositionPage::offsetY>, 15},
+    Control{kIdResetOffsets, Kind::FlatButton, 1, 8, 208, 105, 27,
+            &OnSizePosition<&SizePositionPage::resetOffsets>},
     // Page 2, Style.
-    Control{kIdLabel1, Kind::WrappedLabel, 2, 8, 8, 145, 26, &TDlgPref::Label1},
-    Control{kIdCbBackground, Kind::ColorPicker, 2, 156, 8, 150, kDroppedHeight,
-            &TDlgPref::cbBackground},
-    Control{kIdLabel6, Kind::Label, 2, 8, 39, 145, 13, &TDlgPref::Label6},
-    Control{kIdCbStartGrad, Kind::ColorPicker, 2, 156, 39, 150, kDroppedHeight,
-            &TDlgPref::cbStartGrad},
-    Control{kIdLabel7, Kind::Label, 2, 8, 70, 145, 13, &TDlgPref::Label7},
-    Control{kIdCbEndGrad, Kind::ColorPicker, 2, 156, 68, 150, kDroppedHeight, &TDlgPref::cbEndGrad},
-    Control{kIdChbGradBg, Kind::CheckBox, 2, 8, 102, 205, 17, &TDlgPref::chbGradBg},
-    Control{kIdSbReversColor, Kind::FlatButton, 2, 217, 96, 88, 26, &TDlgPref::sbReversColor},
-    Control{kIdLabel2, Kind::Label, 2, 8, 139, 150, 13, &TDlgPref::Label2},
-    Control{kIdCbHint, Kind::ColorPicker, 2, 161, 136, 145, kDroppedHeight, &TDlgPref::cbHint},
-    Control{kIdSpeedButton1, Kind::FlatButton, 2, 8, 168, 125, 32, &TDlgPref::SpeedButton1},
-    Control{kIdPanelFontHint, Kind::Sample, 2, 161, 168, 145, 71, std::monostate{}},
-    Control{kIdChbShowHint, Kind::CheckBox, 2, 8, 219, 150, 17, &TDlgPref::chbShowHint},
+    Control{kIdBackgroundLabel, Kind::WrappedLabel, 2, 8, 8, 145, 26,
+            &OnStyle<&StylePage::backgroundLabel>},
+    Control{kIdBackground, Kind::ColorPicker, 2, 156, 8, 150, kDroppedHeight,
+            &OnStyle<&StylePage::background>},
+    Control{kIdStartColourLabel, Kind::Label, 2, 8, 39, 145, 13,
+            &OnStyle<&StylePage::startColourLabel>},
+    Control{kIdGradientStart, Kind::ColorPicker, 2, 156, 39, 150, kDroppedHeight,
+            &OnStyle<&StylePage::gradientStart>},
+    Control{kIdEndColourLabel, Kind::Label, 2, 8, 70, 145, 13,
+            &OnStyle<&StylePage::endColourLabel>},
+    Control{kIdGradientEnd, Kind::ColorPicker, 2, 156, 68, 150, kDroppedHeight,
+            &OnStyle<&StylePage::gradientEnd>},
+    Control{kIdGradient, Kind::CheckBox, 2, 8, 102, 205, 17, &OnStyle<&StylePage::gradient>},
+    Control{kIdReverseGradient, Kind::FlatButton, 2, 217, 96, 88, 26,
+            &OnStyle<&StylePage::reverseGradient>},
+    Control{kIdOutlineColourLabel, Kind::Label, 2, 8, 139, 150, 13,
+            &OnStyle<&StylePage::outlineColourLabel>},
+    Control{kIdHintOutline, Kind::ColorPicker, 2, 161, 136, 145, kDroppedHeight,
+            &OnStyle<&StylePage::hintOutline>},
+    Control{kIdHintFont, Kind::FlatButton, 2, 8, 168, 125, 32, &OnStyle<&StylePage::hintFont>},
+    Control{kIdSample, Kind::Sample, 2, 161, 168, 145, 71, std::monostate{}},
+    Control{kIdShowHints, Kind::CheckBox, 2, 8, 219, 150, 17, &OnStyle<&StylePage::showHints>},
     // The frame.
-    Control{kIdStringGrid1, Kind::PageSelector, kFrame, 10, 259, 123, 41, std::monostate{}},
-    Control{kIdOk, Kind::DefaultButton, kFrame, 153, 266, 75, 25, &TDlgPref::OKBtn},
-    Control{kIdCancel, Kind::PushButton, kFrame, 241, 266, 75, 25, &TDlgPref::CancelBtn},
+    Control{kIdPageSelector, Kind::PageSelector, kFrame, 10, 259, 123, 41, std::monostate{}},
+    Control{kIdOk, Kind::DefaultButton, kFrame, 153, 266, 75, 25, &OnFrame<&DialogFrame::ok>},
+    Control{kIdCancel, Kind::PushButton, kFrame, 241, 266, 75, 25, &OnFrame<&DialogFrame::cancel>},
 };
 
 // The window's client pixels of a control.

@@ -126,7 +126,7 @@ void PrefWindow::Refresh() {
         return;
     }
     const bool wasUpdating = std::exchange(updating_, true);
-    ShowText(Handle(), model_.Caption.caption);
+    ShowText(Handle(), model_.Frame().caption.caption);
     for (const pref::Control& c : pref::kControls) {
         if (const HWND window = ::GetDlgItem(Handle(), c.id)) {
             MirrorControl(c, window);
@@ -140,13 +140,13 @@ void PrefWindow::Refresh() {
 void PrefWindow::MirrorControl(const pref::Control& c, HWND window) {
     std::visit(Overloaded{
                    [](std::monostate) {},
-                   [&](TextControl TDlgPref::*member) {
-                       const TextControl& text = model_.*member;
+                   [&](pref::ModelIn<TextControl> of) {
+                       const TextControl& text = of(model_);
                        ShowText(window, text.caption);
                        ShowEnabled(window, text.enabled);
                    },
-                   [&](CheckBox TDlgPref::*member) {
-                       const CheckBox& box = model_.*member;
+                   [&](pref::ModelIn<CheckBox> of) {
+                       const CheckBox& box = of(model_);
                        ShowText(window, box.caption);
                        ShowEnabled(window, box.enabled);
                        const LRESULT state = box.Checked() ? BST_CHECKED : BST_UNCHECKED;
@@ -154,12 +154,12 @@ void PrefWindow::MirrorControl(const pref::Control& c, HWND window) {
                            ::SendMessageW(window, BM_SETCHECK, static_cast<WPARAM>(state), 0);
                        }
                    },
-                   [&](DropDownList TDlgPref::*member) { ShowList(window, model_.*member); },
-                   [&](ColorPicker TDlgPref::*member) { ShowPicker(window, model_.*member); },
-                   [&](Slider TDlgPref::*member) { ShowSlider(window, model_.*member); },
+                   [&](pref::ModelIn<DropDownList> of) { ShowList(window, of(model_)); },
+                   [&](pref::ModelIn<ColorPicker> of) { ShowPicker(window, of(model_)); },
+                   [&](pref::ModelIn<Slider> of) { ShowSlider(window, of(model_)); },
                },
                c.model);
-    const bool shown = c.page == pref::kFrame || c.page == model_.page;
+    const bool shown = c.page == pref::kFrame || c.page == model_.Page();
     const bool showing = (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != showing) {
         ::ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
@@ -167,12 +167,12 @@ void PrefWindow::MirrorControl(const pref::Control& c, HWND window) {
 }
 
 void PrefWindow::MirrorPage() {
-    const HWND selector = ::GetDlgItem(Handle(), pref::kIdStringGrid1);
+    const HWND selector = ::GetDlgItem(Handle(), pref::kIdPageSelector);
     if (selector == nullptr) {
         return;
     }
-    if (static_cast<int>(::SendMessageW(selector, LB_GETCURSEL, 0, 0)) != model_.page) {
-        ::SendMessageW(selector, LB_SETCURSEL, static_cast<WPARAM>(model_.page), 0);
+    if (static_cast<int>(::SendMessageW(selector, LB_GETCURSEL, 0, 0)) != model_.Page()) {
+        ::SendMessageW(selector, LB_SETCURSEL, static_cast<WPARAM>(model_.Page()), 0);
     }
     // A control of a page that went away cannot keep the focus.
     const HWND focus = ::GetFocus();
@@ -183,11 +183,11 @@ void PrefWindow::MirrorPage() {
 }
 
 void PrefWindow::MirrorSample() {
-    if (SameSample(shownSample_, model_.LabText)) {
+    if (SameSample(shownSample_, model_.Style().sample)) {
         return;
     }
-    shownSample_ = model_.LabText;
-    if (const HWND panel = ::GetDlgItem(Handle(), pref::kIdPanelFontHint)) {
+    shownSample_ = model_.Style().sample;
+    if (const HWND panel = ::GetDlgItem(Handle(), pref::kIdSample)) {
         ::InvalidateRect(panel, nullptr, FALSE);
     }
 }

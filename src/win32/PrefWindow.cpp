@@ -91,10 +91,10 @@ std::unique_ptr<PrefWindow> PrefWindow::Create(HINSTANCE instance, TDlgPref& mod
     WindowSetup setup;
     setup.className = L"TDlgPref";
     setup.cursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    setup.caption = ToWide(model.Caption.caption);
+    setup.caption = ToWide(model.Frame().caption.caption);
     setup.style = kWindowStyle;
     setup.exStyle = kWindowExStyle;
-    setup.bounds = Rect::FromSize(model.position.x, model.position.y, outer.right - outer.left,
+    setup.bounds = Rect::FromSize(model.Position().x, model.Position().y, outer.right - outer.left,
                                   outer.bottom - outer.top);
     setup.instance = instance;
     setup.owner = owner;
@@ -128,7 +128,7 @@ bool PrefWindow::CreateControls() {
             for (int page = 0; page < TDlgPref::kPageCount; ++page) {
                 ::SendMessageW(child, LB_ADDSTRING, 0, page);
             }
-        } else if (c.id == pref::kIdSbReversColor) {
+        } else if (c.id == pref::kIdReverseGradient) {
             const HWND tip = ::CreateWindowExW(
                 WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
@@ -164,11 +164,12 @@ void PrefWindow::MakeReadable(const Control& c, HWND window) {
             });
     } else if (c.kind == Kind::ColorPicker) {
         // Named by the label beside it, as the system names a list.
-        const TextControl* label = c.id == pref::kIdCbBackground  ? &model_.Label1
-                                   : c.id == pref::kIdCbStartGrad ? &model_.Label6
-                                   : c.id == pref::kIdCbEndGrad   ? &model_.Label7
-                                                                  : &model_.Label2;
-        const ColorPicker& picker = model_.*std::get<ColorPicker TDlgPref::*>(c.model);
+        const StylePage& style = model_.Style();
+        const TextControl* label = c.id == pref::kIdBackground      ? &style.backgroundLabel
+                                   : c.id == pref::kIdGradientStart ? &style.startColourLabel
+                                   : c.id == pref::kIdGradientEnd   ? &style.endColourLabel
+                                                                    : &style.outlineColourLabel;
+        const ColorPicker& picker = pref::ModelOf<ColorPicker>(c, model_);
         source = std::make_unique<pref::DrawnListSource>(
             window, [label] { return label->caption; },
             [&picker] { return pref::ColorValueText(picker); });
@@ -186,12 +187,11 @@ bool PrefWindow::ShowModal() {
         return false;
     }
     const HWND owner = ::GetWindow(Handle(), GW_OWNER);
-    model_.visible = true;
     if (model_.DialogScale() != scale_) {
         LayOutAt(model_.DialogScale());
     }
     Refresh();
-    ::SetWindowPos(Handle(), nullptr, model_.position.x, model_.position.y, 0, 0,
+    ::SetWindowPos(Handle(), nullptr, model_.Position().x, model_.Position().y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
     if (disableOwner) {
@@ -230,7 +230,6 @@ bool PrefWindow::ShowModal() {
     if (Handle() != nullptr) {
         ::ShowWindow(Handle(), SW_HIDE);
     }
-    model_.visible = false;
     return accepted;
 }
 
@@ -340,18 +339,18 @@ void PrefWindow::OnCommand(int id, int code, HWND control) {
                 return;
             }
             const bool checked = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            (model_.*std::get<CheckBox TDlgPref::*>(c->model)).SetChecked(checked);
+            pref::ModelOf<CheckBox>(*c, model_).SetChecked(checked);
             break;
         }
         case Kind::FlatButton:
             if (code != BN_CLICKED) {
                 return;
             }
-            if (id == pref::kIdSbResetOffset) {
+            if (id == pref::kIdResetOffsets) {
                 model_.sbResetOffsetClick();
-            } else if (id == pref::kIdSbReversColor) {
+            } else if (id == pref::kIdReverseGradient) {
                 model_.sbReversColorClick();
-            } else if (id == pref::kIdSpeedButton1) {
+            } else if (id == pref::kIdHintFont) {
                 ChooseHintFont();
             }
             break;
@@ -387,7 +386,7 @@ void PrefWindow::OnListPicked(const Control& c, HWND combo, bool confirmed) {
         return;
     }
     if (c.kind != Kind::ColorPicker) {
-        DropDownList& list = model_.*std::get<DropDownList TDlgPref::*>(c.model);
+        DropDownList& list = pref::ModelOf<DropDownList>(c, model_);
         if (index != list.Selected()) {
             list.Choose(index);
         } else if (confirmed) {
@@ -402,7 +401,7 @@ void PrefWindow::OnListPicked(const Control& c, HWND combo, bool confirmed) {
         }
         return;
     }
-    ColorPicker& picker = model_.*std::get<ColorPicker TDlgPref::*>(c.model);
+    ColorPicker& picker = pref::ModelOf<ColorPicker>(c, model_);
     const auto color = static_cast<Color>(::SendMessageW(combo, CB_GETITEMDATA, index, 0));
     if (color != picker.Selected()) {
         picker.Choose(color);
@@ -412,7 +411,7 @@ void PrefWindow::OnListPicked(const Control& c, HWND combo, bool confirmed) {
 void PrefWindow::PickCustomColor(int id) {
     const Control* c = pref::Find(id);
     if (c != nullptr && c->kind == Kind::ColorPicker && running_) {
-        ColorPicker& picker = model_.*std::get<ColorPicker TDlgPref::*>(c->model);
+        ColorPicker& picker = pref::ModelOf<ColorPicker>(*c, model_);
         picker.ChooseCustom(choosers_.ChooseColor(picker.Selected()));
     }
     // Picks that arrived while the chooser was open were this one.
@@ -421,7 +420,7 @@ void PrefWindow::PickCustomColor(int id) {
 }
 
 void PrefWindow::ChooseHintFont() {
-    model_.SpeedButton1Click(choosers_.ChooseFont(model_.LabText[1].font));
+    model_.SpeedButton1Click(choosers_.ChooseFont(model_.Style().TextFont()));
 }
 
 void PrefWindow::OnSlider(HWND slider) {
@@ -432,7 +431,7 @@ void PrefWindow::OnSlider(HWND slider) {
     if (c == nullptr || (c->kind != Kind::TickedSlider && c->kind != Kind::PlainSlider)) {
         return;
     }
-    Slider& model = model_.*std::get<Slider TDlgPref::*>(c->model);
+    Slider& model = pref::ModelOf<Slider>(*c, model_);
     const int position = static_cast<int>(::SendMessageW(slider, TBM_GETPOS, 0, 0));
     if (position != model.Position()) {
         model.SetPosition(position);
@@ -442,11 +441,11 @@ void PrefWindow::OnSlider(HWND slider) {
 
 void PrefWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
     switch (item.CtlID) {
-        case pref::kIdStringGrid1:
+        case pref::kIdPageSelector:
             item.itemWidth = scale_.Px(pref::kSelectorCell);
             item.itemHeight = scale_.Px(pref::kSelectorCell);
             break;
-        case pref::kIdLanguageBox:
+        case pref::kIdLanguage:
             item.itemHeight = scale_.Px(pref::kLanguageItemHeight);
             break;
         default:
@@ -492,7 +491,7 @@ void PrefWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const {
                 isItem ? pref::ComboItemText(item.hwndItem, item.itemID) : std::wstring(), scale_);
             break;
         case Kind::Sample:
-            pref::PaintSample(item.hDC, item.rcItem, model_.LabText, scale_);
+            pref::PaintSample(item.hDC, item.rcItem, model_.Style().sample, scale_);
             break;
         default:
             break;

@@ -30,6 +30,9 @@ class PrefDialogTest : public ProgramRuns {
   protected:
     TFormPellorinth* bar = nullptr;
     TDlgPref* dlg = nullptr;
+    GeneralPage& General() { return dlg->General(); }
+    SizePositionPage& Size() { return dlg->SizePosition(); }
+    StylePage& Style() { return dlg->Style(); }
 
     void SetUp() override {
         platform.registry[std::string(kShellFoldersKey) + "|StartUp"] = "C:\\Start";
@@ -54,13 +57,13 @@ class PrefDialogTest : public ProgramRuns {
         preferencesWindow.user = [this, &user, &shown](TDlgPref& shownDialog) {
             ++shown;
             EXPECT_EQ(&shownDialog, dlg);
-            EXPECT_TRUE(dlg->visible);
+            EXPECT_TRUE(dlg->Visible());
             return user(*dlg);
         };
         bar->Menu().SetOpen(true);
         bar->Preferences1Click();
         preferencesWindow.user = nullptr;
-        EXPECT_EQ(shown, 1) << "the dialog was shown";
+        EXPECT_TRUE(shown == 1 && !dlg->Visible()) << "the dialog was shown, and only meanwhile";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
         return FormatPreferences(bar->settings);
@@ -71,7 +74,7 @@ class PrefDialogTest : public ProgramRuns {
         return std::make_tuple(bar->BarRect(), grid.bounds, grid.Col(), grid.LeftCol(), grid.Row(),
                                grid.TopRow(), bar->GridColor(), bar->ImageBG().Empty(),
                                bar->Horizontal(), NameOf(bar->store.Picture(0)),
-                               bar->Menu().Preferences1().caption, dlg->Caption.caption,
+                               bar->Menu().Preferences1().caption, dlg->Frame().caption.caption,
                                platform.alpha);
     }
 };
@@ -93,16 +96,16 @@ TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
         record.ScreenPosition = edge;
         Start(record);
         Open([&](TDlgPref& d) {
-            EXPECT_EQ(d.cbScrPosition.Selected(), edge);
-            EXPECT_EQ(d.ScrollBar1.Max(), max) << edge << " at " << dpi;
-            EXPECT_EQ(d.ScrollBar1.Position(), std::min(20, max));
-            EXPECT_EQ(d.cbButtonPosition.items[1], buttonItem1);
+            EXPECT_EQ(Size().edge.Selected(), edge);
+            EXPECT_EQ(Size().visibleCount.Max(), max) << edge << " at " << dpi;
+            EXPECT_EQ(Size().visibleCount.Position(), std::min(20, max));
+            EXPECT_EQ(General().scrollButtons.items[1], buttonItem1);
             const Point a = bar->GetOffsetRange(true, 0, edge);
             const Point b = bar->GetOffsetRange(false, 0, edge);
-            EXPECT_EQ(d.TrackDX.Min(), std::min(a.x, b.x)) << edge;
-            EXPECT_EQ(d.TrackDY.Max(), std::max(a.y, b.y)) << edge;
+            EXPECT_EQ(Size().offsetX.Min(), std::min(a.x, b.x)) << edge;
+            EXPECT_EQ(Size().offsetY.Max(), std::max(a.y, b.y)) << edge;
             EXPECT_EQ(d.ClientSize(), client);
-            EXPECT_TRUE(d.position ==
+            EXPECT_TRUE(d.Position() ==
                         (Point{(1920 - client.x - 6) / 2, (1040 - client.y - 25) / 2}));
             return false;
         });
@@ -160,25 +163,25 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
     const auto before = Look();
     const std::vector<std::string> stored = Stored();
     Open([&](TDlgPref& d) {
-        d.LanguageBox.Choose(kRussian);
-        d.cbScrPosition.Choose(kEdgeLeft);
-        d.MonitorBox.Choose(1);
-        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36) << "monitor 1's height";
-        EXPECT_EQ(d.TrackDX.Position(), 0) << "a new monitor resets the offsets";
-        d.ScrollBar1.SetPosition(6);
-        d.TrackDY.SetPosition(d.TrackDY.Max());
-        EXPECT_EQ(d.TrackDY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
-        EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + d.TrackDY.Max());
-        d.cbBackground.Choose(0x00FF00);
-        d.chbGradBg.SetChecked(true);
+        General().language.Choose(kRussian);
+        Size().edge.Choose(kEdgeLeft);
+        Size().monitor.Choose(1);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
+        EXPECT_EQ(Size().offsetX.Position(), 0) << "a new monitor resets the offsets";
+        Size().visibleCount.SetPosition(6);
+        Size().offsetY.SetPosition(Size().offsetY.Max());
+        EXPECT_EQ(Size().offsetY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
+        EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + Size().offsetY.Max());
+        Style().background.Choose(0x00FF00);
+        Style().gradient.SetChecked(true);
         d.sbReversColorClick();
         EXPECT_EQ(bar->BarRect().left, 1920);
         EXPECT_EQ(bar->Placement().Panel1().bounds.Height(), 6 * 36 + 40);
         EXPECT_EQ(NameOf(bar->store.Picture(0)), "del2");
         EXPECT_FALSE(bar->ImageBG().Empty());
-        EXPECT_EQ(d.Caption.caption, "Настройка программы");
-        EXPECT_EQ(d.MonitorBox.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
-        EXPECT_EQ(d.cbButtonPosition.items[1], "Внизу");
+        EXPECT_EQ(d.Frame().caption.caption, "Настройка программы");
+        EXPECT_EQ(Size().monitor.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
+        EXPECT_EQ(General().scrollButtons.items[1], "Внизу");
         // Only OK writes the record, so a save meanwhile (logging off)
         // stores it as it was, auto-hide included.
         EXPECT_EQ(Stored(), stored);
@@ -196,19 +199,20 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     TFormPellorinth& form = Start(OnMonitorZero());
     form.SelectItemCell(4);
     Open([&](TDlgPref& d) {
-        for (CheckBox* box : {&d.chboxAutoHide, &d.ChboxFixedIcons, &d.chbAddToEnd,
-                              &d.chbDeleteMsgDlg, &d.chbAutoStart, &d.chbMouseScroll}) {
+        for (CheckBox* box :
+             {&General().autoHide, &General().fixedIcons, &General().addToEnd,
+              &General().confirmDelete, &General().runAtStartup, &General().hoverScroll}) {
             box->SetChecked(true);
         }
-        d.chbDeleteWMouse.SetChecked(false);
-        d.chbShowHint.SetChecked(false);
-        d.LanguageBox.Choose(kRussian);
-        d.cbScrPosition.Choose(kEdgeBottom);
-        d.ScrollBar1.SetPosition(8);
-        d.TrackDY.SetPosition(d.TrackDY.Min());
-        d.chbGradBg.SetChecked(true);
-        d.cbStartGrad.Choose(0x000080);
-        d.cbHint.Choose(0x0000FF);
+        General().deleteWithMouse.SetChecked(false);
+        Style().showHints.SetChecked(false);
+        General().language.Choose(kRussian);
+        Size().edge.Choose(kEdgeBottom);
+        Size().visibleCount.SetPosition(8);
+        Size().offsetY.SetPosition(Size().offsetY.Min());
+        Style().gradient.SetChecked(true);
+        Style().gradientStart.Choose(0x000080);
+        Style().hintOutline.Choose(0x0000FF);
         d.SpeedButton1Click(FontChoice{{"Tahoma", 12, kStyleItalic}, 0x00FF00});
         return true;
     });
@@ -239,20 +243,20 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     record.MonitorIndex = 1;
     TFormPellorinth& form = Start(record);
     Open([&](TDlgPref& d) {
-        EXPECT_EQ(d.MonitorBox.Selected(), 1);
-        EXPECT_TRUE(d.position == (Point{1920 + (1280 - 335 - 6) / 2, (1000 - 311 - 25) / 2}));
+        EXPECT_EQ(Size().monitor.Selected(), 1);
+        EXPECT_TRUE(d.Position() == (Point{1920 + (1280 - 335 - 6) / 2, (1000 - 311 - 25) / 2}));
         platform.monitors.pop_back();  // unplugged while the dialog is open
         form.OnDisplayChanged();
-        d.cbScrPosition.Choose(kEdgeLeft);
-        EXPECT_EQ(d.ScrollBar1.Max(), 27) << "monitor 0's height";
+        Size().edge.Choose(kEdgeLeft);
+        EXPECT_EQ(Size().visibleCount.Max(), 27) << "monitor 0's height";
         EXPECT_EQ(form.BarRect().left, 0);
-        EXPECT_EQ(d.TrackDY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
+        EXPECT_EQ(Size().offsetY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1) << "waits for its monitor";
-    Open([](TDlgPref& d) {
-        EXPECT_EQ(d.MonitorBox.Selected(), 0) << "where the bar is";
-        EXPECT_FALSE(d.MonitorBox.enabled || d.Label8.enabled);
+    Open([&](TDlgPref&) {
+        EXPECT_EQ(Size().monitor.Selected(), 0) << "where the bar is";
+        EXPECT_FALSE(Size().monitor.enabled || Size().monitorLabel.enabled);
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 1);
@@ -260,14 +264,14 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
     form.OnDisplayChanged();
     form.settings.MonitorIndex = 2;
     form.settings.ScrollButtonPosition = 2;
-    Open([](TDlgPref& d) {
-        d.MonitorBox.Repick();  // the monitor shown, picked all the same
+    Open([&](TDlgPref&) {
+        Size().monitor.Repick();  // the monitor shown, picked all the same
         return true;
     });
     EXPECT_EQ(form.settings.MonitorIndex, 0) << "the user's pick is stored";
-    Open([](TDlgPref& d) {
-        d.MonitorBox.Choose(1);
-        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36) << "monitor 1's height";
+    Open([&](TDlgPref&) {
+        Size().monitor.Choose(1);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
         return true;
     });
     EXPECT_EQ(std::tie(form.settings.MonitorIndex, form.settings.ScrollButtonPosition),
@@ -278,16 +282,16 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
 TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
     platform.AddMonitor(kSecondMonitor);
     TFormPellorinth& form = Start(OnMonitorZero());
-    Open([&](TDlgPref& d) {
-        d.cbScrPosition.Choose(kEdgeLeft);
-        d.TrackDX.SetPosition(20);
-        d.TrackDY.SetPosition(100);
+    Open([&](TDlgPref&) {
+        Size().edge.Choose(kEdgeLeft);
+        Size().offsetX.SetPosition(20);
+        Size().offsetY.SetPosition(100);
         platform.monitors[0].workArea.top = 40;  // a task bar moved to the top
         platform.AddMonitor(Rect{-1280, 0, 0, 1024});
         form.OnDisplayChanged();
-        EXPECT_EQ(d.MonitorBox.items.size(), 3u);
-        EXPECT_EQ(d.ScrollBar1.Max(), (1000 - 40) / 36);
-        EXPECT_EQ(std::make_pair(d.TrackDX.Position(), d.TrackDY.Position()),
+        EXPECT_EQ(Size().monitor.items.size(), 3u);
+        EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36);
+        EXPECT_EQ(std::make_pair(Size().offsetX.Position(), Size().offsetY.Position()),
                   std::make_pair(20, 100));
         const Rect shown = form.BarRect();
         EXPECT_EQ(shown.left, 20);
@@ -306,12 +310,12 @@ TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
     TFormPellorinth& form = Start(OnMonitorZero());
     for (const bool ok : {false, true}) {
         std::vector<int> alphas;
-        Open([&](TDlgPref& d) {
+        Open([&](TDlgPref&) {
             form.Placement().SetAlpha(120);  // a fade half done
-            d.ScrollBar1.SetPosition(7);
+            Size().visibleCount.SetPosition(7);
             alphas.push_back(platform.alpha);
             platform.monitors.clear();  // nothing to place the bar on
-            d.cbScrPosition.Choose(kEdgeBottom);
+            Size().edge.Choose(kEdgeBottom);
             alphas.push_back(platform.alpha);
             return ok;
         });
@@ -352,15 +356,15 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
         platform.cursor = {960, 900};
         form.AutoHideStep();
         ASSERT_GT(form.FadeStep(), 0);
-        Open([&](TDlgPref& d) {
-            EXPECT_EQ(d.chbAutoStart.Checked(), present);
-            d.chbAutoStart.SetChecked(checked);
-            d.cbScrPosition.Choose(kEdgeBottom);
+        Open([&](TDlgPref&) {
+            EXPECT_EQ(General().runAtStartup.Checked(), present);
+            General().runAtStartup.SetChecked(checked);
+            Size().edge.Choose(kEdgeBottom);
             return true;
         });
         EXPECT_EQ(platform.FileExists(kLink), presentAfter);
         EXPECT_EQ(presentAfter ? platform.files[kLink] : "", presentAfter ? after : "");
-        EXPECT_EQ(dlg->chbAutoStart.Checked(), presentAfter);
+        EXPECT_EQ(General().runAtStartup.Checked(), presentAfter);
         EXPECT_EQ(form.BarRect().bottom, 1040);
         EXPECT_EQ(form.FadeStep(), 0);
         EXPECT_FALSE(form.Menu().IsOpen());
@@ -373,10 +377,10 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
     record.OffsetX = 5000;
     TFormPellorinth& form = Start(record, 30);
     int clamped = 0;
-    Open([&](TDlgPref& d) {
-        EXPECT_EQ(d.ScrollBar1.Max(), 30) << "no more cells than items";
-        EXPECT_EQ(d.edVisCol.caption, "30");
-        clamped = d.TrackDX.Position();
+    Open([&](TDlgPref&) {
+        EXPECT_EQ(Size().visibleCount.Max(), 30) << "no more cells than items";
+        EXPECT_EQ(Size().visibleCountText.caption, "30");
+        clamped = Size().offsetX.Position();
         EXPECT_EQ(clamped, form.GetOffsetRange(true, 0, kEdgeTop).x);
         return true;
     });
@@ -384,8 +388,8 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
     EXPECT_EQ(form.settings.OffsetX, clamped);
 
     Start(OnMonitorZero(), 3);
-    Open([](TDlgPref& d) {
-        EXPECT_EQ(d.ScrollBar1.Max(), 5) << "3 items leave the minimum, no earlier maximum";
+    Open([&](TDlgPref&) {
+        EXPECT_EQ(Size().visibleCount.Max(), 5) << "3 items leave the minimum, no earlier maximum";
         return false;
     });
 }
@@ -395,13 +399,13 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
     record.LanguageIndex = 7;
     TFormPellorinth& form = Start(record);
     Open([&](TDlgPref& d) {
-        EXPECT_EQ(d.LanguageBox.Selected(), -1);
-        EXPECT_EQ(d.MonitorBox.items[0], "Monitor 1") << "list items are English";
-        d.LanguageBox.Choose(kEnglish);
-        EXPECT_EQ(d.OKBtn.caption, "Ok");
+        EXPECT_EQ(General().language.Selected(), -1);
+        EXPECT_EQ(Size().monitor.items[0], "Monitor 1") << "list items are English";
+        General().language.Choose(kEnglish);
+        EXPECT_EQ(d.Frame().ok.caption, "Ok");
         return false;
     });
-    EXPECT_EQ(form.Menu().Quit1().caption + dlg->OKBtn.caption, "ВыходПринять");
+    EXPECT_EQ(form.Menu().Quit1().caption + dlg->Frame().ok.caption, "ВыходПринять");
     Open([](TDlgPref&) { return true; });
     EXPECT_EQ(form.settings.LanguageIndex, 7);
     form.AddUrl1Click();
@@ -410,17 +414,21 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
 
 TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     TFormPellorinth& form = Start(OnMonitorZero());
-    TDlgPref& d = *dlg;
     const std::string* const captions[] = {
-        &d.Caption.caption,         &d.OKBtn.caption,          &d.CancelBtn.caption,
-        &d.Label1.caption,          &d.Label2.caption,         &d.Label3.caption,
-        &d.Label4.caption,          &d.Label5.caption,         &d.Label6.caption,
-        &d.Label7.caption,          &d.Label8.caption,         &d.Label9.caption,
-        &d.Label10.caption,         &d.sbResetOffset.caption,  &d.sbReversColor.caption,
-        &d.SpeedButton1.caption,    &d.chbMouseScroll.caption, &d.chboxAutoHide.caption,
-        &d.ChboxFixedIcons.caption, &d.chbAddToEnd.caption,    &d.chbDeleteWMouse.caption,
-        &d.chbDeleteMsgDlg.caption, &d.chbAutoStart.caption,   &d.chbGradBg.caption,
-        &d.chbShowHint.caption,     &d.LabText[4].caption,     &form.Menu().AddObject1().caption};
+        &dlg->Frame().caption.caption,       &dlg->Frame().ok.caption,
+        &dlg->Frame().cancel.caption,        &Style().backgroundLabel.caption,
+        &Style().outlineColourLabel.caption, &General().scrollButtonsLabel.caption,
+        &Size().visibleCountLabel.caption,   &Size().edgeLabel.caption,
+        &Style().startColourLabel.caption,   &Style().endColourLabel.caption,
+        &Size().monitorLabel.caption,        &Size().offsetXLabel.caption,
+        &Size().offsetYLabel.caption,        &Size().resetOffsets.caption,
+        &Style().reverseGradient.caption,    &Style().hintFont.caption,
+        &General().hoverScroll.caption,      &General().autoHide.caption,
+        &General().fixedIcons.caption,       &General().addToEnd.caption,
+        &General().deleteWithMouse.caption,  &General().confirmDelete.caption,
+        &General().runAtStartup.caption,     &Style().gradient.caption,
+        &Style().showHints.caption,          &Style().sample[4].caption,
+        &form.Menu().AddObject1().caption};
     form.ChangeLanguage(kRussian);
     std::vector<std::string> russian;
     for (const std::string* caption : captions) {
@@ -430,45 +438,47 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     for (std::size_t i = 0; i < russian.size(); ++i) {
         EXPECT_NE(russian[i], *captions[i]) << *captions[i];
     }
-    EXPECT_EQ(d.Label3.caption, "Position of the Buttons of Rolling:");
+    EXPECT_EQ(General().scrollButtonsLabel.caption, "Position of the Buttons of Rolling:");
     EXPECT_EQ(russian.back(), "Добавить объект ");
 }
 
 TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
     TFormPellorinth& form = Start(OnMonitorZero());
     Open([&](TDlgPref& d) {
-        d.cbButtonPosition.Choose(2);
-        d.chbMouseScroll.SetChecked(true);
-        EXPECT_FALSE(d.cbButtonPosition.enabled || d.Label3.enabled);
-        d.chbMouseScroll.SetChecked(false);
-        EXPECT_TRUE(d.cbButtonPosition.enabled && d.cbButtonPosition.Selected() == 0);
+        General().scrollButtons.Choose(2);
+        General().hoverScroll.SetChecked(true);
+        EXPECT_FALSE(General().scrollButtons.enabled || General().scrollButtonsLabel.enabled);
+        General().hoverScroll.SetChecked(false);
+        EXPECT_TRUE(General().scrollButtons.enabled && General().scrollButtons.Selected() == 0);
 
-        const Color start = d.cbStartGrad.Selected();
+        const Color start = Style().gradientStart.Selected();
         d.sbReversColorClick();
-        EXPECT_EQ(d.cbStartGrad.Selected(), start) << "no reverse while the gradient is off";
-        d.cbBackground.Choose(0x00FF00);
-        d.cbBackground.ChooseCustom(std::nullopt);
+        EXPECT_EQ(Style().gradientStart.Selected(), start)
+            << "no reverse while the gradient is off";
+        Style().background.Choose(0x00FF00);
+        Style().background.ChooseCustom(std::nullopt);
         EXPECT_EQ(form.GridColor(), 0x00FF00u) << "a cancelled chooser changes nothing";
-        d.chbGradBg.SetChecked(true);
+        Style().gradient.SetChecked(true);
         EXPECT_EQ(form.GridColor(), kClBtnFace);
-        EXPECT_FALSE(d.cbBackground.enabled || d.Label1.enabled || !d.sbReversColor.enabled);
+        EXPECT_FALSE(Style().background.enabled || Style().backgroundLabel.enabled ||
+                     !Style().reverseGradient.enabled);
         d.sbReversColorClick();
         EXPECT_EQ(form.ImageBG().At(0, 0), OpaquePixel(0xFFFFFF)) << "the gradient is reversed";
-        d.chbGradBg.SetChecked(false);
-        EXPECT_EQ(d.cbBackground.Selected(), 0x00FF00u) << "the colour under the gradient";
+        Style().gradient.SetChecked(false);
+        EXPECT_EQ(Style().background.Selected(), 0x00FF00u) << "the colour under the gradient";
         EXPECT_EQ(form.GridColor(), 0x00FF00u);
         EXPECT_TRUE(form.ImageBG().Empty());
 
-        d.cbHint.Choose(0x0000FF);
+        Style().hintOutline.Choose(0x0000FF);
         d.SpeedButton1Click(FontChoice{{"Courier", 9, kStyleBold}, 0x00FF00});
-        EXPECT_TRUE(d.LabText[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
+        EXPECT_TRUE(Style().sample[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
         d.StringGrid1Click(2);
         return false;
     });
     form.settings.GradientBackground = true;
-    Open([](TDlgPref& d) {
-        EXPECT_EQ(d.page, 2) << "reopens on the page shown last";
-        EXPECT_TRUE(d.cbEndGrad.enabled && !d.cbBackground.enabled);
+    Open([&](TDlgPref& d) {
+        EXPECT_EQ(d.Page(), 2) << "reopens on the page shown last";
+        EXPECT_TRUE(Style().gradientEnd.enabled && !Style().background.enabled);
         return false;
     });
 }
@@ -476,10 +486,10 @@ TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
 TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheItems) {
     Start(OnMonitorZero());
     const auto before = Look();
-    dlg->cbScrPosition.Choose(kEdgeLeft);
-    dlg->LanguageBox.Choose(kRussian);
-    dlg->chbGradBg.SetChecked(true);
-    dlg->TrackDX.SetPosition(20);
+    Size().edge.Choose(kEdgeLeft);
+    General().language.Choose(kRussian);
+    Style().gradient.SetChecked(true);
+    Size().offsetX.SetPosition(20);
     EXPECT_TRUE(Look() == before);
 
     for (const int past : {-1, 2}) {

@@ -38,7 +38,7 @@ class PrefWindowTest : public ::testing::Test {
     std::unique_ptr<PrefWindow> window;
 
     void SetUp() override {
-        model.position = {40, 30};
+        static_cast<void>(model.Open(Settings{}, false, PrefWindowFrameSize()));
         window = PrefWindow::Create(::GetModuleHandleW(nullptr), model, choosers, nullptr);
         ASSERT_NE(window, nullptr);
     }
@@ -65,7 +65,7 @@ class PrefWindowTest : public ::testing::Test {
 
 TEST_F(PrefWindowTest, IsAFixedDialogFrameWithTheControlsWhereTheyWereDrawn) {
     const HWND w = window->Handle();
-    EXPECT_EQ(TextOf(w), std::wstring(ToWide(model.Caption.caption)));
+    EXPECT_EQ(TextOf(w), std::wstring(ToWide(model.Frame().caption.caption)));
     wchar_t cls[32] = {};
     ::GetClassNameW(w, cls, 32);
     EXPECT_EQ(std::wstring(cls), L"TDlgPref");
@@ -75,14 +75,13 @@ TEST_F(PrefWindowTest, IsAFixedDialogFrameWithTheControlsWhereTheyWereDrawn) {
     EXPECT_EQ(client.bottom, 311);
     RECT outer{};
     ::GetWindowRect(w, &outer);
-    EXPECT_EQ(outer.left, 40);
-    EXPECT_EQ(outer.top, 30);
+    EXPECT_TRUE((Point{outer.left, outer.top}) == model.Position());
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(w, GWL_STYLE));
     EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) << "not resizable";
 
     // Page controls sit inside the page area at (11, 11), frame controls on the window.
-    const RECT check = ClientPlace(pref::kIdChbMouseScroll);
+    const RECT check = ClientPlace(pref::kIdHoverScroll);
     EXPECT_EQ(check.left, 8 + 11);
     EXPECT_EQ(check.top, 43 + 11);
     const RECT ok = ClientPlace(pref::kIdOk);
@@ -90,68 +89,67 @@ TEST_F(PrefWindowTest, IsAFixedDialogFrameWithTheControlsWhereTheyWereDrawn) {
     EXPECT_EQ(ok.top, 266);
     EXPECT_EQ(ok.right - ok.left, 75);
     EXPECT_EQ(ok.bottom - ok.top, 25);
-    const RECT selector = ClientPlace(pref::kIdStringGrid1);
+    const RECT selector = ClientPlace(pref::kIdPageSelector);
     EXPECT_EQ(selector.left, 10);
     EXPECT_EQ(selector.right - selector.left, 123);
-    EXPECT_EQ(Send(pref::kIdStringGrid1, LB_GETCOUNT), 3);
+    EXPECT_EQ(Send(pref::kIdPageSelector, LB_GETCOUNT), 3);
 
-    const auto font = reinterpret_cast<HFONT>(Send(pref::kIdChbAutoStart, WM_GETFONT));
+    const auto font = reinterpret_cast<HFONT>(Send(pref::kIdRunAtStartup, WM_GETFONT));
     LOGFONTW log{};
     ASSERT_TRUE(::GetObjectW(font, sizeof(log), &log));
     EXPECT_EQ(log.lfHeight, -11);
     EXPECT_EQ(std::wstring(log.lfFaceName), L"Tahoma");
     EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdOk), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdEdVisCol), GWL_STYLE) & ES_READONLY);
-    EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdPanelFontHint))) << "the sample takes no input";
-    for (const int flat : {pref::kIdSpeedButton1, pref::kIdSbResetOffset, pref::kIdSbReversColor}) {
+    EXPECT_TRUE(::GetWindowLongPtrW(Item(pref::kIdVisibleCountText), GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdSample))) << "the sample takes no input";
+    for (const int flat : {pref::kIdHintFont, pref::kIdResetOffsets, pref::kIdReverseGradient}) {
         EXPECT_TRUE(::GetWindowLongPtrW(Item(flat), GWL_STYLE) & WS_TABSTOP)
             << "Tab reaches " << flat;
     }
 }
 
 TEST_F(PrefWindowTest, ModelChangesReachEveryKindOfControlInRussianIntact) {
-    model.Caption.caption = "Настройка программы";
-    model.chbAutoStart.caption = "Автозагрузка программы";
-    model.chbAutoStart.SetChecked(true);
-    model.Label8.enabled = false;
-    model.cbScrPosition.items = {"Сверху", "Внизу", "Слева", "Справа"};
-    model.cbScrPosition.Select(2);
-    model.edVisCol.caption = "9";
-    model.ScrollBar1.SetRange(5, 22);
-    model.ScrollBar1.SetPosition(9);
-    model.cbBackground.Select(kClBtnFace);
-    model.cbStartGrad.systemColors = false;
-    model.cbStartGrad.Select(0x00123456);  // no listed colour: the custom entry
-    model.page = 1;
+    model.Frame().caption.caption = "Настройка программы";
+    model.General().runAtStartup.caption = "Автозагрузка программы";
+    model.General().runAtStartup.SetChecked(true);
+    model.SizePosition().monitorLabel.enabled = false;
+    model.SizePosition().edge.items = {"Сверху", "Внизу", "Слева", "Справа"};
+    model.SizePosition().edge.Select(2);
+    model.SizePosition().visibleCountText.caption = "9";
+    model.SizePosition().visibleCount.SetRange(5, 22);
+    model.SizePosition().visibleCount.SetPosition(9);
+    model.Style().background.Select(kClBtnFace);
+    model.Style().gradientStart.Select(0x00123456);  // no listed colour: the custom entry
+    model.StringGrid1Click(1);
     window->Refresh();
 
     EXPECT_EQ(TextOf(window->Handle()), L"Настройка программы");
-    EXPECT_EQ(TextOf(Item(pref::kIdChbAutoStart)), L"Автозагрузка программы");
-    EXPECT_EQ(Send(pref::kIdChbAutoStart, BM_GETCHECK), BST_CHECKED);
-    EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdLabel8)));
-    ASSERT_EQ(Send(pref::kIdCbScrPosition, CB_GETCOUNT), 4);
-    EXPECT_EQ(pref::ComboItemText(Item(pref::kIdCbScrPosition), 3), L"Справа");
-    EXPECT_EQ(Send(pref::kIdCbScrPosition, CB_GETCURSEL), 2);
-    EXPECT_EQ(TextOf(Item(pref::kIdEdVisCol)), L"9");
-    EXPECT_EQ(Send(pref::kIdScrollBar1, TBM_GETRANGEMIN), 5);
-    EXPECT_EQ(Send(pref::kIdScrollBar1, TBM_GETRANGEMAX), 22);
-    EXPECT_EQ(Send(pref::kIdScrollBar1, TBM_GETPOS), 9);
+    EXPECT_EQ(TextOf(Item(pref::kIdRunAtStartup)), L"Автозагрузка программы");
+    EXPECT_EQ(Send(pref::kIdRunAtStartup, BM_GETCHECK), BST_CHECKED);
+    EXPECT_FALSE(::IsWindowEnabled(Item(pref::kIdMonitorLabel)));
+    ASSERT_EQ(Send(pref::kIdEdge, CB_GETCOUNT), 4);
+    EXPECT_EQ(pref::ComboItemText(Item(pref::kIdEdge), 3), L"Справа");
+    EXPECT_EQ(Send(pref::kIdEdge, CB_GETCURSEL), 2);
+    EXPECT_EQ(TextOf(Item(pref::kIdVisibleCountText)), L"9");
+    EXPECT_EQ(Send(pref::kIdVisibleCount, TBM_GETRANGEMIN), 5);
+    EXPECT_EQ(Send(pref::kIdVisibleCount, TBM_GETRANGEMAX), 22);
+    EXPECT_EQ(Send(pref::kIdVisibleCount, TBM_GETPOS), 9);
 
     const auto selected = [this](int id) {
         const auto index = static_cast<WPARAM>(Send(id, CB_GETCURSEL));
         return std::pair{pref::ComboItemText(Item(id), static_cast<UINT>(index)),
                          static_cast<Color>(Send(id, CB_GETITEMDATA, index))};
     };
-    EXPECT_EQ(selected(pref::kIdCbBackground),
+    EXPECT_EQ(selected(pref::kIdBackground),
               (std::pair<std::wstring, Color>{L"BtnFace", kClBtnFace}));
-    EXPECT_EQ(selected(pref::kIdCbStartGrad),
+    EXPECT_EQ(selected(pref::kIdGradientStart),
               (std::pair<std::wstring, Color>{L"Custom...", 0x00123456}));
-    EXPECT_LT(Send(pref::kIdCbStartGrad, CB_GETCOUNT), Send(pref::kIdCbBackground, CB_GETCOUNT))
+    EXPECT_LT(Send(pref::kIdGradientStart, CB_GETCOUNT), Send(pref::kIdBackground, CB_GETCOUNT))
         << "no system colours where the picker does not offer them";
 
-    EXPECT_TRUE(Shown(pref::kIdCbScrPosition) && Shown(pref::kIdOk));
-    EXPECT_FALSE(Shown(pref::kIdChbAutoStart) || Shown(pref::kIdCbBackground));
-    EXPECT_EQ(Send(pref::kIdStringGrid1, LB_GETCURSEL), 1);
+    EXPECT_TRUE(Shown(pref::kIdEdge) && Shown(pref::kIdOk));
+    EXPECT_FALSE(Shown(pref::kIdRunAtStartup) || Shown(pref::kIdBackground));
+    EXPECT_EQ(Send(pref::kIdPageSelector, LB_GETCURSEL), 1);
 }
 
 TEST_F(PrefWindowTest, UserActionsReachTheModelsWhoseOtherChangesShowAtOnce) {
@@ -159,62 +157,63 @@ TEST_F(PrefWindowTest, UserActionsReachTheModelsWhoseOtherChangesShowAtOnce) {
     int picks = 0;
     int moves = 0;
     int colours = 0;
-    model.cbScrPosition.items = {"Top", "Bottom", "Left", "Right"};
-    model.cbScrPosition.Select(0);
-    model.chbGradBg.onClick = [&] {
+    model.SizePosition().edge.items = {"Top", "Bottom", "Left", "Right"};
+    model.SizePosition().edge.Select(0);
+    model.Style().gradient.onClick = [&] {
         ++clicks;
-        model.sbReversColor.enabled = model.chbGradBg.Checked();
+        model.Style().reverseGradient.enabled = model.Style().gradient.Checked();
     };
-    model.cbScrPosition.onChange = [&] {
+    model.SizePosition().edge.onChange = [&] {
         ++picks;
-        model.edVisCol.caption = "edge " + std::to_string(model.cbScrPosition.Selected());
+        model.SizePosition().visibleCountText.caption =
+            "edge " + std::to_string(model.SizePosition().edge.Selected());
     };
-    model.TrackDX.SetRange(-50, 50);
-    model.TrackDX.onChange = [&] { ++moves; };
-    model.cbHint.onChange = [&] { ++colours; };
+    model.SizePosition().offsetX.SetRange(-50, 50);
+    model.SizePosition().offsetX.onChange = [&] { ++moves; };
+    model.Style().hintOutline.onChange = [&] { ++colours; };
     window->Refresh();
     EXPECT_EQ(clicks + picks + moves + colours, 0) << "showing the models is no user action";
 
-    Send(pref::kIdChbGradBg, BM_CLICK);
-    EXPECT_TRUE(model.chbGradBg.Checked());
+    Send(pref::kIdGradient, BM_CLICK);
+    EXPECT_TRUE(model.Style().gradient.Checked());
     EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(::IsWindowEnabled(Item(pref::kIdSbReversColor)));
+    EXPECT_TRUE(::IsWindowEnabled(Item(pref::kIdReverseGradient)));
 
-    Pick(pref::kIdCbScrPosition, 2);
-    EXPECT_EQ(model.cbScrPosition.Selected(), 2);
+    Pick(pref::kIdEdge, 2);
+    EXPECT_EQ(model.SizePosition().edge.Selected(), 2);
     EXPECT_EQ(picks, 1);
-    EXPECT_EQ(TextOf(Item(pref::kIdEdVisCol)), L"edge 2");
+    EXPECT_EQ(TextOf(Item(pref::kIdVisibleCountText)), L"edge 2");
 
-    Send(pref::kIdTrackDX, TBM_SETPOS, TRUE, -20);
+    Send(pref::kIdOffsetX, TBM_SETPOS, TRUE, -20);
     ::SendMessageW(window->Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, -20),
-                   reinterpret_cast<LPARAM>(Item(pref::kIdTrackDX)));
-    EXPECT_EQ(model.TrackDX.Position(), -20);
+                   reinterpret_cast<LPARAM>(Item(pref::kIdOffsetX)));
+    EXPECT_EQ(model.SizePosition().offsetX.Position(), -20);
     EXPECT_EQ(moves, 1);
 
-    Pick(pref::kIdCbHint, 9);  // red, the tenth basic colour
-    EXPECT_EQ(model.cbHint.Selected(), 0x0000FFu);
+    Pick(pref::kIdHintOutline, 9);  // red, the tenth basic colour
+    EXPECT_EQ(model.Style().hintOutline.Selected(), 0x0000FFu);
     EXPECT_EQ(colours, 1);
 
     int repicks = 0;
-    model.cbScrPosition.onRepick = [&] { ++repicks; };
+    model.SizePosition().edge.onRepick = [&] { ++repicks; };
     for (const WORD code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
-        ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdCbScrPosition, code),
-                       reinterpret_cast<LPARAM>(Item(pref::kIdCbScrPosition)));
+        ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdEdge, code),
+                       reinterpret_cast<LPARAM>(Item(pref::kIdEdge)));
     }
     EXPECT_EQ(picks, 1) << "the item already selected, picked again, changes nothing";
     EXPECT_EQ(repicks, 1) << "but is the user's pick";
 
-    Send(pref::kIdStringGrid1, LB_SETCURSEL, 2);
-    ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdStringGrid1, LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(Item(pref::kIdStringGrid1)));
-    EXPECT_EQ(model.page, 2);
-    EXPECT_TRUE(Shown(pref::kIdCbHint));
-    EXPECT_FALSE(Shown(pref::kIdCbScrPosition));
+    Send(pref::kIdPageSelector, LB_SETCURSEL, 2);
+    ::SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(pref::kIdPageSelector, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(Item(pref::kIdPageSelector)));
+    EXPECT_EQ(model.Page(), 2);
+    EXPECT_TRUE(Shown(pref::kIdHintOutline));
+    EXPECT_FALSE(Shown(pref::kIdEdge));
 
-    model.chbGradBg.SetChecked(false);
+    model.Style().gradient.SetChecked(false);
     clicks = 0;
     window->Refresh();
-    EXPECT_EQ(Send(pref::kIdChbGradBg, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_EQ(Send(pref::kIdGradient, BM_GETCHECK), BST_UNCHECKED);
     EXPECT_EQ(clicks, 0) << "an update is not fed back as a click";
 }
 
@@ -232,8 +231,8 @@ void Press(HWND box, int id) {
 
 // Keys reach the window through a control, as typed.
 void Type(HWND window, int vk) {
-    ::PostMessageW(::GetDlgItem(window, pref::kIdChbMouseScroll), WM_KEYDOWN,
-                   static_cast<WPARAM>(vk), 0);
+    ::PostMessageW(::GetDlgItem(window, pref::kIdHoverScroll), WM_KEYDOWN, static_cast<WPARAM>(vk),
+                   0);
 }
 
 // Each ending costs two seconds under Wine without a window manager.
@@ -248,14 +247,10 @@ TEST(PrefWindowModalTest, KeepsTheOwnersTimerAndEndsWithEnterEscOrTheCloseBox) {
     EXPECT_EQ(::GetWindow(window->Handle(), GW_OWNER), owner.get());
     ::SetTimer(owner.get(), 1, 20, CountTick);
 
-    struct Seen {
-        bool ownerEnabled = true;
-        bool visible = false;
-    } seen;
+    bool ownerEnabled = true;
     const auto run = [&](std::function<void(HWND)> act) {
         const ModalDriver user(L"TDlgPref", [&](HWND w) {
-            seen.ownerEnabled = ::IsWindowEnabled(owner.get()) != FALSE;
-            seen.visible = model.visible;
+            ownerEnabled = ::IsWindowEnabled(owner.get()) != FALSE;
             std::this_thread::sleep_for(std::chrono::milliseconds(150));
             act(w);
         });
@@ -264,24 +259,22 @@ TEST(PrefWindowModalTest, KeepsTheOwnersTimerAndEndsWithEnterEscOrTheCloseBox) {
     ownerTicks = 0;
     EXPECT_TRUE(run([](HWND w) { Type(w, VK_RETURN); })) << "Enter presses OK";
     EXPECT_GE(ownerTicks, 3) << "the owner's timer ran under the modal window";
-    EXPECT_FALSE(seen.ownerEnabled);
-    EXPECT_TRUE(seen.visible);
+    EXPECT_FALSE(ownerEnabled);
     EXPECT_TRUE(::IsWindowEnabled(owner.get()));
     EXPECT_FALSE(::IsWindowVisible(window->Handle()));
-    EXPECT_FALSE(model.visible);
 
     // The custom colour entry opens the chooser once for the burst of
     // notifications a pick makes, and its answer reaches the picker.
     int picks = 0;
     int choosers = 0;
-    model.cbHint.Select(0x00123456);
-    model.cbHint.onChange = [&] { ++picks; };
+    model.Style().hintOutline.Select(0x00123456);
+    model.Style().hintOutline.onChange = [&] { ++picks; };
     EXPECT_FALSE(run([&](HWND w) {
-        const HWND list = ::GetDlgItem(w, pref::kIdCbHint);
+        const HWND list = ::GetDlgItem(w, pref::kIdHintOutline);
         const auto custom = ::SendMessageW(list, CB_GETCOUNT, 0, 0) - 1;
         ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(custom), 0);
         for (const WORD code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
-            ::SendMessageW(w, WM_COMMAND, MAKEWPARAM(pref::kIdCbHint, code),
+            ::SendMessageW(w, WM_COMMAND, MAKEWPARAM(pref::kIdHintOutline, code),
                            reinterpret_cast<LPARAM>(list));
         }
         for (HWND chooser; (chooser = WaitForWindow(L"#32770", std::chrono::seconds(3)));) {
@@ -295,7 +288,7 @@ TEST(PrefWindowModalTest, KeepsTheOwnersTimerAndEndsWithEnterEscOrTheCloseBox) {
     }));
     EXPECT_EQ(choosers, 1);
     EXPECT_EQ(picks, 1);
-    EXPECT_EQ(model.cbHint.Selected(), 0x00123456u);
+    EXPECT_EQ(model.Style().hintOutline.Selected(), 0x00123456u);
 
     EXPECT_FALSE(run([](HWND w) { ::PostMessageW(w, WM_CLOSE, 0, 0); }));
     EXPECT_TRUE(::IsWindow(window->Handle())) << "closing hides; the window is reused";
