@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Display.h"
 #include "platform/Geometry.h"
-#include "platform/Platform.h"
 #include "platform/Widgets.h"
 #include "store/Settings.h"
 
