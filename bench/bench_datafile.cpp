@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ int main() {
     double loadBest = 1e300;
     double saveBest = 1e300;
     for (int round = 0; round < kRounds; ++round) {
-        pel::Application app(platform);
+        pel::test::FakePreferencesWindow preferencesWindow;
+        pel::Application app(platform, preferencesWindow);
         pel::TFormPellorinth& form = app.MainForm();
         const auto loadStart = Clock::now();
         form.FormShow();

@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "fake/RasterCanvas.h"
 
 namespace {
@@ -56,7 +57,8 @@ std::vector<double> TimeRepaints(pel::TFormPellorinth& form, pel::test::RasterCa
 int main() {
     pel::test::FakePlatform platform;
     platform.barVisible = true;
-    pel::Application app{platform};
+    pel::test::FakePreferencesWindow preferencesWindow;
+    pel::Application app{platform, preferencesWindow};
     pel::TFormPellorinth& form = app.MainForm();
     for (int i = 0; i < kCells; ++i) {
         // Stock pictures carry pixels on the fake, so every icon is really drawn.

@@ -21,6 +21,7 @@
 #include "win32/Handles.h"
 #include "win32/HintWindow.h"
 #include "win32/Win32Platform.h"
+#include "win32/Win32PreferencesWindow.h"
 
 namespace {
 
@@ -108,7 +109,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     const std::wstring mode = __wargv[1];
     pel::win32::Win32Platform platform(instance);
-    pel::Application app(platform);
+    pel::win32::Win32PreferencesWindow preferences(instance, platform);
+    pel::Application app(platform, preferences);
     auto bar = pel::win32::BarWindow::Create(instance, platform, app.MainForm());
     if (!bar) {
         return 1;

@@ -4,6 +4,7 @@
 #include "interaction/FormHint.h"
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
+#include "prefs/PreferencesWindow.h"
 
 namespace pel {
 
@@ -11,7 +12,8 @@ namespace pel {
 // holds the preferences dialog, which it fills, previews and applies.
 class Application {
   public:
-    explicit Application(Platform& platform);
+    // The preferences window shows the main form's dialog when its menu asks.
+    Application(Platform& platform, PreferencesWindow& preferencesWindow);
 
     TFormPellorinth& MainForm() { return main_; }
     TFormHint& HintForm() { return hint_; }

@@ -4,7 +4,7 @@
 namespace pel {
 
 void TFormPellorinth::StartFile(const std::string& target) {
-    const std::optional<std::string_view> refusal = Launch(platform, target);
+    const std::optional<std::string_view> refusal = Launch(platform, platform, target);
     if (!refusal) {
         return;
     }

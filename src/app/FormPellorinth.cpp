@@ -4,8 +4,9 @@
 
 namespace pel {
 
-TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint)
-    : platform(platformServices), FormHint(hint) {
+TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint,
+                                 PreferencesWindow& preferencesWindow)
+    : platform(platformServices), FormHint(hint), preferencesWindow_(preferencesWindow) {
     store.SetListener(&accessibility_);
     LoadStockPictures();
 }

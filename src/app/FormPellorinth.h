@@ -21,6 +21,7 @@
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
 #include "prefs/DlgPref.h"
+#include "prefs/PreferencesWindow.h"
 #include "store/ItemPictures.h"
 #include "store/ItemStore.h"
 #include "store/Settings.h"
@@ -47,7 +48,7 @@ class TFormPellorinth final : public BarPreview,
                               private BarAccessibilityHost,
                               private ItemCommandsHost {
   public:
-    TFormPellorinth(Platform& platform, TFormHint& hint);
+    TFormPellorinth(Platform& platform, TFormHint& hint, PreferencesWindow& preferencesWindow);
     TFormPellorinth(const TFormPellorinth&) = delete;
     TFormPellorinth& operator=(const TFormPellorinth&) = delete;
 
@@ -321,13 +322,14 @@ class TFormPellorinth final : public BarPreview,
     void IconChanged(int index) override { CheckItemIcon(index, true); }
     [[nodiscard]] ModalStep BeginModalStep() override;
 
-    UserDataFile userData_{platform};
+    UserDataFile userData_{platform, platform, platform};
     bool dataFileTroubleTold_ = false;
-    StartupShortcut startupLink_{platform};
-    BarPlacement placement_{platform};
+    StartupShortcut startupLink_{platform, platform};
+    BarPlacement placement_{platform, platform};
     ScrollButtons buttons_;
     // What the bar shows of the settings: derived by ApplySettings alone.
     BarLook look_{platform};
+    PreferencesWindow& preferencesWindow_;
     TDlgPref dlgPref_{*this};
     ItemMenu menu_;
     ItemCommands commands_{platform, store, settings, menu_, *this};
@@ -336,7 +338,7 @@ class TFormPellorinth final : public BarPreview,
     bool closing_ = false;
     bool fullScreen_ = false;
     TickTimer tick_{platform};
-    ItemPictures pictures_{platform, store, MakeStockItemPictures(platform), kIconSize};
+    ItemPictures pictures_{platform, platform, store, MakeStockItemPictures(platform), kIconSize};
     BarAccessibility accessibility_{platform, store, *this};
 };
 

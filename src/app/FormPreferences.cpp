@@ -12,8 +12,8 @@ void TFormPellorinth::Preferences1Click() {
     bool accepted = false;
     {
         const auto shown =
-            dlgPref_.Open(settings, startupLink_.Present(), platform.DialogFrameSize());
-        accepted = platform.ShowPreferences();
+            dlgPref_.Open(settings, startupLink_.Present(), preferencesWindow_.FrameSize());
+        accepted = preferencesWindow_.ShowModal(dlgPref_);
     }
     if (accepted) {
         AcceptPreferences();

@@ -27,7 +27,7 @@ void BarLook::RebuildGradient(bool horizontal) {
 }
 
 Color BarLook::ResolveColor(Color c) const {
-    return IsSystemColor(c) ? platform_.SystemColor(static_cast<int>(c & 0xFFu)) : (c & 0xFFFFFFu);
+    return IsSystemColor(c) ? display_.SystemColor(static_cast<int>(c & 0xFFu)) : (c & 0xFFFFFFu);
 }
 
 void BarLook::DrawCell(Canvas& canvas, const Rect& cell, const Picture* picture,

@@ -2,10 +2,10 @@
 
 #include "bar/BarMetrics.h"
 #include "platform/Canvas.h"
+#include "platform/Display.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PixelImage.h"
-#include "platform/Platform.h"
 #include "store/Settings.h"
 
 namespace pel {
@@ -15,7 +15,7 @@ namespace pel {
 // Derived by showing settings, never written from outside.
 class BarLook {
   public:
-    explicit BarLook(const Platform& platform) : platform_(platform) {}
+    explicit BarLook(const Display& display) : display_(display) {}
 
     // The settings the bar shows now, which may be a preview.
     [[nodiscard]] const Settings& Shown() const { return shown_; }
@@ -39,7 +39,7 @@ class BarLook {
     void DrawCell(Canvas& canvas, const Rect& cell, const Picture* picture, bool selected) const;
 
   private:
-    const Platform& platform_;
+    const Display& display_;
     Settings shown_;
     Color gridColor_ = kClBtnFace;
     CellMetrics metrics_;

@@ -11,7 +11,8 @@ constexpr int kDesignClientWidth = 760;
 
 }  // namespace
 
-BarPlacement::BarPlacement(Platform& platform) : platform_(platform) {
+BarPlacement::BarPlacement(BarView& window, const Display& display)
+    : window_(window), monitors_(display) {
     panel1_.bounds = Rect::FromSize(0, 0, kDesignClientWidth, kBarThickness);
     LayoutPanels();
 }
@@ -76,7 +77,7 @@ void BarPlacement::LayoutPanels() {
             break;
     }
     // The form sizes itself to Panel1, keeping its top-left corner.
-    const Point frame = platform_.BarFrameSize();
+    const Point frame = window_.BarFrameSize();
     SetBarRect(Rect::FromSize(bounds_.left, bounds_.top, panel1_.bounds.Width() + frame.x,
                               panel1_.bounds.Height() + frame.y));
 }
@@ -160,7 +161,7 @@ ScrollZone BarPlacement::HoverZone(Point client) const {
 Point BarPlacement::ClientPoint(Point screen, bool fromGrid) const {
     // The client area starts inside the thin border, which is as wide on
     // every side.
-    const Point frame = platform_.BarFrameSize();
+    const Point frame = window_.BarFrameSize();
     Point p{screen.x - bounds_.left - frame.x / 2, screen.y - bounds_.top - frame.y / 2};
     if (fromGrid) {
         // Along the bar only: the scroll panels that lie before the grid.
@@ -178,7 +179,7 @@ void BarPlacement::SetBarRect(const Rect& outer) {
         return;
     }
     bounds_ = outer;
-    platform_.SetBarBounds(outer);
+    window_.SetBarBounds(outer);
 }
 
 void BarPlacement::SetAlpha(int alpha) {
@@ -186,7 +187,7 @@ void BarPlacement::SetAlpha(int alpha) {
         return;
     }
     alpha_ = alpha;
-    platform_.SetBarAlpha(alpha);
+    window_.SetBarAlpha(alpha);
 }
 
 void BarPlacement::Place(int edge, int monitor, int dx, int dy) {

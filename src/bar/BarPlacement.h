@@ -4,8 +4,9 @@
 
 #include "bar/GridModel.h"
 #include "bar/MonitorList.h"
+#include "platform/BarView.h"
+#include "platform/Display.h"
 #include "platform/Geometry.h"
-#include "platform/Platform.h"
 #include "platform/Scale.h"
 #include "platform/Widgets.h"
 
@@ -22,7 +23,7 @@ enum class ScrollZone { None, Back, Forward };
 class BarPlacement {
   public:
     // Lays out the design bar: a row of 760 x 36 client pixels.
-    explicit BarPlacement(Platform& platform);
+    BarPlacement(BarView& window, const Display& display);
 
     // --- orientation ---
     // The bar runs along a row (top or bottom edge) rather than a column.
@@ -117,10 +118,10 @@ class BarPlacement {
     void ForgetMonitors() { monitors_.Forget(); }
 
   private:
-    Platform& platform_;
+    BarView& window_;
     Scale scale_;
     int visibleCells_ = 0;
-    MonitorList monitors_{platform_};
+    MonitorList monitors_;
     bool horizontal_ = true;
     Rect bounds_;
     int alpha_ = 255;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Display.h"
 
 namespace pel {
 
@@ -12,11 +12,11 @@ namespace pel {
 // bar asks the system nothing.
 class MonitorList {
   public:
-    explicit MonitorList(const Platform& platform) : platform_(platform) {}
+    explicit MonitorList(const Display& display) : display_(display) {}
 
     [[nodiscard]] const std::vector<Monitor>& All() const {
         if (!monitors_) {
-            monitors_ = platform_.Monitors();
+            monitors_ = display_.Monitors();
         }
         return *monitors_;
     }
@@ -24,7 +24,7 @@ class MonitorList {
     void Forget() { monitors_.reset(); }
 
   private:
-    const Platform& platform_;
+    const Display& display_;
     mutable std::optional<std::vector<Monitor>> monitors_;
 };
 

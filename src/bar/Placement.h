@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "bar/BarMetrics.h"
+#include "platform/Display.h"
 #include "platform/Geometry.h"
-#include "platform/Platform.h"
 #include "platform/Widgets.h"
 #include "store/Settings.h"
 

@@ -219,12 +219,12 @@ PixelImage AtSide(const PixelImage& picture, int side) {
     return out;
 }
 
-StockItemPictures MakeStockItemPictures(Platform& platform, Scale scale) {
+StockItemPictures MakeStockItemPictures(Shell& shell, Scale scale) {
     const int side = CellMetricsAt(scale).icon;
-    return {platform.MakePicture(AtSide(UrlPicture(), side)),
-            platform.MakePicture(AtSide(RowSeparatorPicture(), side)),
-            platform.MakePicture(AtSide(ColumnSeparatorPicture(), side)),
-            platform.MakePicture(AtSide(UnknownPicture(), side))};
+    return {shell.MakePicture(AtSide(UrlPicture(), side)),
+            shell.MakePicture(AtSide(RowSeparatorPicture(), side)),
+            shell.MakePicture(AtSide(ColumnSeparatorPicture(), side)),
+            shell.MakePicture(AtSide(UnknownPicture(), side))};
 }
 
 }  // namespace pel

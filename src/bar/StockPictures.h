@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/PixelImage.h"
-#include "platform/Platform.h"
 #include "platform/Scale.h"
+#include "platform/Shell.h"
 #include "store/ItemPictures.h"
 
 namespace pel {
@@ -44,8 +44,8 @@ PixelImage GreyedGlyph(const PixelImage& glyph);
 // where stretching on screen would blur them.
 PixelImage AtSide(const PixelImage& picture, int side);
 
-// The url, separator and unknown pictures as the platform draws them, at the
+// The url, separator and unknown pictures as the shell makes them, at the
 // icon size of `scale`.
-StockItemPictures MakeStockItemPictures(Platform& platform, Scale scale = Scale{});
+StockItemPictures MakeStockItemPictures(Shell& shell, Scale scale = Scale{});
 
 }  // namespace pel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/BarView.h"
 
 namespace pel {
 
@@ -9,18 +9,18 @@ namespace pel {
 // would put its next tick off.
 class TickTimer {
   public:
-    explicit TickTimer(Platform& platform) : platform_(platform) {}
+    explicit TickTimer(BarView& window) : window_(window) {}
 
     [[nodiscard]] bool Running() const { return running_; }
     void Run(bool running) {
         if (running != running_) {
             running_ = running;
-            platform_.SetTickTimer(running);
+            window_.SetTickTimer(running);
         }
     }
 
   private:
-    Platform& platform_;
+    BarView& window_;
     bool running_ = true;  // the window starts it
 };
 

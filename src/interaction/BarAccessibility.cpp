@@ -116,7 +116,7 @@ void BarAccessibility::CurrentCellMoved() {
     const int first = FirstShownCell();
     if (first != toldFirstShown_) {
         toldFirstShown_ = first;
-        platform_.NotifyAccessible(AccessibleEvent::Reorder, -1);
+        window_.NotifyAccessible(AccessibleEvent::Reorder, -1);
     }
     const int current = CurrentItem();
     if (current != toldCurrent_) {
@@ -137,18 +137,18 @@ void BarAccessibility::FocusGained() {
 void BarAccessibility::TellFocus() const {
     const int child = ChildOfItem(CurrentItem());
     if (child != -1) {
-        platform_.NotifyAccessible(AccessibleEvent::Focus, child);
+        window_.NotifyAccessible(AccessibleEvent::Focus, child);
     }
 }
 
 void BarAccessibility::OnItemsRearranged() {
-    platform_.NotifyAccessible(AccessibleEvent::Reorder, -1);
+    window_.NotifyAccessible(AccessibleEvent::Reorder, -1);
 }
 
 void BarAccessibility::OnTargetChanged(int index) {
     const int child = ChildOfItem(index);
     if (child != -1) {
-        platform_.NotifyAccessible(AccessibleEvent::NameChange, child);
+        window_.NotifyAccessible(AccessibleEvent::NameChange, child);
     }
 }
 

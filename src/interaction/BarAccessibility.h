@@ -5,7 +5,7 @@
 
 #include "bar/GridModel.h"
 #include "platform/Accessibility.h"
-#include "platform/Platform.h"
+#include "platform/BarView.h"
 #include "store/ItemStore.h"
 
 namespace pel {
@@ -41,8 +41,8 @@ class BarAccessibilityHost {
 // the list or a target change.
 class BarAccessibility final : public AccessibleSource, public ItemStoreListener {
   public:
-    BarAccessibility(Platform& platform, const ItemStore& items, BarAccessibilityHost& host)
-        : platform_(platform), items_(items), host_(host) {}
+    BarAccessibility(BarView& window, const ItemStore& items, BarAccessibilityHost& host)
+        : window_(window), items_(items), host_(host) {}
 
     [[nodiscard]] AccessibleNode Self() const override;
     [[nodiscard]] int ChildCount() const override;
@@ -73,7 +73,7 @@ class BarAccessibility final : public AccessibleSource, public ItemStoreListener
     [[nodiscard]] Rect OnScreen(const Rect& client) const;
     void TellFocus() const;
 
-    Platform& platform_;
+    BarView& window_;
     const ItemStore& items_;
     BarAccessibilityHost& host_;
     // Last told to the system, so that each change is told once.

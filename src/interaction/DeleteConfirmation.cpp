@@ -9,7 +9,7 @@ namespace pel {
 bool DeleteConfirmation::Ask(int language, std::string_view name) {
     const std::string question = DeleteQuestion(language, name);
     open_ = true;
-    const MessageResult answer = platform_.ShowMessage(question, MessageKind::Confirmation);
+    const MessageResult answer = dialogs_.ShowMessage(question, MessageKind::Confirmation);
     open_ = false;
     return answer != MessageResult::Cancel;
 }

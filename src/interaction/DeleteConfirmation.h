@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 
 namespace pel {
 
@@ -11,7 +11,7 @@ namespace pel {
 // raised it must not raise another.
 class DeleteConfirmation {
   public:
-    explicit DeleteConfirmation(Platform& platform) : platform_(platform) {}
+    explicit DeleteConfirmation(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // Asks whether the item called `name` goes, in the interface language;
     // true unless the user cancels.
@@ -19,7 +19,7 @@ class DeleteConfirmation {
     [[nodiscard]] bool IsOpen() const { return open_; }
 
   private:
-    Platform& platform_;
+    Dialogs& dialogs_;
     bool open_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/HintView.h"
 #include "platform/Widgets.h"
 #include "store/Settings.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/BarView.h"
 #include "platform/Widgets.h"
 #include "store/ItemStore.h"
 #include "texts/LanguageTables.h"

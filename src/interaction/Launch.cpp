@@ -12,27 +12,25 @@ namespace {
 // the call ends.
 class BusyCursor {
   public:
-    explicit BusyCursor(Platform& platform) : platform_(platform) {
-        platform_.SetBarCursor(CursorKind::Hourglass);
-    }
-    ~BusyCursor() { platform_.SetBarCursor(CursorKind::Default); }
+    explicit BusyCursor(BarView& bar) : bar_(bar) { bar_.SetBarCursor(CursorKind::Hourglass); }
+    ~BusyCursor() { bar_.SetBarCursor(CursorKind::Default); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 
   private:
-    Platform& platform_;
+    BarView& bar_;
 };
 
 }  // namespace
 
-std::optional<std::string_view> Launch(Platform& platform, const std::string& target) {
+std::optional<std::string_view> Launch(Shell& shell, BarView& bar, const std::string& target) {
     if (target.empty()) {
         return std::nullopt;
     }
     std::intptr_t code = 0;
     {
-        const BusyCursor busy(platform);
-        code = platform.ShellOpen(target);
+        const BusyCursor busy(bar);
+        code = shell.ShellOpen(target);
     }
     return ShellErrorText(code);
 }

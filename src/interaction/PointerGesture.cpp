@@ -21,7 +21,7 @@ bool PointerGesture::Begin(MouseButton button, Target target, bool autoRepeat) {
     target_ = target;
     if (autoRepeat) {
         repeating_ = true;
-        platform_.SetRepeatTimer(true);
+        window_.SetRepeatTimer(true);
     }
     return true;
 }
@@ -106,7 +106,7 @@ void PointerGesture::Cancel() {
 void PointerGesture::StopRepeat() {
     if (repeating_) {
         repeating_ = false;
-        platform_.SetRepeatTimer(false);
+        window_.SetRepeatTimer(false);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/BarView.h"
 #include "platform/Widgets.h"
 
 namespace pel {
@@ -28,7 +28,7 @@ class PointerGesture {
   public:
     enum class Target { None, Grid, BackButton, ForwardButton };
 
-    explicit PointerGesture(Platform& platform) : platform_(platform) {}
+    explicit PointerGesture(BarView& window) : window_(window) {}
 
     // A left press starts a gesture on `target` (None: outside every part
     // that takes one), with no item to drag yet; any gesture still running
@@ -76,7 +76,7 @@ class PointerGesture {
   private:
     void StopRepeat();
 
-    Platform& platform_;
+    BarView& window_;
     Target target_ = Target::None;
     bool repeating_ = false;
     // The item the gesture may drag and launch: -1 unless a plain left press

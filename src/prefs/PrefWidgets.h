@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Fonts.h"
 
 namespace pel {
 

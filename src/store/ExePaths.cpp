@@ -2,8 +2,8 @@
 
 namespace pel {
 
-std::string ShellFolderPath(const Platform& platform, const std::string& name) {
-    return platform.ReadUserRegistryString(kShellFoldersKey, name).value_or(std::string()) + "\\";
+std::string ShellFolderPath(const FileSystem& files, const std::string& name) {
+    return files.ReadUserRegistryString(kShellFoldersKey, name).value_or(std::string()) + "\\";
 }
 
 std::string ToExeRelativePath(const std::string& path, const std::string& exeFolder) {

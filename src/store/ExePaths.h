@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/FileSystem.h"
 
 namespace pel {
 
@@ -12,7 +12,7 @@ inline constexpr const char* kShellFoldersKey =
 
 // The user's shell folder `name` with a trailing backslash; a lone backslash
 // when the shell does not know it.
-std::string ShellFolderPath(const Platform& platform, const std::string& name);
+std::string ShellFolderPath(const FileSystem& files, const std::string& name);
 
 // Paths inside the program's folder (given with its trailing backslash) are
 // kept as "." and the rest, so that a moved program folder keeps its icons:

@@ -72,7 +72,7 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
         }
         if (missed_.MayRead(iconPath)) {
             read = true;
-            if (PicturePtr icon = platform_.LoadIconFile(iconPath, side_)) {
+            if (PicturePtr icon = shell_.LoadIconFile(iconPath, side_)) {
                 iconFiles_.Put(iconPath, icon);
                 missed_.Forget(iconPath);
                 return icon;
@@ -83,7 +83,7 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     if (IsUrl(target)) {
         return standIn.url;
     }
-    if (PicturePtr shared = shell_.Find(target)) {
+    if (PicturePtr shared = shellIcons_.Find(target)) {
         return shared;
     }
     read = true;
@@ -91,11 +91,11 @@ PicturePtr ItemPictureSource::Fetch(const std::string& target, const std::string
     // so a missing target shows the blank page. That answer is not kept: the
     // target may come back.
     PicturePtr icon =
-        TargetPresent(platform_, target) ? platform_.AssociatedIcon(target, side_) : nullptr;
+        TargetPresent(files_, target) ? shell_.AssociatedIcon(target, side_) : nullptr;
     if (!icon) {
         return standIn.unknown;
     }
-    shell_.Put(target, icon);
+    shellIcons_.Put(target, icon);
     return icon;
 }
 
@@ -104,13 +104,17 @@ void ItemPictureSource::UseSide(int side) {
         return;
     }
     side_ = side;
-    shell_ = {};
+    shellIcons_ = {};
     iconFiles_ = {};
 }
 
-ItemPictures::ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock,
-                           int iconSide)
-    : platform_(platform), items_(items), stock_(std::move(stock)), source_(platform, iconSide) {}
+ItemPictures::ItemPictures(Shell& shell, const FileSystem& files, ItemStore& items,
+                           StockItemPictures stock, int iconSide)
+    : shell_(shell),
+      files_(files),
+      items_(items),
+      stock_(std::move(stock)),
+      source_(shell, files, iconSide) {}
 
 void ItemPictures::UseIconSide(int side, StockItemPictures stock, bool horizontal) {
     if (side == source_.Side()) {
@@ -128,14 +132,14 @@ void ItemPictures::UseIconSide(int side, StockItemPictures stock, bool horizonta
 
 void ItemPictures::TakeIconFilesBesideProgram() {
     tookFilesBesideProgram_ = true;
-    const std::string folder = platform_.ExeFolder();
+    const std::string folder = files_.ExeFolder();
     const int side = source_.Side();
-    if (platform_.FileExists(folder + "url.ico")) {
-        PicturePtr url = platform_.LoadIconFile(folder + "url.ico", side);
+    if (files_.FileExists(folder + "url.ico")) {
+        PicturePtr url = shell_.LoadIconFile(folder + "url.ico", side);
         stock_.url = url ? url : stock_.unknown;
     }
-    if (platform_.FileExists(folder + "del.ico")) {
-        if (PicturePtr separator = platform_.LoadIconFile(folder + "del.ico", side)) {
+    if (files_.FileExists(folder + "del.ico")) {
+        if (PicturePtr separator = shell_.LoadIconFile(folder + "del.ico", side)) {
             stock_.rowSeparator = separator;
             stock_.columnSeparator = separator;
         }
@@ -279,15 +283,15 @@ const PicturePtr& ItemPictures::Separator(bool horizontal) const {
 }
 
 std::string ItemPictures::IconPath(int index) const {
-    return ToExeAbsolutePath(items_.Icon(index), platform_.ExeFolder());
+    return ToExeAbsolutePath(items_.Icon(index), files_.ExeFolder());
 }
 
-bool TargetPresent(const Platform& platform, const std::string& target) {
+bool TargetPresent(const FileSystem& files, const std::string& target) {
     const std::string_view name = std::string_view(target).substr(target.find_last_of("\\:") + 1);
     if (name.find('.') == std::string_view::npos) {
-        return platform.DirectoryExists(target);
+        return files.DirectoryExists(target);
     }
-    return platform.FileExists(target) || platform.DirectoryExists(target);
+    return files.FileExists(target) || files.DirectoryExists(target);
 }
 
 }  // namespace pel

@@ -7,8 +7,9 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/FileSystem.h"
 #include "platform/Picture.h"
-#include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "store/ItemStore.h"
 
 namespace pel {
@@ -61,7 +62,8 @@ class MissedIconFiles {
 class ItemPictureSource {
   public:
     // Pictures are read `side` pixels square.
-    ItemPictureSource(Platform& platform, int side) : platform_(platform), side_(side) {}
+    ItemPictureSource(Shell& shell, const FileSystem& files, int side)
+        : shell_(shell), files_(files), side_(side) {}
 
     // What an item with this target and icon file (an absolute path, or
     // empty) shows; its default picture while the icon file cannot be read.
@@ -75,10 +77,11 @@ class ItemPictureSource {
     [[nodiscard]] MissedIconFiles& Missed() { return missed_; }
 
   private:
-    Platform& platform_;
+    Shell& shell_;
+    const FileSystem& files_;
     int side_;
-    PictureCache shell_;      // by target
-    PictureCache iconFiles_;  // by icon file path
+    PictureCache shellIcons_;  // by target
+    PictureCache iconFiles_;   // by icon file path
     MissedIconFiles missed_;
 };
 
@@ -103,7 +106,8 @@ struct StockItemPictures {
 class ItemPictures {
   public:
     // Pictures are read `iconSide` pixels square, as `stock` is drawn.
-    ItemPictures(Platform& platform, ItemStore& items, StockItemPictures stock, int iconSide);
+    ItemPictures(Shell& shell, const FileSystem& files, ItemStore& items, StockItemPictures stock,
+                 int iconSide);
 
     [[nodiscard]] const StockItemPictures& Stock() const { return stock_; }
     void UseStock(StockItemPictures stock) { stock_ = std::move(stock); }
@@ -156,7 +160,8 @@ class ItemPictures {
     // The absolute path of item `index`'s icon file; empty when it has none.
     [[nodiscard]] std::string IconPath(int index) const;
 
-    Platform& platform_;
+    Shell& shell_;
+    const FileSystem& files_;
     ItemStore& items_;
     StockItemPictures stock_;
     ItemPictureSource source_;
@@ -166,6 +171,6 @@ class ItemPictures {
 };
 
 // A target without an extension only counts as present when it is a folder.
-bool TargetPresent(const Platform& platform, const std::string& target);
+bool TargetPresent(const FileSystem& files, const std::string& target);
 
 }  // namespace pel

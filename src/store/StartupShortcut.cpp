@@ -21,9 +21,9 @@ bool SamePath(const std::string& a, const std::string& b) {
 std::optional<std::string> StartupShortcut::Path() const {
     // The shell's own answer first; the value it kept for older programs
     // when it has none.
-    std::optional<std::string> folder = platform_.StartupFolder();
+    std::optional<std::string> folder = shell_.StartupFolder();
     if (!folder || folder->empty()) {
-        folder = platform_.ReadUserRegistryString(kShellFoldersKey, "StartUp");
+        folder = files_.ReadUserRegistryString(kShellFoldersKey, "StartUp");
     }
     // Without the value the path would be the root of the current drive.
     if (!folder || folder->empty()) {
@@ -38,7 +38,7 @@ std::optional<std::string> StartupShortcut::Path() const {
 
 bool StartupShortcut::Present() const {
     const std::optional<std::string> link = Path();
-    return link && platform_.FileExists(*link);
+    return link && files_.FileExists(*link);
 }
 
 bool StartupShortcut::Create() {
@@ -46,28 +46,28 @@ bool StartupShortcut::Create() {
     if (!link) {
         return false;
     }
-    std::string folder = platform_.ExeFolder();
+    std::string folder = files_.ExeFolder();
     if (folder.size() > 3 && folder.back() == '\\') {
         folder.pop_back();  // a folder, not a drive's root, is named without it
     }
-    return platform_.CreateShellLink(*link, platform_.ExePath(), folder);
+    return shell_.CreateShellLink(*link, files_.ExePath(), folder);
 }
 
 bool StartupShortcut::StartsThisProgram(const std::string& link) const {
-    const std::optional<std::string> target = platform_.ShellLinkTarget(link);
-    return target && SamePath(*target, platform_.ExePath());
+    const std::optional<std::string> target = shell_.ShellLinkTarget(link);
+    return target && SamePath(*target, files_.ExePath());
 }
 
 bool StartupShortcut::MakePresent(bool wanted) {
     const std::optional<std::string> link = Path();
-    const bool present = link && platform_.FileExists(*link);
+    const bool present = link && files_.FileExists(*link);
     // A shortcut left by a copy of the program in another folder would start
     // that copy, or nothing once it is gone: it is made to start this one.
     if (wanted && (!present || !StartsThisProgram(*link))) {
         return Create();
     }
     if (!wanted && present) {
-        platform_.RemoveFile(*link);
+        files_.RemoveFile(*link);
     }
     return true;
 }

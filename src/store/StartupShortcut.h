@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
 
 namespace pel {
 
@@ -12,7 +13,7 @@ namespace pel {
 // records it.
 class StartupShortcut {
   public:
-    explicit StartupShortcut(Platform& platform) : platform_(platform) {}
+    StartupShortcut(Shell& shell, FileSystem& files) : shell_(shell), files_(files) {}
 
     // Where the shortcut goes; nullopt when the user has no start-up folder.
     [[nodiscard]] std::optional<std::string> Path() const;
@@ -29,7 +30,8 @@ class StartupShortcut {
   private:
     [[nodiscard]] bool StartsThisProgram(const std::string& link) const;
 
-    Platform& platform_;
+    Shell& shell_;
+    FileSystem& files_;
 };
 
 }  // namespace pel

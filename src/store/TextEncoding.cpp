@@ -53,24 +53,6 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // UTF-16 without its mark; a lone surrogate or an odd last byte becomes U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     const auto unit = [bytes, bigEndian](std::size_t i) {
@@ -112,6 +94,24 @@ constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 }  // namespace
 
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::string SanitizeUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -128,7 +128,7 @@ std::string SanitizeUtf8(std::string_view text) {
     return out;
 }
 
-std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage) {
+std::string DecodeDataFileText(std::string_view bytes, const TextCodec& codePage) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         return SanitizeUtf8(bytes.substr(kUtf8Bom.size()));
     }
@@ -143,7 +143,7 @@ std::string DecodeDataFileText(std::string_view bytes, const Platform& codePage)
     return codePage.AnsiToUtf8(bytes);
 }
 
-bool DecodedExactly(std::string_view bytes, std::string_view text, const Platform& codePage) {
+bool DecodedExactly(std::string_view bytes, std::string_view text, const TextCodec& codePage) {
     if (bytes.find('\0') != std::string_view::npos) {
         return false;
     }
@@ -157,7 +157,7 @@ bool DecodedExactly(std::string_view bytes, std::string_view text, const Platfor
     return EncodeDataFileText(text, codePage) == bytes;
 }
 
-std::string EncodeDataFileText(std::string_view utf8, const Platform& codePage) {
+std::string EncodeDataFileText(std::string_view utf8, const TextCodec& codePage) {
     // ANSI bytes that also read as UTF-8 beyond ASCII would be taken for it
     // at the next start.
     if (auto ansi = codePage.Utf8ToAnsi(utf8); ansi && !LooksLikeUtf8(*ansi)) {

@@ -26,19 +26,22 @@ std::string DamagedSuffix(const LocalTime& t) {
 
 }  // namespace
 
-UserDataFile::UserDataFile(Platform& platform)
-    : platform_(platform), path_(platform.ExeFolder() + kApplicationTitle + kDataFileName) {}
+UserDataFile::UserDataFile(FileSystem& files, Clock& clock, const TextCodec& codePage)
+    : files_(files),
+      clock_(clock),
+      codePage_(codePage),
+      path_(files.ExeFolder() + kApplicationTitle + kDataFileName) {}
 
 bool UserDataFile::ChooseLocation(std::string& startingFile) {
-    if (platform_.FolderWritable(platform_.ExeFolder())) {
+    if (files_.FolderWritable(files_.ExeFolder())) {
         return true;
     }
-    const std::string appData = platform_.RoamingAppDataFolder();
+    const std::string appData = files_.RoamingAppDataFolder();
     if (appData.empty()) {
         return false;
     }
     const std::string folder = appData + kApplicationTitle;
-    if (!platform_.CreateFolder(folder) || !platform_.FolderWritable(folder + "\\")) {
+    if (!files_.CreateFolder(folder) || !files_.FolderWritable(folder + "\\")) {
         return false;
     }
     startingFile = path_;
@@ -48,19 +51,19 @@ bool UserDataFile::ChooseLocation(std::string& startingFile) {
 
 std::optional<std::string> UserDataFile::ReadPatiently(const std::string& path) {
     for (int waited = 0;; waited += kLockRetryMs) {
-        if (auto bytes = platform_.ReadWholeFile(path)) {
+        if (auto bytes = files_.ReadWholeFile(path)) {
             return bytes;
         }
-        if (waited >= kLockWaitMs || !platform_.FileExists(path)) {
+        if (waited >= kLockWaitMs || !files_.FileExists(path)) {
             return std::nullopt;
         }
-        platform_.WaitMilliseconds(kLockRetryMs);
+        clock_.WaitMilliseconds(kLockRetryMs);
     }
 }
 
 bool UserDataFile::Take(const std::string& bytes, bool ownFile, ItemStore& items,
                         Settings& settings, PreferenceSteps& steps) {
-    const std::string text = DecodeDataFileText(bytes, platform_);
+    const std::string text = DecodeDataFileText(bytes, codePage_);
     const DataFileReading reading = ReadDataFile(text);
     if (!reading.hasItemList) {
         return false;
@@ -68,7 +71,7 @@ bool UserDataFile::Take(const std::string& bytes, bool ownFile, ItemStore& items
     const bool prefsRead = ReadPreferences(reading.content.prefs, settings, steps);
     // Missing icon lines mean no custom icon; extra ones belong to no item.
     items.Assign(reading.content.items, reading.content.icons);
-    if (ownFile && (!prefsRead || !reading.clean || !DecodedExactly(bytes, text, platform_))) {
+    if (ownFile && (!prefsRead || !reading.clean || !DecodedExactly(bytes, text, codePage_))) {
         // Saving will not give back what was there; keep the user a way back.
         backupBeforeSave_ = bytes;
     }
@@ -76,10 +79,10 @@ bool UserDataFile::Take(const std::string& bytes, bool ownFile, ItemStore& items
 }
 
 bool UserDataFile::MoveAside() {
-    const std::string base = path_ + DamagedSuffix(platform_.Now());
+    const std::string base = path_ + DamagedSuffix(clock_.Now());
     for (int n = 1; n <= kMoveAsideNames; ++n) {
         const std::string name = n == 1 ? base : base + "-" + std::to_string(n);
-        if (platform_.RenamePath(path_, name)) {
+        if (files_.RenamePath(path_, name)) {
             movedAsideTo_ = name;
             return true;
         }
@@ -102,11 +105,11 @@ bool UserDataFile::Load(ItemStore& items, Settings& settings, PreferenceSteps& s
         trouble_ = DataFileTrouble::MovedAside;
         return false;
     };
-    if (platform_.DirectoryExists(path_)) {
+    if (files_.DirectoryExists(path_)) {
         return moveAside();
     }
     bool taken = false;
-    if (platform_.FileExists(path_)) {
+    if (files_.FileExists(path_)) {
         const std::optional<std::string> bytes = ReadPatiently(path_);
         if (!bytes) {
             return notKept();
@@ -116,12 +119,12 @@ bool UserDataFile::Load(ItemStore& items, Settings& settings, PreferenceSteps& s
             return moveAside();
         }
         taken = !bytes->empty();
-    } else if (!startingFile.empty() && platform_.FileExists(startingFile)) {
+    } else if (!startingFile.empty() && files_.FileExists(startingFile)) {
         // Only read: it stays as it is where it is.
         const std::optional<std::string> bytes = ReadPatiently(startingFile);
         taken = bytes && Take(*bytes, false, items, settings, steps);
     }
-    if (!writable || platform_.FileReadOnly(path_)) {
+    if (!writable || files_.FileReadOnly(path_)) {
         trouble_ = DataFileTrouble::NotKept;
     }
     return taken;
@@ -134,14 +137,14 @@ void UserDataFile::Save(const ItemStore& items, const Settings& settings) {
     if (backupBeforeSave_) {
         const std::string backup = path_ + ".bak";
         // A copy the earlier one already holds would only replace it.
-        if (platform_.ReadWholeFile(backup) != backupBeforeSave_ &&
-            !platform_.WriteWholeFile(backup, *backupBeforeSave_)) {
+        if (files_.ReadWholeFile(backup) != backupBeforeSave_ &&
+            !files_.WriteWholeFile(backup, *backupBeforeSave_)) {
             return;  // without its copy the file is not replaced
         }
         backupBeforeSave_.reset();
     }
     const DataFileContent content{items.Targets(), items.Icons(), FormatPreferences(settings)};
-    std::string bytes = EncodeDataFileText(FormatDataFile(content), platform_);
+    std::string bytes = EncodeDataFileText(FormatDataFile(content), codePage_);
     if (bytes == lastSaved_) {
         return;
     }
@@ -149,7 +152,7 @@ void UserDataFile::Save(const ItemStore& items, const Settings& settings) {
     // a failure is not worth a message at close. The write is tried even when
     // the current drive reports no size, since that drive need not hold the
     // file and a skipped write would lose the whole run's changes.
-    if (platform_.WriteWholeFile(path_, bytes)) {
+    if (files_.WriteWholeFile(path_, bytes)) {
         lastSaved_ = std::move(bytes);
     }
 }

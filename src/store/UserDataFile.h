@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
 #include "store/ItemStore.h"
 #include "store/PreferenceLines.h"
 #include "store/Settings.h"
@@ -29,7 +31,7 @@ enum class DataFileTrouble {
 // first save replaces it.
 class UserDataFile {
   public:
-    explicit UserDataFile(Platform& platform);
+    UserDataFile(FileSystem& files, Clock& clock, const TextCodec& codePage);
 
     [[nodiscard]] const std::string& Path() const { return path_; }
     // The file exists but could not be read: saving keeps it as it is
@@ -61,7 +63,9 @@ class UserDataFile {
     // Renames what is at the data file's path to a new name beside it.
     bool MoveAside();
 
-    Platform& platform_;
+    FileSystem& files_;
+    Clock& clock_;
+    const TextCodec& codePage_;
     std::string path_;
     bool unreadable_ = false;
     DataFileTrouble trouble_ = DataFileTrouble::None;

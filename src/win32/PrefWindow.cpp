@@ -82,7 +82,7 @@ Point PrefWindowFrameSize() {
 }
 
 std::unique_ptr<PrefWindow> PrefWindow::Create(HINSTANCE instance, TDlgPref& model,
-                                               Platform& choosers, HWND owner) {
+                                               Choosers& choosers, HWND owner) {
     // The sliders and the tooltip are common controls.
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     comctl32::InitCommonControlsEx(&classes);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/Choosers.h"
 #include "prefs/DlgPref.h"
 #include "win32/AccessibleControl.h"
 #include "win32/Handles.h"
@@ -33,8 +33,8 @@ class PrefWindow final : public WindowBase<PrefWindow> {
     // Null when the window or one of its controls cannot be created.
     // `choosers` opens the colour and font choosers.
     static std::unique_ptr<PrefWindow> Create(HINSTANCE instance, TDlgPref& model,
-                                              Platform& choosers, HWND owner);
-    PrefWindow(Key, HINSTANCE instance, TDlgPref& model, Platform& choosers)
+                                              Choosers& choosers, HWND owner);
+    PrefWindow(Key, HINSTANCE instance, TDlgPref& model, Choosers& choosers)
         : instance_(instance), model_(model), choosers_(choosers) {}
     ~PrefWindow();
 
@@ -79,7 +79,7 @@ class PrefWindow final : public WindowBase<PrefWindow> {
 
     HINSTANCE instance_;
     TDlgPref& model_;
-    Platform& choosers_;
+    Choosers& choosers_;
     Scale scale_;  // the scale the window is laid out at
     UniqueFont font_;
     std::array<UniqueIcon, TDlgPref::kPageCount> pageIcons_;

@@ -1,7 +1,6 @@
 #include "win32/Win32Platform.h"
 
 #include <algorithm>
-#include <climits>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -242,17 +241,6 @@ LocalTime Win32Platform::Now() const {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
     return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-}
-
-std::int64_t Win32Platform::CurrentDriveSize() const {
-    ULARGE_INTEGER total{};
-    if (!::GetDiskFreeSpaceExW(nullptr, nullptr, &total, nullptr)) {
-        return -1;
-    }
-    if (total.QuadPart > static_cast<ULONGLONG>(INT64_MAX)) {
-        return INT64_MAX;
-    }
-    return static_cast<std::int64_t>(total.QuadPart);
 }
 
 std::string Win32Platform::ExePath() const {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/Platform.h"
+#include "platform/HintView.h"
 #include "win32/Handles.h"
 
 namespace pel::win32 {

@@ -1,7 +1,6 @@
 #include "win32/Win32Platform.h"
 
 #include "win32/Handles.h"
-#include "win32/PrefWindow.h"
 
 namespace pel::win32 {
 

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -10,21 +9,11 @@
 #include "store/ItemPictures.h"
 #include "win32/Win32HintView.h"
 
-// <commdlg.h> names its choosers by macro; the services of the same names
-// must keep theirs in every file that sees this header.
-#undef ChooseColor
-#undef ChooseFont
-
-namespace pel {
-class TDlgPref;
-}
-
 namespace pel::win32 {
 
-class PrefWindow;
 class ScopedCom;
 
-// The Win32 implementation of every platform service. The bar and hint
+// The Win32 implementation of every part of the platform. The bar and hint
 // windows are attached once they exist; until then their operations do nothing.
 class Win32Platform final : public Platform {
   public:
@@ -39,9 +28,6 @@ class Win32Platform final : public Platform {
     }
     // The frame's metrics may have changed (settings, DPI, displays).
     void ForgetFrameSize() { frame_.reset(); }
-    // The dialog whose models the preferences window mirrors; its window is
-    // made at the first showing, owned by the bar.
-    void AttachPrefDialog(TDlgPref& dialog) { prefDialog_ = &dialog; }
     [[nodiscard]] HWND BarWindow() const { return bar_; }
     // The cursor the bar shows; its window answers WM_SETCURSOR with it.
     [[nodiscard]] HCURSOR BarCursor() const { return cursor_; }
@@ -73,10 +59,6 @@ class Win32Platform final : public Platform {
                          const std::string& defaultText) override;
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
     std::vector<std::string> OpenFiles(OpenDialogState& state) override;
-    bool ShowPreferences() override;
-    [[nodiscard]] Point DialogFrameSize() const override;
-    std::optional<Color> ChooseColor(Color initial) override;
-    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
     std::intptr_t ShellOpen(const std::string& target) override;
     PicturePtr AssociatedIcon(const std::string& path, int side) override;
     PicturePtr LoadIconFile(const std::string& path, int side) override;
@@ -99,7 +81,6 @@ class Win32Platform final : public Platform {
     bool FolderWritable(const std::string& folder) override;
     [[nodiscard]] bool FileReadOnly(const std::string& path) const override;
     [[nodiscard]] std::string RoamingAppDataFolder() const override;
-    [[nodiscard]] std::int64_t CurrentDriveSize() const override;
     [[nodiscard]] std::string ExePath() const override;
     [[nodiscard]] std::string ExeFolder() const override;
     void WaitMilliseconds(int milliseconds) override;
@@ -121,10 +102,6 @@ class Win32Platform final : public Platform {
     HWND bar_ = nullptr;
     HCURSOR cursor_ = nullptr;
     Win32HintView hint_;
-    TDlgPref* prefDialog_ = nullptr;
-    std::unique_ptr<PrefWindow> prefWindow_;
-    // The colour chooser's sixteen custom colours, kept between openings.
-    std::array<COLORREF, 16> customColors_{};
     // GetCursorPos fails while another desktop (lock screen, UAC) is active;
     // the last position keeps the bar from reacting to a made-up one.
     mutable Point lastCursor_;

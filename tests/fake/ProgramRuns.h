@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "fake/NamedStockPictures.h"
 
 namespace pel::test {
@@ -17,10 +18,11 @@ class ProgramRuns : public ::testing::Test {
     static constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
 
     FakePlatform platform;
+    FakePreferencesWindow preferencesWindow;
     std::unique_ptr<Application> app;
 
     TFormPellorinth& Run() {
-        app = std::make_unique<Application>(platform);
+        app = std::make_unique<Application>(platform, preferencesWindow);
         TFormPellorinth& form = app->MainForm();
         UseNamedStockPictures(form);
         form.FormShow();

@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 
@@ -34,7 +35,8 @@ inline DataFileRun RunOnDataFile(const std::string& bytes, FakePlatform::CodePag
     platform.AddFile("C:\\a.txt");
     platform.dirs.insert("C:\\Users");
     platform.files[kDataFile] = bytes;
-    Application app(platform);
+    FakePreferencesWindow preferencesWindow;
+    Application app(platform, preferencesWindow);
     TFormPellorinth& form = app.MainForm();
     form.FormShow();
     DataFileRun run{form.store.Targets(), {}, {}, {}, form.UserData().Unreadable()};

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -15,7 +16,8 @@ using Notice = FakePlatform::AccessibleNotice;
 class AccessibilityTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     AccessibleSource& bar = form.Accessible();
 

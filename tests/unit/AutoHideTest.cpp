@@ -4,6 +4,7 @@
 #include "bar/AutoHide.h"
 #include "bar/AutoHideZones.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -189,7 +190,8 @@ TEST(AutoHide, PointerBeyondALeftBarMakesItOpaqueThenFadesItOn) {
 class AutoHideTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override {

@@ -1,39 +1,42 @@
 #include <gtest/gtest.h>
 
 #include "bar/BarPlacement.h"
-#include "fake/FakePlatform.h"
+#include "fake/FakeBarView.h"
+#include "fake/FakeDisplay.h"
 #include "store/Settings.h"
 
 namespace pel::test {
 namespace {
 
 // Counts what reaches the system of the bar's window.
-class CountingPlatform : public FakePlatform {
+class CountingWindow : public FakeBarView {
   public:
     int boundsSets = 0;
     int alphaSets = 0;
 
     void SetBarBounds(const Rect& outer) override {
         ++boundsSets;
-        FakePlatform::SetBarBounds(outer);
+        FakeBarView::SetBarBounds(outer);
     }
     void SetBarAlpha(int a) override {
         ++alphaSets;
-        FakePlatform::SetBarAlpha(a);
+        FakeBarView::SetBarAlpha(a);
     }
 };
 
 TEST(BarPlacement, ANewBarIsTheDesignRow) {
-    FakePlatform platform;
-    const BarPlacement placement{platform};
+    FakeBarView window;
+    const FakeDisplay display;
+    const BarPlacement placement{window, display};
     EXPECT_TRUE(placement.Horizontal());
     EXPECT_EQ(placement.Panel1().bounds, Rect::FromSize(0, 0, 760, 36));
-    EXPECT_EQ(placement.BarRect(), platform.barBounds);
+    EXPECT_EQ(placement.BarRect(), window.barBounds);
 }
 
 TEST(BarPlacement, ButtonLayoutsPlaceThePanels) {
-    FakePlatform platform;
-    BarPlacement placement{platform};
+    FakeBarView window;
+    const FakeDisplay display;
+    BarPlacement placement{window, display};
     placement.LayOutScrollButtons(1);
     EXPECT_EQ(placement.Grid1().bounds, (Rect{0, 0, 720, 36}));
     EXPECT_EQ(placement.PanelLeft().bounds, (Rect{720, 0, 740, 36}));
@@ -44,34 +47,35 @@ TEST(BarPlacement, ButtonLayoutsPlaceThePanels) {
     EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, 36, 20}));
     EXPECT_EQ(placement.PanelRight().bounds, (Rect{0, 20, 36, 40}));
     EXPECT_EQ(placement.Grid1().bounds, (Rect{0, 40, 36, 220}));
-    EXPECT_EQ(placement.BarRect().Height(), 220 + platform.frameSize.y);
+    EXPECT_EQ(placement.BarRect().Height(), 220 + window.frameSize.y);
 }
 
 // Every resize and fade step is a call into the system; repeating the state
 // it already has must cost nothing, and a re-layout resizes the window once.
 TEST(BarPlacement, TheWindowHearsOnlyOfChanges) {
-    CountingPlatform platform;
-    BarPlacement placement{platform};
-    ASSERT_EQ(platform.boundsSets, 1) << "the design bar";
+    CountingWindow window;
+    const FakeDisplay display;
+    BarPlacement placement{window, display};
+    ASSERT_EQ(window.boundsSets, 1) << "the design bar";
     placement.Orient(kEdgeRight);
     placement.SizeForCells(5);
-    EXPECT_EQ(platform.boundsSets, 2) << "length and thickness in one resize";
+    EXPECT_EQ(window.boundsSets, 2) << "length and thickness in one resize";
     placement.LayoutPanels();
     placement.SetBarRect(placement.BarRect());
-    EXPECT_EQ(platform.boundsSets, 2);
+    EXPECT_EQ(window.boundsSets, 2);
 
     const Rect moved =
         Rect::FromSize(50, 60, placement.BarRect().Width(), placement.BarRect().Height());
     placement.OnBoundsChanged(moved);
     placement.SetBarRect(moved);
-    EXPECT_EQ(platform.boundsSets, 2) << "the system put it there already";
+    EXPECT_EQ(window.boundsSets, 2) << "the system put it there already";
     EXPECT_EQ(placement.BarRect(), moved);
 
     placement.SetAlpha(255);
-    EXPECT_EQ(platform.alphaSets, 0);
+    EXPECT_EQ(window.alphaSets, 0);
     placement.SetAlpha(0);
     placement.SetAlpha(0);
-    EXPECT_EQ(platform.alphaSets, 1);
+    EXPECT_EQ(window.alphaSets, 1);
     EXPECT_EQ(placement.Alpha(), 0);
 }
 

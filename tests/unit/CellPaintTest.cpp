@@ -6,6 +6,7 @@
 #include "bar/Gradient.h"
 #include "bar/StockPictures.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "fake/RasterCanvas.h"
 
 namespace pel::test {
@@ -18,7 +19,8 @@ constexpr Color kIconColor = 0x000000CC;
 class CellPaintTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
 

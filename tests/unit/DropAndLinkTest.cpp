@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -12,7 +13,8 @@ constexpr const char* kStartUpValue =
 class DropAndLinkTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override {

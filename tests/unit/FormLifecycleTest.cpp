@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -9,10 +10,11 @@ namespace {
 class FormLifecycleTest : public ::testing::Test {
   protected:
     FakePlatform platform;
+    FakePreferencesWindow preferencesWindow;
     std::unique_ptr<Application> app;
 
     TFormPellorinth& Start() {
-        app = std::make_unique<Application>(platform);
+        app = std::make_unique<Application>(platform, preferencesWindow);
         return app->MainForm();
     }
 };

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "bar/Gradient.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -76,7 +77,8 @@ TEST(Gradient, OddSizesDoNotBreak) {
 
 TEST(Gradient, RebuildFollowsTheSettings) {
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     Settings s = form.settings;
     s.GradientBackground = true;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "interaction/FormHint.h"
 #include "interaction/HintPlacement.h"
 
@@ -126,7 +127,8 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
 class HintTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override {

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "fake/NamedStockPictures.h"
 
 namespace pel::test {
@@ -10,7 +11,8 @@ namespace {
 class ItemStoreTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override { UseNamedStockPictures(form); }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 #include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
 
@@ -23,7 +24,8 @@ const MenuEntry* FindEntry(const MenuEntry& node, int id) {
 class MenuCommandsTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     std::vector<bool> autoHideInDialogs;
 

@@ -7,6 +7,7 @@
 #include "bar/Placement.h"
 #include "bar/StockPictures.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -14,7 +15,8 @@ namespace {
 class PlacementTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();

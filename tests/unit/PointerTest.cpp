@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -11,7 +12,8 @@ constexpr int kVisible = 12;
 class PointerTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
 
     void SetUp() override {
@@ -304,7 +306,7 @@ TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
 TEST_F(PointerTest, PageAndUpDownKeysOnARowBarScrollLikeTheButtons) {
     AddItems(30);
     FakePlatform other;
-    Application twinApp{other};
+    Application twinApp{other, preferencesWindow};
     TFormPellorinth& twin = twinApp.MainForm();
     twin.settings = form.settings;
     twin.Placement().SizeForCells(kVisible);  // as long as the form's bar
@@ -342,7 +344,7 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
     ASSERT_EQ(form.store.Targets(), targets);
     EXPECT_TRUE(form.FormCloseQuery());
 
-    Application restarted{platform};
+    Application restarted{platform, preferencesWindow};
     restarted.MainForm().FormShow();
     EXPECT_EQ(restarted.MainForm().store.Targets(), targets);
 }

@@ -54,14 +54,15 @@ class PrefDialogTest : public ProgramRuns {
     // and answers OK (true) or Cancel.
     void Open(const std::function<bool(TDlgPref&)>& user) {
         int shown = 0;
-        platform.preferencesUser = [this, &user, &shown] {
+        preferencesWindow.user = [this, &user, &shown](TDlgPref& shownDialog) {
             ++shown;
+            EXPECT_EQ(&shownDialog, dlg);
             EXPECT_TRUE(dlg->Visible());
             return user(*dlg);
         };
         bar->Menu().SetOpen(true);
         bar->Preferences1Click();
-        platform.preferencesUser = nullptr;
+        preferencesWindow.user = nullptr;
         EXPECT_TRUE(shown == 1 && !dlg->Visible()) << "the dialog was shown, and only meanwhile";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {

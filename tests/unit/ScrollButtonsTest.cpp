@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "bar/ScrollButtons.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -12,7 +13,8 @@ namespace {
 class ScrollButtonsTest : public ::testing::Test {
   protected:
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -33,7 +34,8 @@ TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     platform.registry
         ["Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
          "Folders|StartUp"] = "C:\\Start";
-    Application app(platform);
+    FakePreferencesWindow preferencesWindow;
+    Application app(platform, preferencesWindow);
     const TFormPellorinth& form = app.MainForm();
     EXPECT_EQ(form.settings.LanguageIndex, 1);
     EXPECT_EQ(form.settings.Hint.HintFontName, "Arial Narrow");

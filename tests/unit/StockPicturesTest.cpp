@@ -12,6 +12,7 @@
 #include "bar/IconFile.h"
 #include "bar/StockPictures.h"
 #include "fake/FakePlatform.h"
+#include "fake/FakePreferencesWindow.h"
 
 namespace pel::test {
 namespace {
@@ -104,7 +105,8 @@ TEST(StockPictures, GreyedGlyphKeepsTheShapeWithoutBlack) {
 
 TEST(StockPictures, FormLoadsThemAsPictures) {
     FakePlatform platform;
-    Application app{platform};
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
     const TFormPellorinth& form = app.MainForm();
     auto pixelsOf = [](const PicturePtr& p) {
         const auto* fake = dynamic_cast<const FakePicture*>(p.get());

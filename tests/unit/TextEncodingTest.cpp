@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fake/FakePlatform.h"
+#include "fake/FakeTextCodec.h"
 #include "store/TextEncoding.h"
 
 namespace pel::test {
 namespace {
 
 TEST(TextEncoding, MarkMeansUtf8AndAnythingElseIsTheCodePage) {
-    const FakePlatform codePage;  // Latin-1 stands in for the ANSI code page
+    const FakeTextCodec codePage;  // Latin-1 stands in for the ANSI code page
     EXPECT_EQ(DecodeDataFileText("M\xFCller", codePage), "M\xC3\xBCller");
     EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF\xD0\x94x", codePage), "\xD0\x94x");
     EXPECT_EQ(DecodeDataFileText("\xEF\xBB\xBF", codePage), "");
@@ -26,7 +26,7 @@ TEST(TextEncoding, MarkMeansUtf8AndAnythingElseIsTheCodePage) {
 }
 
 TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {
-    const FakePlatform codePage;
+    const FakeTextCodec codePage;
     EXPECT_EQ(EncodeDataFileText("M\xC3\xBCller", codePage), "M\xFCller");
     const std::string cyrillic = "C:\\\xD0\x94\xD0\xBE\xD0\xBA\\x";
     const std::string bytes = EncodeDataFileText(cyrillic, codePage);
@@ -37,20 +37,20 @@ TEST(TextEncoding, WritesTheCodePageWhenNothingIsLostElseUtf8WithMark) {
 // What a name is written as on each kind of system, and that it reads back.
 TEST(TextEncoding, EachCodePageWritesWhatReadsBackAfterTheCodePageChanges) {
     struct Case {
-        FakePlatform::CodePage page;
+        FakeTextCodec::CodePage page;
         std::string text;
         std::string bytes;
     };
     const std::string otchet = "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82";  // Отчёт
     const Case cases[] = {
-        {FakePlatform::CodePage::Cyrillic, otchet, "\xCE\xF2\xF7\xB8\xF2"},
-        {FakePlatform::CodePage::Cyrillic, "M\xC3\xBCller", "\xEF\xBB\xBFM\xC3\xBCller"},
-        {FakePlatform::CodePage::Utf8, otchet, "\xEF\xBB\xBF" + otchet},
-        {FakePlatform::CodePage::Utf8, "plain", "plain"},
-        {FakePlatform::CodePage::Japanese, "\xE4\xB9\x80", "\x81\x40"},
+        {FakeTextCodec::CodePage::Cyrillic, otchet, "\xCE\xF2\xF7\xB8\xF2"},
+        {FakeTextCodec::CodePage::Cyrillic, "M\xC3\xBCller", "\xEF\xBB\xBFM\xC3\xBCller"},
+        {FakeTextCodec::CodePage::Utf8, otchet, "\xEF\xBB\xBF" + otchet},
+        {FakeTextCodec::CodePage::Utf8, "plain", "plain"},
+        {FakeTextCodec::CodePage::Japanese, "\xE4\xB9\x80", "\x81\x40"},
     };
     for (const Case& c : cases) {
-        FakePlatform codePage;
+        FakeTextCodec codePage;
         codePage.codePage = c.page;
         EXPECT_EQ(EncodeDataFileText(c.text, codePage), c.bytes) << c.text;
         EXPECT_EQ(DecodeDataFileText(c.bytes, codePage), c.text) << c.text;

@@ -284,10 +284,8 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     EXPECT_TRUE(platform.messages.empty());
 
     // The save that failed is not taken for done: the same bytes are written
-    // once they can be. The current drive need not be the data file's: its
-    // size does not matter.
+    // once they can be.
     platform.readOnlyFiles.clear();
-    platform.driveSize = -1;
     form.SaveUserData();
     form.store.Remove(0);
     form.FormCloseQuery();  // a second save in the same run

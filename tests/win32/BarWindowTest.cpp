@@ -14,6 +14,7 @@
 #include "app/Application.h"
 #include "win32/BarWindow.h"
 #include "win32/Handles.h"
+#include "win32/Win32PreferencesWindow.h"
 
 namespace pel::win32::test {
 namespace {
@@ -71,7 +72,8 @@ std::wstring BoxText(HWND box) {
 class BarWindowTest : public ::testing::Test {
   protected:
     Win32Platform platform{::GetModuleHandleW(nullptr)};
-    Application app{platform};
+    Win32PreferencesWindow preferences{::GetModuleHandleW(nullptr), platform};
+    Application app{platform, preferences};
     TFormPellorinth& form = app.MainForm();
     TempFolder temp;
     std::unique_ptr<BarWindow> bar;

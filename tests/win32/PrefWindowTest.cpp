@@ -12,7 +12,7 @@
 #include "Win32TestSupport.h"
 #include "win32/PrefLayout.h"
 #include "win32/PrefWindow.h"
-#include "win32/Win32Platform.h"
+#include "win32/Win32PreferencesWindow.h"
 
 namespace pel::win32::test {
 namespace {
@@ -32,13 +32,14 @@ class StillBar final : public BarPreview {
 class PrefWindowTest : public ::testing::Test {
   protected:
     Win32Platform platform{::GetModuleHandleW(nullptr)};
+    Win32PreferencesWindow choosers{::GetModuleHandleW(nullptr), platform};
     StillBar bar;
     TDlgPref model{bar};
     std::unique_ptr<PrefWindow> window;
 
     void SetUp() override {
         static_cast<void>(model.Open(Settings{}, false, PrefWindowFrameSize()));
-        window = PrefWindow::Create(::GetModuleHandleW(nullptr), model, platform, nullptr);
+        window = PrefWindow::Create(::GetModuleHandleW(nullptr), model, choosers, nullptr);
         ASSERT_NE(window, nullptr);
     }
     [[nodiscard]] HWND Item(int id) const { return ::GetDlgItem(window->Handle(), id); }
@@ -236,11 +237,12 @@ void Type(HWND window, int vk) {
 
 // Each ending costs two seconds under Wine without a window manager.
 TEST(PrefWindowModalTest, KeepsTheOwnersTimerAndEndsWithEnterEscOrTheCloseBox) {
-    Win32Platform platform{::GetModuleHandleW(nullptr)};
+    const Win32Platform platform{::GetModuleHandleW(nullptr)};
+    Win32PreferencesWindow preferences{::GetModuleHandleW(nullptr), platform};
     StillBar still;
     TDlgPref model{still};
     const TestBarWindow owner;
-    auto window = PrefWindow::Create(::GetModuleHandleW(nullptr), model, platform, owner.get());
+    auto window = PrefWindow::Create(::GetModuleHandleW(nullptr), model, preferences, owner.get());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(::GetWindow(window->Handle(), GW_OWNER), owner.get());
     ::SetTimer(owner.get(), 1, 20, CountTick);
@@ -294,33 +296,34 @@ TEST(PrefWindowModalTest, KeepsTheOwnersTimerAndEndsWithEnterEscOrTheCloseBox) {
 }
 
 TEST(ChoosersTest, ColourAndFontChoosersGiveWhatTheyWereOpenedOnOrNothing) {
-    Win32Platform platform{::GetModuleHandleW(nullptr)};
+    const Win32Platform platform{::GetModuleHandleW(nullptr)};
+    Win32PreferencesWindow choosers{::GetModuleHandleW(nullptr), platform};
     const auto press = [](int id) { return [id](HWND box) { Press(box, id); }; };
     {
         const ModalDriver user(L"#32770", press(IDOK));
-        EXPECT_EQ(platform.ChooseColor(0x00123456), std::optional<Color>(0x00123456));
+        EXPECT_EQ(choosers.ChooseColor(0x00123456), std::optional<Color>(0x00123456));
     }
     {
         const ModalDriver user(L"#32770", press(IDOK));
-        EXPECT_EQ(platform.ChooseColor(kClBtnFace),
+        EXPECT_EQ(choosers.ChooseColor(kClBtnFace),
                   std::optional<Color>(::GetSysColor(COLOR_BTNFACE)))
             << "a system colour opens as the scheme shows it";
     }
     {
         const ModalDriver user(L"#32770", press(IDCANCEL));
-        EXPECT_EQ(platform.ChooseColor(0), std::nullopt);
+        EXPECT_EQ(choosers.ChooseColor(0), std::nullopt);
     }
     // Wine's font chooser lists the host's fonts, not its own Tahoma.
     const FontChoice initial{{"Liberation Sans", 16, kStyleBold}, 0x000080};
     std::optional<FontChoice> chosen;
     {
         const ModalDriver user(L"#32770", press(IDOK));
-        chosen = platform.ChooseFont(initial);
+        chosen = choosers.ChooseFont(initial);
     }
     EXPECT_EQ(chosen, initial) << "face, size, style and colour come back as they went in";
     {
         const ModalDriver user(L"#32770", press(IDCANCEL));
-        EXPECT_EQ(platform.ChooseFont(initial), std::nullopt);
+        EXPECT_EQ(choosers.ChooseFont(initial), std::nullopt);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "store/ExePaths.h"
 #include "win32/Handles.h"
 #include "win32/Win32Platform.h"
+#include "win32/Win32PreferencesWindow.h"
 
 namespace pel::win32::test {
 namespace {
@@ -80,7 +81,8 @@ TEST_F(ShellLinkTest, LinkReadsBackOrIsNotLeftBehind) {
 
 // The shell's known folder wins over the value it keeps for older programs.
 TEST_F(ShellLinkTest, StartUpLinkGoesToTheShellsStartUpFolderAndReadsBack) {
-    Application app(platform);
+    Win32PreferencesWindow preferences{::GetModuleHandleW(nullptr), platform};
+    Application app(platform, preferences);
     const std::optional<std::string> startup = platform.StartupFolder();
     ASSERT_TRUE(startup);
     const StartUpRedirect redirect(platform, folder);

@@ -5,6 +5,7 @@
 #include "win32/Handles.h"
 #include "win32/HintWindow.h"
 #include "win32/Win32Platform.h"
+#include "win32/Win32PreferencesWindow.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // loads their DLLs, and a bar whose cells show only links and separators
     // never starts COM.
     pel::win32::Win32Platform platform(instance);
-    pel::Application app(platform);
-    platform.AttachPrefDialog(app.PrefDialog());
+    pel::win32::Win32PreferencesWindow preferences(instance, platform);
+    pel::Application app(platform, preferences);
     auto bar = pel::win32::BarWindow::Create(instance, platform, app.MainForm());
     if (!bar) {
         return 0;

@@ -1,4 +1,4 @@
-#include "win32/Win32Platform.h"
+#include "win32/Win32PreferencesWindow.h"
 
 #include <commdlg.h>
 
@@ -22,10 +22,6 @@ namespace {
 constexpr int kPointsPerInch = 72;
 // CHOOSEFONTW gives the size in tenths of a point.
 constexpr int kTenths = 10;
-
-HWND ModalOwner(const PrefWindow* prefs, HWND bar) {
-    return prefs != nullptr && prefs->Showing() ? prefs->Handle() : bar;
-}
 
 LOGFONTW ToLogFont(const FontFace& font) {
     LOGFONTW log{};
@@ -54,24 +50,31 @@ std::uint8_t StyleOf(const LOGFONTW& log) {
 
 }  // namespace
 
-Point Win32Platform::DialogFrameSize() const {
+Win32PreferencesWindow::Win32PreferencesWindow(HINSTANCE instance, const Win32Platform& bar)
+    : instance_(instance), bar_(bar) {}
+
+Win32PreferencesWindow::~Win32PreferencesWindow() = default;
+
+Point Win32PreferencesWindow::FrameSize() const {
     return PrefWindowFrameSize();
 }
 
-bool Win32Platform::ShowPreferences() {
-    if (prefDialog_ == nullptr) {
-        return false;
+bool Win32PreferencesWindow::ShowModal(TDlgPref& dialog) {
+    if (!window_ || shownDialog_ != &dialog) {
+        window_ = PrefWindow::Create(instance_, dialog, *this, bar_.BarWindow());
+        shownDialog_ = &dialog;
     }
-    if (!prefWindow_) {
-        prefWindow_ = PrefWindow::Create(instance_, *prefDialog_, *this, bar_);
-    }
-    return prefWindow_ && prefWindow_->ShowModal();
+    return window_ && window_->ShowModal();
 }
 
-std::optional<Color> Win32Platform::ChooseColor(Color initial) {
+HWND Win32PreferencesWindow::ChooserOwner() const {
+    return window_ && window_->Showing() ? window_->Handle() : bar_.BarWindow();
+}
+
+std::optional<Color> Win32PreferencesWindow::ChooseColor(Color initial) {
     CHOOSECOLORW chooser{};
     chooser.lStructSize = sizeof(chooser);
-    chooser.hwndOwner = ModalOwner(prefWindow_.get(), bar_);
+    chooser.hwndOwner = ChooserOwner();
     chooser.rgbResult = pref::ToColorRef(initial);
     chooser.lpCustColors = customColors_.data();
     chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
@@ -81,11 +84,11 @@ std::optional<Color> Win32Platform::ChooseColor(Color initial) {
     return static_cast<Color>(chooser.rgbResult & 0x00FFFFFFu);
 }
 
-std::optional<FontChoice> Win32Platform::ChooseFont(const FontChoice& initial) {
+std::optional<FontChoice> Win32PreferencesWindow::ChooseFont(const FontChoice& initial) {
     LOGFONTW log = ToLogFont(initial.font);
     CHOOSEFONTW chooser{};
     chooser.lStructSize = sizeof(chooser);
-    chooser.hwndOwner = ModalOwner(prefWindow_.get(), bar_);
+    chooser.hwndOwner = ChooserOwner();
     chooser.lpLogFont = &log;
     // CF_EFFECTS offers the colour with underline and strike-out; vertical
     // ("@") faces would write the names sideways.
