@@ -67,10 +67,10 @@ int main() {
         pel::Application app(platform, preferencesWindow);
         pel::TFormPellorinth& form = app.MainForm();
         const auto loadStart = Clock::now();
-        form.FormShow();
+        form.OnShow();
         loadBest = std::min(loadBest, MillisecondsSince(loadStart));
         const auto saveStart = Clock::now();
-        form.FormCloseQuery();
+        form.OnCloseQuery();
         saveBest = std::min(saveBest, MillisecondsSince(saveStart));
         if (form.store.Count() != kItems) {
             std::printf("loaded %d items instead of %d\n", form.store.Count(), kItems);

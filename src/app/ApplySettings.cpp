@@ -28,7 +28,7 @@ void TFormPellorinth::ApplySettings(const Settings& shown, LayoutReach reach) {
     const OpaqueAfterRelayout opaque(placement_);
 
     ChangeLanguage(s.LanguageIndex);
-    FormHint.ApplyFont(s.Hint);
+    hint_.ApplyFont(s.Hint);
 
     if (reach >= LayoutReach::ScrollButtons) {
         placement_.LayOutScrollButtons(s.ScrollButtonPosition);

@@ -40,7 +40,7 @@ void TFormPellorinth::PutLoadedPictures() {
     buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
     // The bar is laid out after its items; the pictures it then shows are
     // fetched with that layout, not this one.
-    platform.InvalidateBar();
+    platform_.InvalidateBar();
     WakeTick();
 }
 
@@ -48,7 +48,7 @@ std::string TFormPellorinth::ItemDisplayName(const std::string& target) const {
     if (target.empty()) {
         return {};
     }
-    const bool isFolder = platform.DirectoryExists(target);
+    const bool isFolder = platform_.DirectoryExists(target);
     std::string_view path = target;
     if (path.back() == '\\') {
         path.remove_suffix(1);

@@ -42,10 +42,10 @@ void TFormPellorinth::TimerPellorinthTimer() {
     // A shown bar must leave the top under a full-screen program, and one
     // that is there must be left when it goes; a hidden bar asks only when
     // the edge calls it (the question costs the system several calls).
-    if (fullScreen_ || platform.BarVisible()) {
+    if (fullScreen_ || platform_.BarVisible()) {
         CheckFullScreen();
     }
-    if (BarShows().HoverScroll && !gesture.Moved()) {
+    if (BarShows().HoverScroll && !gesture_.Moved()) {
         HoverScrollStep(getCurrentPoint(false));
     }
     AutoHideStep();
@@ -61,12 +61,12 @@ bool TFormPellorinth::TickNeeded() const {
     if (AutoHideActive() || fullScreen_ || pictures_.HasPending()) {
         return true;
     }
-    if (FormHint.Visible() || gesture.Held() || gesture.Moved()) {
+    if (hint_.Visible() || gesture_.Held() || gesture_.Moved()) {
         return true;
     }
     // Over the bar: hints, hover scrolling and the current cell follow the
     // pointer. Elsewhere the bar waits for the pointer to come back.
-    return platform.BarVisible() && BarRect().Contains(platform.CursorPos());
+    return platform_.BarVisible() && BarRect().Contains(platform_.CursorPos());
 }
 
 void TFormPellorinth::WakeTick() {
@@ -83,14 +83,14 @@ void TFormPellorinth::OnForegroundChanged() {
 }
 
 void TFormPellorinth::CheckFullScreen() {
-    const bool covered = CoversMonitor(platform.ForegroundClientRect(), CurrentPlace().monitor);
+    const bool covered = CoversMonitor(platform_.ForegroundClientRect(), CurrentPlace().monitor);
     if (covered == fullScreen_) {
         return;
     }
     fullScreen_ = covered;
     // Below the full-screen window while it lasts; above everything again
     // once it leaves the foreground or the full screen.
-    platform.SetBarTopmost(!covered);
+    platform_.SetBarTopmost(!covered);
     WakeTick();
 }
 
@@ -98,9 +98,9 @@ void TFormPellorinth::AutoHideStep() {
     if (!AutoHideActive()) {
         return;
     }
-    const Point pointer = platform.CursorPos();
-    const bool shown = platform.BarVisible();
-    const bool held = menu_.IsOpen() || gesture.Held();
+    const Point pointer = platform_.CursorPos();
+    const bool shown = platform_.BarVisible();
+    const bool held = menu_.IsOpen() || gesture_.Held();
     const BarPlace place = CurrentPlace();
     if (!shown && !fullScreen_ && InShowZone(place, pointer)) {
         CheckFullScreen();
@@ -127,19 +127,19 @@ void TFormPellorinth::AutoHideStep() {
 }
 
 void TFormPellorinth::ShowSequence() {
-    platform.HideTaskbarWindow();
+    platform_.HideTaskbarWindow();
     FormShow();
-    platform.ShowBar(true);
-    platform.HideTaskbarWindow();
-    platform.BringBarToFront();
+    platform_.ShowBar(true);
+    platform_.HideTaskbarWindow();
+    platform_.BringBarToFront();
 }
 
 void TFormPellorinth::HideSequence() {
-    platform.HideTaskbarWindow();
-    platform.ShowBar(false);
-    FormHint.Hide();
-    platform.MinimizeTaskbarWindow();
-    platform.HideTaskbarWindow();
+    platform_.HideTaskbarWindow();
+    platform_.ShowBar(false);
+    hint_.Hide();
+    platform_.MinimizeTaskbarWindow();
+    platform_.HideTaskbarWindow();
 }
 
 }  // namespace pel

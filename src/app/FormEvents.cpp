@@ -36,7 +36,7 @@ void TFormPellorinth::OnMouseDown(MouseButton button, ShiftState shift, Point cl
         target = Target::ForwardButton;
     }
     const bool selecting = left && !shift.doubleClick;
-    if (gesture.Begin(button, target, onGrid && selecting) && onGrid && selecting) {
+    if (gesture_.Begin(button, target, onGrid && selecting) && onGrid && selecting) {
         // The grid's own selecting: focus, current cell, auto-repeat.
         placement_.SetGridFocused(true);
         const Point cell =
@@ -60,14 +60,14 @@ void TFormPellorinth::OnMouseMove(ShiftState shift, Point client) {
     // shows the hint and scrolls again.
     WakeTick();
     const GridModel& grid = placement_.Grid1();
-    if (gesture.CurrentTarget() == Target::Grid || grid.bounds.Contains(client)) {
+    if (gesture_.CurrentTarget() == Target::Grid || grid.bounds.Contains(client)) {
         Grid1MouseMove(shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
     }
 }
 
 void TFormPellorinth::OnMouseUp(MouseButton button, ShiftState shift, Point client) {
     const GridModel& grid = placement_.Grid1();
-    switch (gesture.End(button)) {
+    switch (gesture_.End(button)) {
         case Target::Grid:
             Grid1MouseUp(button, shift, client.x - grid.bounds.left, client.y - grid.bounds.top);
             break;
@@ -87,7 +87,7 @@ void TFormPellorinth::OnMouseUp(MouseButton button, ShiftState shift, Point clie
 }
 
 void TFormPellorinth::OnCaptureLost() {
-    gesture.Cancel();
+    gesture_.Cancel();
 }
 
 void TFormPellorinth::OnKeyDown(int key, ShiftState shift) {

@@ -24,11 +24,11 @@ std::string TargetAt(const ItemStore& store, int index) {
 }  // namespace
 
 void TFormPellorinth::HintEvent(int index) {
-    FormHint.SetItemText(index, TargetAt(store, index), HintText(index));
+    hint_.SetItemText(index, TargetAt(store, index), HintText(index));
 }
 
 void TFormPellorinth::ShowHintCell() {
-    if (menu_.IsOpen() || !platform.BarVisible()) {
+    if (menu_.IsOpen() || !platform_.BarVisible()) {
         return;
     }
     const Settings& shown = BarShows();
@@ -37,12 +37,12 @@ void TFormPellorinth::ShowHintCell() {
     const int along = Horizontal() ? p.x : p.y;
     const int slot = along / placement_.Grid1().cellSize;
     if (index == -1 || slot >= UsableVisibleCount(shown.VisibleIconCount) || !shown.ShowHints) {
-        FormHint.Hide();
+        hint_.Hide();
         return;
     }
     // The name is worked out when the pointed item changes, not every tick:
     // a folder test on an unreachable share can take seconds.
-    if (!FormHint.NamesItem(index, TargetAt(store, index))) {
+    if (!hint_.NamesItem(index, TargetAt(store, index))) {
         HintEvent(index);
     }
     HintPlaceInput in;
@@ -51,14 +51,14 @@ void TFormPellorinth::ShowHintCell() {
     in.workArea = GetRectFromMonitor(shown.MonitorIndex);
     in.gridSize = {placement_.Grid1().bounds.Width(), placement_.Grid1().bounds.Height()};
     in.gridPoint = p;
-    in.cursor = platform.CursorPos();
-    in.hintSize = FormHint.Size();
+    in.cursor = platform_.CursorPos();
+    in.hintSize = hint_.Size();
     in.scale = placement_.CurrentScale();
     if (const std::optional<Point> at = HintPosition(in)) {
-        FormHint.MoveTo(*at);
-        FormHint.Show();
+        hint_.MoveTo(*at);
+        hint_.Show();
     } else {
-        FormHint.Hide();
+        hint_.Hide();
     }
 }
 

@@ -4,13 +4,13 @@
 namespace pel {
 
 void TFormPellorinth::StartFile(const std::string& target) {
-    const std::optional<std::string_view> refusal = Launch(platform, platform, target);
+    const std::optional<std::string_view> refusal = Launch(platform_, platform_, target);
     if (!refusal) {
         return;
     }
     // The bar must not fade away behind the box.
     const auto suspension = SuspendAutoHide();
-    platform.ShowMessage(std::string(*refusal), MessageKind::Information);
+    platform_.ShowMessage(std::string(*refusal), MessageKind::Information);
 }
 
 }  // namespace pel

@@ -18,7 +18,7 @@ void TFormPellorinth::PopupMenu1Popup() {
     // The entries follow cell changes only; the pointer may not have left
     // the first cell since the items were loaded.
     menu_.ShowItem(store, CurrentItem(), settings.FixedIcons);
-    FormHint.Hide();
+    hint_.Hide();
 }
 
 void TFormPellorinth::OpenFiles() {
@@ -67,7 +67,7 @@ void TFormPellorinth::About1Click() {
     const ModalStep step(*this);
     std::string text(texts::kAboutText.In(settings.LanguageIndex));
     text += kAboutCredits;
-    platform.ShowMessage(text, MessageKind::Information);
+    platform_.ShowMessage(text, MessageKind::Information);
 }
 
 void TFormPellorinth::AddItem(int position, const std::string& target) {

@@ -5,7 +5,7 @@ namespace pel {
 
 void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell,
                                     bool selected) {
-    if (!platform.BarVisible()) {
+    if (!platform_.BarVisible()) {
         return;
     }
     const int index = Horizontal() ? col : row;

@@ -6,7 +6,7 @@ namespace pel {
 
 TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint,
                                  PreferencesWindow& preferencesWindow)
-    : platform(platformServices), FormHint(hint), preferencesWindow_(preferencesWindow) {
+    : platform_(platformServices), hint_(hint), preferencesWindow_(preferencesWindow) {
     store.SetListener(&accessibility_);
     LoadStockPictures();
 }
@@ -17,9 +17,9 @@ void TFormPellorinth::FormCreate() {
 }
 
 void TFormPellorinth::FormShow() {
-    platform.HideTaskbarWindow();
+    platform_.HideTaskbarWindow();
     WakeTick();
-    if (FirstShowDone == 0) {
+    if (firstShowDone_ == 0) {
         const auto& monitors = placement_.Monitors();
         if (!monitors.empty()) {
             const Rect& area = monitors.front().workArea;
@@ -40,11 +40,11 @@ bool TFormPellorinth::FormCloseQuery() {
 }
 
 void TFormPellorinth::Quit1Click() {
-    platform.CloseBar();
+    platform_.CloseBar();
 }
 
 void TFormPellorinth::AppDeactivate() {
-    platform.HideTaskbarWindow();
+    platform_.HideTaskbarWindow();
     menu_.SetOpen(false);
 }
 
@@ -83,7 +83,7 @@ void TFormPellorinth::Repaint() {
     // Whatever changed may have brought cells into view; their pictures are
     // fetched now rather than inside the paint.
     ResolveVisiblePictures();
-    platform.InvalidateBar();
+    platform_.InvalidateBar();
 }
 
 MenuEntry TFormPellorinth::BuildMenu() const {
@@ -92,7 +92,7 @@ MenuEntry TFormPellorinth::BuildMenu() const {
 
 void TFormPellorinth::OnContextMenu(Point screen) {
     PopupMenu1Popup();
-    const int id = platform.TrackMenu(BuildMenu(), screen);
+    const int id = platform_.TrackMenu(BuildMenu(), screen);
     if (id != kCmdNone) {
         OnMenuCommand(id);
     }

@@ -82,15 +82,22 @@ class TFormPellorinth final : public BarPreview,
 
     // --- lifecycle ---
     void FormCreate();
-    void FormShow() override;
+    void FormShow();
     // Tells what the start could not do with the data file.
-    void FormShown() override;
-    bool FormCloseQuery() override;
+    void FormShown();
+    bool FormCloseQuery();
     void Quit1Click();
-    void AppDeactivate() override;
+    void AppDeactivate();
 
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
+    void OnShow() override { FormShow(); }
+    void OnShown() override { FormShown(); }
+    bool OnCloseQuery() override { return FormCloseQuery(); }
+    void OnAppDeactivate() override { AppDeactivate(); }
+    void OnTick() override { TimerPellorinthTimer(); }
+    void OnRepeatTick() override { GridRepeatTimer(); }
+    void OnDrop(const std::vector<std::string>& names) override { WMDropFiles(names); }
     void OnSessionEnd() override { SaveUserData(); }
     void OnFocusChanged(bool focused) override;
     void OnMouseDown(MouseButton button, ShiftState shift, Point client) override;
@@ -120,7 +127,7 @@ class TFormPellorinth final : public BarPreview,
 
     // --- dropped files and the start-up shortcut ---
     // Names dropped from the shell, in the shell's order.
-    void WMDropFiles(const std::vector<std::string>& names) override;
+    void WMDropFiles(const std::vector<std::string>& names);
     // Writes the start-up shortcut; false when it could not be written or
     // the user has no start-up folder.
     bool MyLinkForStartUp();
@@ -167,7 +174,7 @@ class TFormPellorinth final : public BarPreview,
     void Grid1MouseUp(MouseButton button, ShiftState shift, int x, int y);
     void Grid1KeyDown(int key, ShiftState shift);
     void Grid1SelectCell(int col, int row);
-    void GridRepeatTimer() override;
+    void GridRepeatTimer();
     void DeleteItem();
     // The delete question is on screen.
     [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
@@ -209,7 +216,7 @@ class TFormPellorinth final : public BarPreview,
     [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
 
     // --- timer and auto-hide ---
-    void TimerPellorinthTimer() override;
+    void TimerPellorinthTimer();
     [[nodiscard]] bool GetShowPanel(int x, int y) const;
     [[nodiscard]] bool GetHidePanel(int x, int y) const;
     [[nodiscard]] bool GetStopFadePanel(int x, int y) const;
@@ -258,18 +265,18 @@ class TFormPellorinth final : public BarPreview,
     void Repaint();
     [[nodiscard]] MenuEntry BuildMenu() const;
 
-    Platform& platform;
-    TFormHint& FormHint;
+    // The press in progress and its drag, as far as it can be watched.
+    [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
 
     Settings settings;
     ItemStore store;
 
-    int FirstShowDone = 0;
-
-    // The press in progress and its drag.
-    PointerGesture gesture{platform};
-
   private:
+    Platform& platform_;
+    TFormHint& hint_;
+    int firstShowDone_ = 0;
+    PointerGesture gesture_{platform_};
+
     class OpaqueAfterRelayout;
 
     // --- what the accessible view reads (FormAccessibility.cpp) ---
@@ -322,24 +329,25 @@ class TFormPellorinth final : public BarPreview,
     void IconChanged(int index) override { CheckItemIcon(index, true); }
     [[nodiscard]] ModalStep BeginModalStep() override;
 
-    UserDataFile userData_{platform, platform, platform};
+    UserDataFile userData_{platform_, platform_, platform_};
     bool dataFileTroubleTold_ = false;
-    StartupShortcut startupLink_{platform, platform};
-    BarPlacement placement_{platform, platform};
+    StartupShortcut startupLink_{platform_, platform_};
+    BarPlacement placement_{platform_, platform_};
     ScrollButtons buttons_;
     // What the bar shows of the settings: derived by ApplySettings alone.
-    BarLook look_{platform};
+    BarLook look_{platform_};
     PreferencesWindow& preferencesWindow_;
     TDlgPref dlgPref_{*this};
     ItemMenu menu_;
-    ItemCommands commands_{platform, store, settings, menu_, *this};
+    ItemCommands commands_{platform_, store, settings, menu_, *this};
     AutoHide autoHide_;
-    DeleteConfirmation deleteConfirmation_{platform};
+    DeleteConfirmation deleteConfirmation_{platform_};
     bool closing_ = false;
     bool fullScreen_ = false;
-    TickTimer tick_{platform};
-    ItemPictures pictures_{platform, platform, store, MakeStockItemPictures(platform), kIconSize};
-    BarAccessibility accessibility_{platform, store, *this};
+    TickTimer tick_{platform_};
+    ItemPictures pictures_{platform_, platform_, store, MakeStockItemPictures(platform_),
+                           kIconSize};
+    BarAccessibility accessibility_{platform_, store, *this};
 };
 
 }  // namespace pel

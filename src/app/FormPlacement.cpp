@@ -41,8 +41,8 @@ void TFormPellorinth::UseScale(Scale scale) {
     placement_.SetScale(scale);
     buttons_.LoadGlyphs(scale);
     look_.UseCellMetrics(metrics);
-    pictures_.UseIconSide(metrics.icon, MakeStockItemPictures(platform, scale), Horizontal());
-    FormHint.UseScale(scale);
+    pictures_.UseIconSide(metrics.icon, MakeStockItemPictures(platform_, scale), Horizontal());
+    hint_.UseScale(scale);
     RebuildGradient();
 }
 

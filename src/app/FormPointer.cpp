@@ -8,7 +8,7 @@
 namespace pel {
 
 Point TFormPellorinth::getCurrentPoint(bool adjust) const {
-    return placement_.ClientPoint(platform.CursorPos(), adjust);
+    return placement_.ClientPoint(platform_.CursorPos(), adjust);
 }
 
 int TFormPellorinth::getCurrentColFromPoint() const {
@@ -25,27 +25,27 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
         return;
     }
     menu_.SetOpen(false);
-    gesture.Press(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count());
+    gesture_.Press(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count());
 }
 
 void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
     CarryOut(
-        gesture.Move(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), CurrentItem()));
+        gesture_.Move(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), CurrentItem()));
 }
 
 void TFormPellorinth::Grid1MouseUp(MouseButton, ShiftState, int x, int y) {
-    CarryOut(gesture.Release(ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count(),
-                             settings.FixedIcons));
+    CarryOut(gesture_.Release(ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count(),
+                              settings.FixedIcons));
 }
 
 void TFormPellorinth::CheckDragOff() {
-    if (!gesture.Held()) {
+    if (!gesture_.Held()) {
         return;  // nothing to drag off: no need to ask where the pointer is
     }
     const bool mayDelete =
         !settings.FixedIcons && settings.DeleteWithMouse && !deleteConfirmation_.IsOpen();
-    const bool offBand = !InBarBand(BarRect(), platform.CursorPos(), Horizontal());
-    CarryOut(gesture.DragOff(mayDelete, offBand, store.Count()));
+    const bool offBand = !InBarBand(BarRect(), platform_.CursorPos(), Horizontal());
+    CarryOut(gesture_.DragOff(mayDelete, offBand, store.Count()));
 }
 
 void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
@@ -67,7 +67,7 @@ void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
             // Taken as DeleteItemAt will see it, picture fetched.
             ResolvePicture(index);
             const ItemStore::Item pressed = store.ItemAt(index);
-            gesture.DragOffDone(DeleteItemAt(index) ? -1 : store.Find(pressed, index));
+            gesture_.DragOffDone(DeleteItemAt(index) ? -1 : store.Find(pressed, index));
             break;
         }
         case GestureOutcome::Kind::Nothing:

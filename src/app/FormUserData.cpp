@@ -42,8 +42,8 @@ class ReachedSteps final : public PreferenceSteps {
 }  // namespace
 
 void TFormPellorinth::LoadUserData() {
-    FirstShowDone = 1;
-    platform.HideTaskbarWindow();
+    firstShowDone_ = 1;
+    platform_.HideTaskbarWindow();
     pictures_.TakeIconFilesBesideProgram();
     ReachedSteps steps;
     // Without a list from the file the first list is laid out in full.
@@ -73,7 +73,7 @@ void TFormPellorinth::FormShown() {
     text += "\r\n";
     text += moved ? userData_.MovedAsideTo() : userData_.Path();
     const auto suspension = SuspendAutoHide();
-    platform.ShowMessage(text, MessageKind::Information);
+    platform_.ShowMessage(text, MessageKind::Information);
 }
 
 void TFormPellorinth::SaveUserData() {
@@ -84,13 +84,13 @@ void TFormPellorinth::FirstUserLoad() {
     for (const char* name : kFirstShellFolders) {
         // A folder the registry does not know would become an item whose
         // target is a lone backslash.
-        const std::string target = ShellFolderPath(platform, name);
+        const std::string target = ShellFolderPath(platform_, name);
         if (target != "\\") {
             AddFileToList(-1, target, true);
         }
     }
     for (const std::string target : kFirstEntries) {
-        if (target.find(".exe") != std::string::npos && !platform.FileExists(target)) {
+        if (target.find(".exe") != std::string::npos && !platform_.FileExists(target)) {
             continue;
         }
         AddFileToList(-1, target, true);

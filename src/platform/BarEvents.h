@@ -21,13 +21,16 @@ class BarEvents {
     [[nodiscard]] virtual Rect BarRect() const = 0;
     // The window exists and knows its frame: the bar sizes it again.
     virtual void OnWindowCreated() = 0;
-    virtual void FormShow() = 0;
+    // The window is about to show for the first time.
+    virtual void OnShow() = 0;
     // The first show is over and the bar is on the screen.
-    virtual void FormShown() = 0;
-    virtual bool FormCloseQuery() = 0;
+    virtual void OnShown() = 0;
+    // The window is asked to close; false keeps it open.
+    virtual bool OnCloseQuery() = 0;
     // The session ends; whatever changed since the close query is written.
     virtual void OnSessionEnd() = 0;
-    virtual void AppDeactivate() = 0;
+    // Another program's window became active.
+    virtual void OnAppDeactivate() = 0;
 
     virtual void OnMouseDown(MouseButton button, ShiftState shift, Point client) = 0;
     virtual void OnMouseMove(ShiftState shift, Point client) = 0;
@@ -39,8 +42,9 @@ class BarEvents {
     virtual void OnCaptureLost() = 0;
     virtual void OnKeyDown(int key, ShiftState shift) = 0;
     virtual void OnFocusChanged(bool focused) = 0;
-    virtual void TimerPellorinthTimer() = 0;
-    virtual void GridRepeatTimer() = 0;
+    // The 100 ms tick, and the 60 ms repeat while a button is held on the grid.
+    virtual void OnTick() = 0;
+    virtual void OnRepeatTick() = 0;
     virtual void Paint(Canvas& canvas) = 0;
     // The window's outer rectangle changed (moved by the system).
     virtual void OnBoundsChanged(const Rect& outer) = 0;
@@ -52,7 +56,7 @@ class BarEvents {
     // Another window, of any program, came to the foreground.
     virtual void OnForegroundChanged() = 0;
     // Names dropped from the shell, in the shell's order.
-    virtual void WMDropFiles(const std::vector<std::string>& names) = 0;
+    virtual void OnDrop(const std::vector<std::string>& names) = 0;
     // The bar's elements as a screen reader asks for them.
     [[nodiscard]] virtual AccessibleSource& Accessible() = 0;
 };

@@ -102,10 +102,10 @@ BarWindow::~BarWindow() {
 }
 
 void BarWindow::Show() {
-    form_.FormShow();
+    form_.OnShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-    form_.FormShown();
+    form_.OnShown();
 }
 
 LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -179,9 +179,9 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             return 0;
         case WM_TIMER:
             if (wParam == kBarTimerId) {
-                form_.TimerPellorinthTimer();
+                form_.OnTick();
             } else if (wParam == kRepeatTimerId) {
-                form_.GridRepeatTimer();
+                form_.OnRepeatTick();
             }
             return 0;
         case WM_SETFOCUS:
@@ -191,7 +191,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             return 0;
         case WM_ACTIVATEAPP:
             if (wParam == FALSE) {
-                form_.AppDeactivate();
+                form_.OnAppDeactivate();
                 // Another program took the foreground. The hook says so too,
                 // but not every system sends its event (Wine 8 did not here);
                 // asked once the switch is done, the foreground is the new one.
@@ -203,7 +203,7 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             // the resizes that placement makes.
             if (wParam == SIZE_MINIMIZED || (wParam == SIZE_RESTORED && minimized_)) {
                 minimized_ = wParam == SIZE_MINIMIZED;
-                form_.AppDeactivate();
+                form_.OnAppDeactivate();
             }
             return 0;
         case WM_SETCURSOR:
@@ -220,14 +220,14 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noe
             return 0;
         }
         case WM_CLOSE:
-            if (form_.FormCloseQuery()) {
+            if (form_.OnCloseQuery()) {
                 DestroyWindow(Handle());
             }
             return 0;
         case WM_QUERYENDSESSION:
             // The session ends like the menu's Quit: the data file is written
             // now, and the answer is yes at once, never a question.
-            form_.FormCloseQuery();
+            form_.OnCloseQuery();
             return TRUE;
         case WM_ENDSESSION:
             // Anything changed since the query is saved too; the same bytes
@@ -303,7 +303,7 @@ void BarWindow::OnDropFiles(HDROP drop) {
         name.resize(copied);
         names.push_back(ToUtf8(name));
     }
-    form_.WMDropFiles(names);
+    form_.OnDrop(names);
 }
 
 void BarWindow::TrackLeave() {

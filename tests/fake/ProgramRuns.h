@@ -25,8 +25,8 @@ class ProgramRuns : public ::testing::Test {
         app = std::make_unique<Application>(platform, preferencesWindow);
         TFormPellorinth& form = app->MainForm();
         UseNamedStockPictures(form);
-        form.FormShow();
-        form.FormShown();
+        form.OnShow();
+        form.OnShown();
         return form;
     }
 };

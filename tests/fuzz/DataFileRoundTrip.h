@@ -38,9 +38,9 @@ inline DataFileRun RunOnDataFile(const std::string& bytes, FakePlatform::CodePag
     FakePreferencesWindow preferencesWindow;
     Application app(platform, preferencesWindow);
     TFormPellorinth& form = app.MainForm();
-    form.FormShow();
+    form.OnShow();
     DataFileRun run{form.store.Targets(), {}, {}, {}, form.UserData().Unreadable()};
-    form.FormCloseQuery();
+    form.OnCloseQuery();
     run.written = platform.files[kDataFile];
     run.backup = platform.files[std::string(kDataFile) + ".bak"];
     if (!form.UserData().MovedAsideTo().empty()) {

@@ -196,7 +196,7 @@ class AutoHideTest : public ::testing::Test {
 
     void SetUp() override {
         platform.AddFile("C:\\a.txt");
-        form.FormShow();  // a top bar of the first list on monitor 0
+        form.OnShow();  // a top bar of the first list on monitor 0
         form.AddFileToList(-1, "C:\\a.txt", true);
         platform.barVisible = true;
         form.settings.AutoHide = true;
@@ -208,7 +208,7 @@ class AutoHideTest : public ::testing::Test {
     // The opacity or "hidden" after one tick with the pointer at `p`.
     int TickAt(Point p) {
         platform.cursor = p;
-        form.TimerPellorinthTimer();
+        form.OnTick();
         return platform.barVisible ? platform.alpha : -1;
     }
     std::vector<int> Ticks(Point p, int n) {
@@ -265,7 +265,7 @@ TEST_F(AutoHideTest, InterruptedFadeResumesWhereItStopped) {
 TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
     form.Menu().SetOpen(true);
     EXPECT_EQ(Ticks(Away(), 6), std::vector<int>(6, 255));
-    form.AppDeactivate();
+    form.OnAppDeactivate();
     EXPECT_EQ(TickAt(Away()), 220);
 
     const Point cell{form.Placement().Grid1().bounds.left + 5, 5};
@@ -293,12 +293,12 @@ TEST_F(AutoHideTest, MenuHeldIconDialogAndAutoHideOffKeepTheBar) {
 TEST_F(AutoHideTest, TickThatChangesNothingTouchesNoWindow) {
     form.Placement().SetAlpha(255);
     platform.cursor = Over();
-    form.TimerPellorinthTimer();
+    form.OnTick();
     const int hintChanges = platform.hint.changes;
     const int invalidations = platform.invalidations;
     platform.alpha = -7;  // any write shows
     for (int i = 0; i < 3; ++i) {
-        form.TimerPellorinthTimer();
+        form.OnTick();
     }
     EXPECT_EQ(platform.alpha, -7);
     EXPECT_EQ(platform.hint.changes, hintChanges);

@@ -36,7 +36,7 @@ class DropAndLinkTest : public ::testing::Test {
 TEST_F(DropAndLinkTest, DroppedNamesGoBeforeThePointedCellLastFirstOrToTheEndInOrder) {
     const std::vector<std::string> dropped{"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"};
     platform.cursor = Cell(2);
-    form.WMDropFiles(dropped);
+    form.OnDrop(dropped);
     EXPECT_EQ(form.store.Targets(),
               (std::vector<std::string>{"C:\\0.txt", "C:\\1.txt", "C:\\third.txt", "C:\\second.txt",
                                         "C:\\first.txt", "C:\\2.txt", "C:\\3.txt", "C:\\4.txt"}));
@@ -48,8 +48,8 @@ TEST_F(DropAndLinkTest, DroppedNamesGoBeforeThePointedCellLastFirstOrToTheEndInO
         form.AddFileToList(-1, "C:\\0.txt", true);
         platform.cursor = besideTheCells ? Point{Cell(0).x, Cell(0).y + 200} : Cell(0);
         form.settings.AddToEnd = !besideTheCells;
-        form.WMDropFiles(dropped);
-        form.WMDropFiles({});
+        form.OnDrop(dropped);
+        form.OnDrop({});
         EXPECT_EQ(form.store.Targets(),
                   (std::vector<std::string>{"C:\\0.txt", "C:\\first.txt", "C:\\second.txt",
                                             "C:\\third.txt"}));

@@ -58,13 +58,12 @@ TEST_F(FormLifecycleTest, ContextMenuHasTheDesignItemsAndStates) {
 
 TEST_F(FormLifecycleTest, FirstShowSpeaksEnglishAndHappensOnce) {
     TFormPellorinth& form = Start();
-    form.FormShow();
-    EXPECT_EQ(form.FirstShowDone, 1);
+    form.OnShow();
     EXPECT_EQ(form.Menu().Quit1().caption, "Quit");
     EXPECT_EQ(form.Menu().AddObject1().caption, "Add Item");
     const Rect placed = form.BarRect();
     form.Placement().SetBarRect(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
-    form.FormShow();
+    form.OnShow();
     EXPECT_EQ(form.BarRect().left, 5) << "a later show must not place the bar again";
     EXPECT_GE(platform.taskbarHides, 2);
 }
@@ -81,20 +80,20 @@ TEST_F(FormLifecycleTest, LanguageOutsideTheTwoKeepsTheDesignTexts) {
 
 TEST_F(FormLifecycleTest, QuitClosesTheBarAndClosingSaves) {
     TFormPellorinth& form = Start();
-    form.FormShow();
+    form.OnShow();
     form.Menu().SetOpen(true);
     platform.menuChoices.push_back(kCmdQuit);
     form.OnContextMenu({10, 10});
     EXPECT_TRUE(platform.closed);
     EXPECT_FALSE(form.Menu().IsOpen());
-    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_TRUE(form.OnCloseQuery());
 }
 
 TEST_F(FormLifecycleTest, DeactivationClearsMenuOpen) {
     TFormPellorinth& form = Start();
     form.OnContextMenu({10, 10});
     EXPECT_TRUE(form.Menu().IsOpen()) << "a dismissed menu keeps the bar from hiding";
-    form.AppDeactivate();
+    form.OnAppDeactivate();
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 

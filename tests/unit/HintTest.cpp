@@ -134,7 +134,7 @@ class HintTest : public ::testing::Test {
     void SetUp() override {
         platform.dirs.insert("C:\\Data\\Photos");
         platform.AddFile("C:\\Tools\\notepad.exe");
-        form.FormShow();
+        form.OnShow();
         form.store = ItemStore{};
         form.SetCellCount(0);
         for (const char* target :
@@ -154,7 +154,7 @@ class HintTest : public ::testing::Test {
     }
     void TickAt(Point p) {
         platform.cursor = p;
-        form.TimerPellorinthTimer();
+        form.OnTick();
     }
 };
 
@@ -162,7 +162,7 @@ TEST_F(HintTest, ShowsEachItemsNameBelowTheBarCentredOnItsCell) {
     const char* names[] = {"notepad", "Photos", "http://example.org/a&b", ""};
     for (int i = 0; i < 4; ++i) {
         TickAt(Cell(i));
-        EXPECT_EQ(form.FormHint.Text(), names[i]);
+        EXPECT_EQ(app.HintForm().Text(), names[i]);
         ASSERT_TRUE(platform.hint.visible) << i;
         const Rect r = platform.hint.bounds;
         EXPECT_EQ(r.top, form.BarRect().bottom);
@@ -212,10 +212,10 @@ TEST_F(HintTest, RestingOnAnItemAsksNeitherTheDiskNorTheMonitorsAgain) {
     EXPECT_EQ(platform.existenceQueries.size(), disk);
     EXPECT_EQ(platform.monitorQueries, monitors);
     TickAt(Cell(0));
-    EXPECT_EQ(form.FormHint.Text(), "notepad");
+    EXPECT_EQ(app.HintForm().Text(), "notepad");
     form.store.SetTarget(0, "C:\\Tools\\edit.exe");
     TickAt(Cell(0));
-    EXPECT_EQ(form.FormHint.Text(), "edit");
+    EXPECT_EQ(app.HintForm().Text(), "edit");
 }
 
 TEST_F(HintTest, TheTickSleepsWhileThePointerIsAwayAndWakesWhenItComesBack) {

@@ -58,7 +58,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     EXPECT_EQ(form.store.Icon(1), "D:\\art\\moon.ico");
     form.OpenIcon1Click();
     EXPECT_EQ(platform.openDialogs[3].initialDir, "D:\\art\\");
-    form.FormCloseQuery();
+    form.OnCloseQuery();
 
     platform.exePath = "E:\\Moved\\Pellorinth.exe";  // the program folder moved, icons too
     platform.files["E:\\Moved\\Pellorinth_data"] = platform.files[kDataFile];

@@ -190,7 +190,7 @@ TEST_F(ItemPicturesTest, DroppingManyFilesReadsTheShownOnesOnly) {
         platform.AddFile(dropped.back());
     }
     form.settings.AddToEnd = true;
-    form.WMDropFiles(dropped);
+    form.OnDrop(dropped);
     ASSERT_EQ(form.store.Count(), 51);
     EXPECT_EQ(platform.iconReads, std::vector<std::string>(dropped.begin(), dropped.begin() + 4));
     EXPECT_EQ(Pending(form).size(), 46u);

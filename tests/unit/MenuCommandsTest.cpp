@@ -85,11 +85,11 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
 
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
     AddItems({"https://example.org/", "C:\\a.txt"});
-    form.FormHint.Show();
+    app.HintForm().Show();
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
     EXPECT_TRUE(ShownEnabled(kCmdChangeUrl));
-    EXPECT_FALSE(form.FormHint.Visible());
+    EXPECT_FALSE(app.HintForm().Visible());
     EXPECT_FALSE(platform.hint.visible);
 }
 

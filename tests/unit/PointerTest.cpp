@@ -150,7 +150,7 @@ TEST_F(PointerTest, OnlyTheGesturesOwnPlainPressDragsOrLaunches) {
         for (const int cell : row.moves) {
             platform.cursor = at(cell);
             form.OnMouseMove(held, Client(at(cell)));
-            form.TimerPellorinthTimer();
+            form.OnTick();
         }
         if (row.release != kNowhere) {
             platform.cursor = at(row.release);
@@ -180,7 +180,7 @@ TEST_F(PointerTest, DragMovesTheItemWithPictureAndIconUnlessLocked) {
     Drag(5, 2);
     DragOver(3, 4);
     MoveTo(Below(Cell(4)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     Release(Below(Cell(4)));
     EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5, 2, 6}));
     EXPECT_TRUE(platform.shellOpened.empty());
@@ -190,13 +190,13 @@ TEST_F(PointerTest, DraggingOffTheBarDeletesThePressedItemNotTheLastCrossed) {
     AddItems(6);
     DragOver(2, 4);
     MoveTo(Below(Cell(4)));
-    form.TimerPellorinthTimer();  // the button is still down
+    form.OnTick();  // the button is still down
     EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5}));
     EXPECT_EQ(form.store.Icon(2), "ico3");
     EXPECT_EQ(form.CellCount(), 5);
     // Back over the bar, the release neither moves nor launches anything.
     MoveTo(Cell(1));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     Release(Cell(1));
     EXPECT_EQ(form.store.Targets(), Targets({0, 1, 3, 4, 5}));
     EXPECT_TRUE(platform.shellOpened.empty());
@@ -204,14 +204,14 @@ TEST_F(PointerTest, DraggingOffTheBarDeletesThePressedItemNotTheLastCrossed) {
     // Beyond the ends level with the bar, or with the gesture switched off.
     DragOver(2, 3);
     MoveTo({form.BarRect().right + 200, form.BarRect().top + 10});
-    form.TimerPellorinthTimer();
+    form.OnTick();
     MoveTo({form.BarRect().left - 200, form.BarRect().bottom});
-    form.TimerPellorinthTimer();
+    form.OnTick();
     Release({form.BarRect().left - 200, form.BarRect().bottom});
     form.settings.DeleteWithMouse = false;
     DragOver(2, 3);
     MoveTo(Below(Cell(3)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     EXPECT_EQ(form.store.Count(), 5);
 }
 
@@ -225,7 +225,7 @@ TEST_F(PointerTest, QuestionNamesTheItemInTheInterfaceLanguageAndCancelKeepsIt) 
 
     DragOver(0, 2);
     MoveTo(Below(Cell(2)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     form.settings.LanguageIndex = kRussian;
     form.SelectItemCell(1);
     form.DeleteItem();
@@ -246,14 +246,14 @@ TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
     AddItems(4);
     form.settings.ConfirmDelete = true;
     platform.whileModal = [this] {
-        EXPECT_TRUE(form.gesture.Held());  // keeps the bar shown under the box
+        EXPECT_TRUE(form.Gesture().Held());  // keeps the bar shown under the box
         platform.whileModal = nullptr;
-        form.TimerPellorinthTimer();  // no second question, no second deletion
+        form.OnTick();  // no second question, no second deletion
         form.AddFileToList(0, "C:\\dropped.txt", true);
     };
     DragOver(1, 2);
     MoveTo(Below(Cell(2)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"C:\\dropped.txt", "C:\\i0.txt",
                                                               "C:\\i2.txt", "C:\\i3.txt"}));
@@ -283,19 +283,19 @@ TEST_F(PointerTest, HoldingTheButtonPastAnEndScrollsOneCellPerTick) {
     DragOver(2, kVisible - 1);
     MoveTo({form.BarRect().right + 30, Cell(0).y});
     for (int tick = 0; tick < 3; ++tick) {
-        form.GridRepeatTimer();
+        form.OnRepeatTick();
     }
     EXPECT_EQ(form.CurrentItem(), 14);
     EXPECT_EQ(form.Placement().Grid1().LeftCol(), 3);
     MoveTo(Cell(14));
-    form.GridRepeatTimer();  // over the cells: no step
+    form.OnRepeatTick();  // over the cells: no step
     Release(Cell(14));
     EXPECT_EQ(form.store.Target(14), "C:\\i2.txt");
 
     Press(Cell(3));
     MoveTo({form.BarRect().left + 5, Cell(0).y});  // over the back button
     for (int tick = 0; tick < 5; ++tick) {
-        form.GridRepeatTimer();
+        form.OnRepeatTick();
     }
     EXPECT_EQ(form.CurrentItem(), 0);
     EXPECT_EQ(form.Placement().Grid1().LeftCol(), 0);
@@ -337,15 +337,15 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
     form.OnContextMenu(Cell(1));
     DragOver(3, 4);
     MoveTo(Below(Cell(4)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     Release(Below(Cell(4)));
     const std::vector<std::string> targets{"C:\\i1.txt", "https://example.org/new", "C:\\i2.txt",
                                            "C:\\i3.txt"};
     ASSERT_EQ(form.store.Targets(), targets);
-    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_TRUE(form.OnCloseQuery());
 
     Application restarted{platform, preferencesWindow};
-    restarted.MainForm().FormShow();
+    restarted.MainForm().OnShow();
     EXPECT_EQ(restarted.MainForm().store.Targets(), targets);
 }
 
@@ -360,22 +360,22 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     both.right = true;
     form.OnMouseDown(MouseButton::Right, both, Client(Cell(1)));
     form.OnMouseUp(MouseButton::Right, both, Client(Cell(1)));
-    EXPECT_TRUE(form.gesture.Held());
+    EXPECT_TRUE(form.Gesture().Held());
     EXPECT_TRUE(platform.repeatTimer);
     Release(Cell(1));
     EXPECT_EQ(form.store.Targets(), Targets({1, 0, 2, 3, 4, 5}));
-    EXPECT_FALSE(form.gesture.Held());
+    EXPECT_FALSE(form.Gesture().Held());
     MoveTo(Below(Cell(1)), false);
-    form.TimerPellorinthTimer();
+    form.OnTick();
     EXPECT_EQ(form.store.Count(), 6);
 
     form.settings.HoverScroll = true;
     DragOver(2, 4);
     form.OnCaptureLost();
     EXPECT_FALSE(platform.repeatTimer);
-    EXPECT_FALSE(form.gesture.Moved());  // hover scrolling may run again
+    EXPECT_FALSE(form.Gesture().Moved());  // hover scrolling may run again
     MoveTo(Below(Cell(4)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     Release(Cell(4));
     EXPECT_EQ(form.store.Targets(), Targets({1, 0, 2, 3, 4, 5}));
     EXPECT_TRUE(platform.shellOpened.empty());
@@ -383,7 +383,7 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     // A button pressed away from the bar and dragged onto it drags nothing.
     MoveTo(Cell(2));
     MoveTo(Below(Cell(2)));
-    form.TimerPellorinthTimer();
+    form.OnTick();
     EXPECT_EQ(form.store.Count(), 6);
 }
 

@@ -233,7 +233,7 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     const MenuEntry menu = form.BuildMenu();
     EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
-    EXPECT_EQ(form.FormHint.Labels[1].color, 0x0000FFu);
+    EXPECT_EQ(app->HintForm().Labels[1].color, 0x0000FFu);
     EXPECT_TRUE(platform.FileExists(kLink));
 }
 
@@ -300,7 +300,7 @@ TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
         form.Menu().SetOpen(false);  // as a click on the bar ends the menu's hold
         platform.barVisible = true;
         platform.cursor = {shown.left + 10, shown.top + 70};
-        form.TimerPellorinthTimer();
+        form.OnTick();
         EXPECT_EQ(platform.hint.bounds.left, shown.right + 2);
         return false;
     });

@@ -45,7 +45,6 @@ TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     EXPECT_EQ(form.settings.Hint.HintOutlineColor, 0x00FFFFu);
     EXPECT_EQ(form.UserData().Path(), "C:\\Tools\\Pellorinth_data");
     EXPECT_EQ(form.StartupLink().Path(), "C:\\Start\\Pellorinth.lnk");
-    EXPECT_EQ(form.FirstShowDone, 0);
 }
 
 }  // namespace

@@ -95,8 +95,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     EXPECT_EQ(second.GridColor(), kClBtnFace);
     EXPECT_EQ(FormatPreferences(second.settings), prefs);
     EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
-    EXPECT_EQ(second.FormHint.Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
-    EXPECT_EQ(second.FormHint.Labels[1].color, 0xFF000019u);
+    EXPECT_EQ(app->HintForm().Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
+    EXPECT_EQ(app->HintForm().Labels[1].color, 0xFF000019u);
     second.SaveUserData();
     EXPECT_EQ(platform.files[kDataFile], bytes);
 
@@ -147,8 +147,8 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     EXPECT_EQ(form.store.Icons(), (std::vector<std::string>{"", ""}));
     EXPECT_TRUE(form.settings.FixedIcons);
     EXPECT_EQ(form.GridColor(), 0x0000FFu);
-    EXPECT_EQ(form.FormHint.Labels[0].fontName, "F");
-    EXPECT_EQ(form.FormHint.Labels[0].fontSize, 16);  // the bad line ends reading there
+    EXPECT_EQ(app->HintForm().Labels[0].fontName, "F");
+    EXPECT_EQ(app->HintForm().Labels[0].fontSize, 16);  // the bad line ends reading there
     EXPECT_TRUE(platform.messages.empty());
 
     platform.AddFile(kDataFile, "\x89PNG\r\n\x1A\n\0\0binary");
@@ -226,7 +226,7 @@ TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
             ASSERT_EQ(form.store.Count(), 1) << c.what;
             EXPECT_EQ(form.store.Targets()[0], c.item.value_or(form.store.Targets()[0])) << c.what;
         }
-        form.FormCloseQuery();
+        form.OnCloseQuery();
         form.OnSessionEnd();
         const std::string written = platform.files[kDataFile];
         EXPECT_EQ(SplitLines(written) == SplitLines(c.bytes), c.kept == Kept::InFile) << c.what;
@@ -235,14 +235,14 @@ TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
         // What the program wrote reads cleanly: the next start writes it
         // back the same and keeps the copy of the original.
         const std::map<std::string, std::string> before = platform.files;
-        Run().FormCloseQuery();
+        Run().OnCloseQuery();
         EXPECT_EQ(platform.files, before) << c.what;
     }
 
     platform.files.clear();
     platform.AddFile(kDataFile, utf16(example, false));
     platform.readOnlyFiles.insert(backup);
-    Run().FormCloseQuery();
+    Run().OnCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], utf16(example, false));  // no copy, no replace
 }
 
@@ -288,8 +288,8 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     platform.readOnlyFiles.clear();
     form.SaveUserData();
     form.store.Remove(0);
-    form.FormCloseQuery();  // a second save in the same run
-    form.FormCloseQuery();  // the session's end after its close query: unchanged, unwritten
+    form.OnCloseQuery();  // a second save in the same run
+    form.OnCloseQuery();  // the session's end after its close query: unchanged, unwritten
     EXPECT_EQ(platform.fileWrites.size(), 3u);
     const std::string saved = platform.files[kDataFile];
     EXPECT_EQ(saved.find("[PATH]\r\nhttp://new/\r\n[~]\r\n"), 0u);
@@ -350,7 +350,7 @@ TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
         c.setUp(platform);
         TFormPellorinth& form = Run();
         form.AddFileToList(-1, "http://new/", true);
-        form.FormCloseQuery();
+        form.OnCloseQuery();
         form.OnSessionEnd();
         ASSERT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << c.what;
         if (!c.told.empty()) {

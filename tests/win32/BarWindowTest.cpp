@@ -133,10 +133,10 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
         Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(0));
         EXPECT_EQ(::GetCapture(), bar->Handle());
         Send(WM_MOUSEMOVE, MK_LBUTTON, CellMiddle(1));
-        ASSERT_TRUE(form.gesture.Held());
+        ASSERT_TRUE(form.Gesture().Held());
         if (ending.losePointer) {
             ending.losePointer();
-            EXPECT_FALSE(form.gesture.Held());
+            EXPECT_FALSE(form.Gesture().Held());
         }
         Send(WM_LBUTTONUP, 0, CellMiddle(1));
         const bool moved = form.store.Target(1) == before[0];
