@@ -538,6 +538,13 @@ class BarTestCase(unittest.TestCase):
         log_path = os.path.join(folder, "wine.log")
         if not os.access(folder, os.W_OK):  # a read-only mount
             log_path = os.path.join(self.new_folder(), "wine.log")
+        # A bar that auto-hides may show for less time than a probe takes to
+        # start, so with no other bar about one probe watches from before it starts.
+        watcher = None
+        if wait and not any(b.running() for b in self._bars):
+            watcher = self.session.spawn(
+                ["wine", self.session.probe_copy, "waitshown", BAR_CLASS, BAR_CAPTION,
+                 str(int(self.start_timeout * 1000))], stdout=subprocess.DEVNULL)
         proc = self.session.spawn(["wine", os.path.join(folder, "Pellorinth.exe")],
                                   cwd=folder, log_path=log_path, env=env)
         self._procs.append(proc)
@@ -545,7 +552,15 @@ class BarTestCase(unittest.TestCase):
         self._bars.append(bar)
         if self.bar is None:
             self.bar = bar
-        if wait:
+        if wait and watcher is not None:
+            self.wait_for(lambda: watcher.poll() is not None or not bar.running(),
+                          timeout=self.start_timeout + 5, message="the bar window to show")
+            if watcher.poll() is None:
+                watcher.kill()
+                watcher.wait()
+            elif bar.running() and watcher.returncode != 0:
+                self.fail("the bar window never showed")
+        elif wait:
             self.wait_for(lambda: self.bar_visible() or not bar.running(),
                           timeout=self.start_timeout, message="the bar window to show")
             if not bar.running():

@@ -48,6 +48,8 @@ constexpr Command kCommands[] = {
     {L"alpha", probe::Alpha, "alpha <hwnd>                  opacity and whether layered"},
     {L"style", probe::Style, "style <hwnd>                  style, extended style, owner hwnd"},
     {L"watch", probe::Watch, "watch <hwnd> <ms>             ms alpha visible, at each change"},
+    {L"waitshown", probe::WaitShown,
+     "waitshown <class> <caption> <ms>  hwnd once such a window is visible"},
     {L"text", probe::Text, "text <hwnd>                   caption, then class<TAB>text per child"},
     {L"children", probe::Children,
      "children <hwnd>               hwnd id class text visible "

@@ -15,6 +15,8 @@ int Visible(const Args& args);
 int Alpha(const Args& args);
 int Style(const Args& args);
 int Watch(const Args& args);
+// Waits for a top-level window of a class and caption to be visible.
+int WaitShown(const Args& args);
 int Text(const Args& args);
 int Children(const Args& args);
 // Text controls of a window whose text, in Tahoma of a given pixel height,

@@ -197,6 +197,25 @@ int Watch(const Args& args) {
     return 0;
 }
 
+int WaitShown(const Args& args) {
+    const auto duration = args.size() > 2 ? ParseNumber(args[2]) : std::nullopt;
+    if (!duration || *duration < 0) {
+        return Fail("usage: waitshown <class> <caption> <milliseconds>");
+    }
+    // A bar that hides itself at once may be visible for less time than a
+    // probe takes to start, so one process watches from before it starts.
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(*duration);
+    do {
+        const HWND hwnd = FindWindowW(args[0].c_str(), args[1].c_str());
+        if (hwnd != nullptr && IsWindowVisible(hwnd)) {
+            Out(HwndText(hwnd));
+            return 0;
+        }
+        Sleep(5);
+    } while (GetTickCount64() < deadline);
+    return 1;
+}
+
 int Text(const Args& args) {
     const auto hwnd = WindowArg(args, 0);
     if (!hwnd) {
