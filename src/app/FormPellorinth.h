@@ -82,12 +82,6 @@ class TFormPellorinth final : public BarPreview,
 
     // --- lifecycle ---
     void FormCreate();
-    void FormShow();
-    // Tells what the start could not do with the data file.
-    void FormShown();
-    bool FormCloseQuery();
-    void Quit1Click();
-    void AppDeactivate();
 
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
@@ -125,18 +119,13 @@ class TFormPellorinth final : public BarPreview,
     void AddFileToList(int position, const std::string& target, bool isNew);
     [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
 
-    // --- dropped files and the start-up shortcut ---
-    // Names dropped from the shell, in the shell's order.
-    void WMDropFiles(const std::vector<std::string>& names);
+    // --- the start-up shortcut and the data file ---
     // Writes the start-up shortcut; false when it could not be written or
     // the user has no start-up folder.
     bool MyLinkForStartUp();
     [[nodiscard]] const StartupShortcut& StartupLink() const { return startupLink_; }
 
-    // --- data file ---
-    void LoadUserData();
     void SaveUserData();
-    void FirstUserLoad();
     [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
 
     // --- placement ---
@@ -146,10 +135,6 @@ class TFormPellorinth final : public BarPreview,
     [[nodiscard]] Rect GetRectFromMonitor(int monitor) const;
     [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
 
-    // --- painting ---
-    // Fills the glyph lists.
-    void LoadStockPictures();
-    void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
     // ImageBG from the settings shown, across the orientation shown.
     void RebuildGradient();
 
@@ -158,28 +143,16 @@ class TFormPellorinth final : public BarPreview,
     void CheckButtons(int col, int row);
     void sbScrollLeftClick();
     void sbScrollRightClick();
-    void PanelLeftMouseDown();
-    void PanelRightMouseDown();
     // One hover-scroll step for a pointer in client coordinates.
     void HoverScrollStep(Point client);
 
     // --- launching ---
     void StartFile(const std::string& target);
 
-    // --- pointer and keyboard ---
-    [[nodiscard]] Point getCurrentPoint(bool adjust) const;
-    [[nodiscard]] int getCurrentColFromPoint() const;
-    void Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y);
-    void Grid1MouseMove(ShiftState shift, int x, int y);
-    void Grid1MouseUp(MouseButton button, ShiftState shift, int x, int y);
-    void Grid1KeyDown(int key, ShiftState shift);
-    void Grid1SelectCell(int col, int row);
-    void GridRepeatTimer();
+    // --- deleting ---
     void DeleteItem();
     // The delete question is on screen.
     [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
-    void Delete_SelectedCol();
-    void CheckDragOff();
 
     // --- menu commands ---
     // The context menu's entries and whether it is open.
@@ -187,39 +160,21 @@ class TFormPellorinth final : public BarPreview,
     [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
     void PopupMenu1Popup();
     void OpenFiles();
-    void OpenFolder();
     void AddUrl1Click();
     void ChangeUrl1Click();
-    void AddUrlFromBuffer1Click();
-    void Addseparator1Click();
     void pmNoneFixedDockClick();
-    void ChbFixedIconsClick();
-    void About1Click();
     // The preferences dialog from opening to OK or Cancel (prefs/).
     void Preferences1Click();
 
     // --- item icons ---
     void OpenIcon1Click();
-    void DefaultIcon1Click();
-    // Pictures that need the shell or an icon file are fetched when their
-    // cell is about to show (before the bar is invalidated, so that painting
-    // only reads), or a few at a time while the bar is idle.
-    void ResolvePicture(int index);
-    void ResolveVisiblePictures();
     // One idle step: a few pending pictures, the cells after the shown ones
     // first. Touches no window.
     void ResolveIdlePictures();
-    // Gives every item of a freshly loaded list its picture, or its place in
-    // the queue, and drops the icon paths of icon files that are gone.
-    void PutLoadedPictures();
     [[nodiscard]] ItemPictures& Pictures() { return pictures_; }
     [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
 
-    // --- timer and auto-hide ---
-    void TimerPellorinthTimer();
-    [[nodiscard]] bool GetShowPanel(int x, int y) const;
-    [[nodiscard]] bool GetHidePanel(int x, int y) const;
-    [[nodiscard]] bool GetStopFadePanel(int x, int y) const;
+    // --- auto-hide ---
     // One auto-hide step of the tick: fade, hide or show.
     void AutoHideStep();
     // Auto-hide is on and no dialog suspends it.
@@ -228,14 +183,8 @@ class TFormPellorinth final : public BarPreview,
     void ResetFade() { autoHide_.ResetFade(); }
     // Switches auto-hide off for the life of a modal dialog.
     [[nodiscard]] AutoHide::Suspension SuspendAutoHide() { return autoHide_.Suspend(); }
-    // Another program's foreground window fills the bar's monitor.
-    [[nodiscard]] bool FullScreenInFront() const { return fullScreen_; }
-    // The 100 ms tick runs: something moves or may move without a message.
-    [[nodiscard]] bool TickRunning() const { return tick_.Running(); }
 
     // --- item hints ---
-    void ShowHintCell();
-    void HintEvent(int index);
     // What the hint shows for item `index`: a URL whole, anything else by
     // its display name; empty for no item and for a separator.
     [[nodiscard]] std::string HintText(int index) const;
@@ -268,10 +217,59 @@ class TFormPellorinth final : public BarPreview,
     // The press in progress and its drag, as far as it can be watched.
     [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
 
+    // The record and the list. Still open, so that tests can set up a bar
+    // without going through the data file or the menu.
     Settings settings;
     ItemStore store;
 
   private:
+    // --- the form's own handlers and steps, called from its events ---
+    void FormShow();
+    // Tells what the start could not do with the data file.
+    void FormShown();
+    bool FormCloseQuery();
+    void Quit1Click();
+    void AppDeactivate();
+    // Names dropped from the shell, in the shell's order.
+    void WMDropFiles(const std::vector<std::string>& names);
+    void LoadUserData();
+    void FirstUserLoad();
+    // Fills the glyph lists.
+    void LoadStockPictures();
+    void Grid1DrawCell(Canvas& canvas, int col, int row, const Rect& cell, bool selected);
+    void PanelLeftMouseDown();
+    void PanelRightMouseDown();
+    [[nodiscard]] Point getCurrentPoint(bool adjust) const;
+    [[nodiscard]] int getCurrentColFromPoint() const;
+    void Grid1MouseDown(MouseButton button, ShiftState shift, int x, int y);
+    void Grid1MouseMove(ShiftState shift, int x, int y);
+    void Grid1MouseUp(MouseButton button, ShiftState shift, int x, int y);
+    void Grid1KeyDown(int key, ShiftState shift);
+    void Grid1SelectCell(int col, int row);
+    void GridRepeatTimer();
+    void Delete_SelectedCol();
+    void CheckDragOff();
+    void OpenFolder();
+    void AddUrlFromBuffer1Click();
+    void Addseparator1Click();
+    void ChbFixedIconsClick();
+    void About1Click();
+    void DefaultIcon1Click();
+    // Pictures that need the shell or an icon file are fetched when their
+    // cell is about to show (before the bar is invalidated, so that painting
+    // only reads), or a few at a time while the bar is idle.
+    void ResolvePicture(int index);
+    void ResolveVisiblePictures();
+    // Gives every item of a freshly loaded list its picture, or its place in
+    // the queue, and drops the icon paths of icon files that are gone.
+    void PutLoadedPictures();
+    void TimerPellorinthTimer();
+    [[nodiscard]] bool GetShowPanel(int x, int y) const;
+    [[nodiscard]] bool GetHidePanel(int x, int y) const;
+    [[nodiscard]] bool GetStopFadePanel(int x, int y) const;
+    void ShowHintCell();
+    void HintEvent(int index);
+
     Platform& platform_;
     TFormHint& hint_;
     int firstShowDone_ = 0;

@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
@@ -13,12 +11,8 @@ namespace {
 using Role = AccessibleRole;
 using Notice = FakePlatform::AccessibleNotice;
 
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
     AccessibleSource& bar = form.Accessible();
 
     void SetUp() override { platform.barVisible = true; }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
 #include "bar/AutoHide.h"
 #include "bar/AutoHideZones.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
@@ -187,13 +185,8 @@ TEST(AutoHide, PointerBeyondALeftBarMakesItOpaqueThenFadesItOn) {
     EXPECT_EQ(autoHide.Step(place, {-16, 300}, true, false).opacity, 190);
 }
 
-class AutoHideTest : public ::testing::Test {
+class AutoHideTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-
     void SetUp() override {
         platform.AddFile("C:\\a.txt");
         form.OnShow();  // a top bar of the first list on monitor 0

@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "app/Application.h"
 #include "bar/Gradient.h"
 #include "bar/StockPictures.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 #include "fake/RasterCanvas.h"
 
 namespace pel::test {
@@ -16,12 +14,8 @@ constexpr Color kGridColor = 0x00336699;
 constexpr Color kHighlight = 0x00D77800;  // the fake's system highlight
 constexpr Color kIconColor = 0x000000CC;
 
-class CellPaintTest : public ::testing::Test {
+class CellPaintTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
 
     void SetUp() override {

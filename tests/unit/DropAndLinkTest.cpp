@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
@@ -10,13 +8,8 @@ namespace {
 constexpr const char* kStartUpValue =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders|StartUp";
 
-class DropAndLinkTest : public ::testing::Test {
+class DropAndLinkTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-
     void SetUp() override {
         for (const char* name : {"0", "1", "2", "3", "4", "first", "second", "third"}) {
             platform.AddFile(std::string("C:\\") + name + ".txt");

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 #include "interaction/FormHint.h"
 #include "interaction/HintPlacement.h"
 
@@ -124,13 +122,8 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
     }
 }
 
-class HintTest : public ::testing::Test {
+class HintTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-
     void SetUp() override {
         platform.dirs.insert("C:\\Data\\Photos");
         platform.AddFile("C:\\Tools\\notepad.exe");

@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 #include "fake/NamedStockPictures.h"
 
 namespace pel::test {
 namespace {
 
-class ItemStoreTest : public ::testing::Test {
+class ItemStoreTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-
     void SetUp() override { UseNamedStockPictures(form); }
 
     void ExpectInStep() const {

@@ -1,19 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
 
-class LaunchTest : public ::testing::Test {
-  protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-};
+class LaunchTest : public BarTest {};
 
 TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
     form.StartFile("");

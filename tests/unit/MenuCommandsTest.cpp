@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 #include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
 
@@ -21,12 +19,8 @@ const MenuEntry* FindEntry(const MenuEntry& node, int id) {
     return nullptr;
 }
 
-class MenuCommandsTest : public ::testing::Test {
+class MenuCommandsTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
     std::vector<bool> autoHideInDialogs;
 
     void SetUp() override {

@@ -3,21 +3,15 @@
 #include <climits>
 #include <string>
 
-#include "app/Application.h"
 #include "bar/Placement.h"
 #include "bar/StockPictures.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
 
-class PlacementTest : public ::testing::Test {
+class PlacementTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();
 

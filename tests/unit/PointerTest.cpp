@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
 
 constexpr int kVisible = 12;
 
-class PointerTest : public ::testing::Test {
+class PointerTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
-
     void SetUp() override {
         // A top-edge bar of twelve cells at x = 100, a scroll panel at each end.
         form.settings.VisibleIconCount = kVisible;

@@ -2,20 +2,14 @@
 
 #include <string>
 
-#include "app/Application.h"
 #include "bar/ScrollButtons.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
 
-class ScrollButtonsTest : public ::testing::Test {
+class ScrollButtonsTest : public BarTest {
   protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    Application app{platform, preferencesWindow};
-    TFormPellorinth& form = app.MainForm();
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();
 
