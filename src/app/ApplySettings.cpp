@@ -40,7 +40,7 @@ void TFormPellorinth::ApplySettings(const Settings& shown, LayoutReach reach) {
         SetScreenPosition(s.ScreenPosition, s.MonitorIndex, s.OffsetX, s.OffsetY);
     }
     // After the orientation: the current item and the gradient follow it.
-    menu_.ShowDeletable(store.IsItem(CurrentItem()), s.FixedIcons);
+    menu_.ShowDeletable(store_.IsItem(CurrentItem()), s.FixedIcons);
     RebuildGradient();
     Repaint();
     WakeTick();  // auto-hide may be on now, and new pictures wait

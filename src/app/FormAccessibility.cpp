@@ -34,8 +34,8 @@ int TFormPellorinth::ShownLanguage() const {
 }
 
 void TFormPellorinth::OpenItem(int index) {
-    if (store.IsItem(index)) {
-        StartFile(store.Target(index));
+    if (store_.IsItem(index)) {
+        StartFile(store_.Target(index));
     }
 }
 

@@ -15,29 +15,29 @@ std::string_view LastComponent(std::string_view path) {
 }  // namespace
 
 void TFormPellorinth::AddFileToList(int position, const std::string& target, bool isNew) {
-    const int at = position < 0 || position > store.Count() ? -1 : position;
-    const int index = at < 0 ? store.Count() : at;
-    store.Insert(at, nullptr, target, std::string());
+    const int at = position < 0 || position > store_.Count() ? -1 : position;
+    const int index = at < 0 ? store_.Count() : at;
+    store_.Insert(at, nullptr, target, std::string());
     if (!isNew) {
         // A loaded item's icon file may be gone since it was saved.
         CheckItemIcon(index, false);
     }
     pictures_.PutFirst(index, Horizontal());
-    SetCellCount(store.Count());
+    SetCellCount(store_.Count());
     menu_.SetOpen(false);
-    buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
+    buttons_.EnableForward(store_.Count() > UsableVisibleCount(settings_.VisibleIconCount));
     Repaint();
     WakeTick();  // its picture may wait for an idle tick
 }
 
 void TFormPellorinth::PutLoadedPictures() {
     pictures_.PutLoaded(Horizontal());
-    if (store.Count() == 0) {
+    if (store_.Count() == 0) {
         return;
     }
-    SetCellCount(store.Count());
+    SetCellCount(store_.Count());
     menu_.SetOpen(false);
-    buttons_.EnableForward(store.Count() > UsableVisibleCount(settings.VisibleIconCount));
+    buttons_.EnableForward(store_.Count() > UsableVisibleCount(settings_.VisibleIconCount));
     // The bar is laid out after its items; the pictures it then shows are
     // fetched with that layout, not this one.
     platform_.InvalidateBar();

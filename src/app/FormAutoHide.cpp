@@ -8,7 +8,7 @@ namespace pel {
 const Settings& TFormPellorinth::BarShows() const {
     // While the preferences dialog is open the bar shows its candidate, and
     // the hint and hover scrolling follow what the user sees.
-    return dlgPref_.Visible() ? look_.Shown() : settings;
+    return dlgPref_.Visible() ? look_.Shown() : settings_;
 }
 
 BarPlace TFormPellorinth::CurrentPlace() const {

@@ -16,7 +16,7 @@ int TFormPellorinth::MonitorCount() const {
 }
 
 int TFormPellorinth::ItemCount() const {
-    return store.Count();
+    return store_.Count();
 }
 
 }  // namespace pel

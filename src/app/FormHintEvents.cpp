@@ -7,10 +7,10 @@
 namespace pel {
 
 std::string TFormPellorinth::HintText(int index) const {
-    if (!store.IsItem(index)) {
+    if (!store_.IsItem(index)) {
         return {};
     }
-    const std::string& target = store.Target(index);
+    const std::string& target = store_.Target(index);
     return IsUrl(target) ? target : ItemDisplayName(target);
 }
 
@@ -24,7 +24,7 @@ std::string TargetAt(const ItemStore& store, int index) {
 }  // namespace
 
 void TFormPellorinth::HintEvent(int index) {
-    hint_.SetItemText(index, TargetAt(store, index), HintText(index));
+    hint_.SetItemText(index, TargetAt(store_, index), HintText(index));
 }
 
 void TFormPellorinth::ShowHintCell() {
@@ -42,7 +42,7 @@ void TFormPellorinth::ShowHintCell() {
     }
     // The name is worked out when the pointed item changes, not every tick:
     // a folder test on an unreachable share can take seconds.
-    if (!hint_.NamesItem(index, TargetAt(store, index))) {
+    if (!hint_.NamesItem(index, TargetAt(store_, index))) {
         HintEvent(index);
     }
     HintPlaceInput in;

@@ -36,7 +36,7 @@ void TFormPellorinth::ResolveIdlePictures() {
 }
 
 void TFormPellorinth::CheckItemIcon(int index, bool refetch) {
-    if (!store.IsItem(index)) {
+    if (!store_.IsItem(index)) {
         return;
     }
     // Without a refetch the item keeps its picture, or fetches it later with

@@ -17,7 +17,7 @@ void TFormPellorinth::PopupMenu1Popup() {
     menu_.Popup(IsAcceptableUrl(commands_.ClipboardUrlText()));
     // The entries follow cell changes only; the pointer may not have left
     // the first cell since the items were loaded.
-    menu_.ShowItem(store, CurrentItem(), settings.FixedIcons);
+    menu_.ShowItem(store_, CurrentItem(), settings_.FixedIcons);
     hint_.Hide();
 }
 
@@ -54,18 +54,18 @@ void TFormPellorinth::DefaultIcon1Click() {
 }
 
 void TFormPellorinth::pmNoneFixedDockClick() {
-    settings.AutoHide = !settings.AutoHide;
-    ApplySettings(settings);  // the check mark; a fade half done ends opaque
+    settings_.AutoHide = !settings_.AutoHide;
+    ApplySettings(settings_);  // the check mark; a fade half done ends opaque
 }
 
 void TFormPellorinth::ChbFixedIconsClick() {
-    settings.FixedIcons = !settings.FixedIcons;
-    ApplySettings(settings);  // the check mark and whether an item can be deleted
+    settings_.FixedIcons = !settings_.FixedIcons;
+    ApplySettings(settings_);  // the check mark and whether an item can be deleted
 }
 
 void TFormPellorinth::About1Click() {
     const ModalStep step(*this);
-    std::string text(texts::kAboutText.In(settings.LanguageIndex));
+    std::string text(texts::kAboutText.In(settings_.LanguageIndex));
     text += kAboutCredits;
     platform_.ShowMessage(text, MessageKind::Information);
 }

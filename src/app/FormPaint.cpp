@@ -10,7 +10,7 @@ void TFormPellorinth::Grid1DrawCell(Canvas& canvas, int col, int row, const Rect
     }
     const int index = Horizontal() ? col : row;
     const Picture* picture =
-        index >= 0 && index < store.Count() ? store.Picture(index).get() : nullptr;
+        index >= 0 && index < store_.Count() ? store_.Picture(index).get() : nullptr;
     look_.DrawCell(canvas, cell, picture, selected);
 }
 

@@ -7,13 +7,13 @@ namespace pel {
 TFormPellorinth::TFormPellorinth(Platform& platformServices, TFormHint& hint,
                                  PreferencesWindow& preferencesWindow)
     : platform_(platformServices), hint_(hint), preferencesWindow_(preferencesWindow) {
-    store.SetListener(&accessibility_);
+    store_.SetListener(&accessibility_);
     LoadStockPictures();
 }
 
 void TFormPellorinth::FormCreate() {
-    settings.LanguageIndex = 1;
-    settings.Hint = THintPref{};
+    settings_.LanguageIndex = 1;
+    settings_.Hint = THintPref{};
 }
 
 void TFormPellorinth::FormShow() {
@@ -29,7 +29,7 @@ void TFormPellorinth::FormShow() {
         }
         LoadUserData();  // and shows the bar as the settings read describe it
     }
-    if (store.Count() >= 1) {
+    if (store_.Count() >= 1) {
         CheckButtons(placement_.Grid1().Col(), placement_.Grid1().Row());
     }
 }

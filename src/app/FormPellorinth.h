@@ -52,36 +52,10 @@ class TFormPellorinth final : public BarPreview,
     TFormPellorinth(const TFormPellorinth&) = delete;
     TFormPellorinth& operator=(const TFormPellorinth&) = delete;
 
-    // --- what the bar shows ---
-    // Derives everything the bar shows from `shown`: orientation, size and
-    // place, scroll-button order, grid colour and gradient, the menu's check
-    // marks and the entries they govern, hint fonts and language. The bar
-    // ends opaque. Nothing is written to the record, so the preferences
-    // dialog previews its candidate here and cancels by passing the record.
-    void ApplySettings(const Settings& shown);
-    [[nodiscard]] Color GridColor() const { return look_.GridColor(); }
-    // The cell background of the gradient; empty while it is off.
-    [[nodiscard]] const PixelImage& ImageBG() const { return look_.ImageBG(); }
-    // 0, 1 or 2: the end panels' order last applied.
-    [[nodiscard]] int PanelOrder() const { return placement_.PanelOrder(); }
-    // The bar's window, its panels and grid; and its scroll buttons.
-    BarPlacement& Placement() { return placement_; }
-    [[nodiscard]] const BarPlacement& Placement() const { return placement_; }
-    ScrollButtons& Buttons() { return buttons_; }
-    [[nodiscard]] const ScrollButtons& Buttons() const { return buttons_; }
-    TDlgPref& PrefDialog() { return dlgPref_; }
-
-    // --- the preview the preferences dialog drives ---
-    void Preview(const Settings& candidate) override;
-    void PreviewPlace(const Settings& candidate) override;
-    [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const override;
-    [[nodiscard]] Rect WorkAreaOf(int monitor) const override;
-    [[nodiscard]] int MonitorCount() const override;
-    [[nodiscard]] Scale ScaleOf(int monitor) const override { return placement_.ScaleOf(monitor); }
-    [[nodiscard]] int ItemCount() const override;
-
-    // --- lifecycle ---
+    // The record's defaults before the data file is read at the first show.
     void FormCreate();
+    // The dialog the preferences window shows.
+    TDlgPref& PrefDialog() { return dlgPref_; }
 
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
@@ -102,7 +76,6 @@ class TFormPellorinth final : public BarPreview,
     // The window lost the pointer to another window mid-gesture.
     void OnCaptureLost() override;
     void OnKeyDown(int key, ShiftState shift) override;
-    void OnMenuCommand(int id);
     void Paint(Canvas& canvas) override;
     // The window's outer rectangle changed (moved by the system).
     void OnBoundsChanged(const Rect& outer) override;
@@ -114,19 +87,78 @@ class TFormPellorinth final : public BarPreview,
     void OnScaleChanged() override;
     // Keeps the bar below another program that fills its monitor.
     void OnForegroundChanged() override;
+    // The bar's cells and scroll buttons as a screen reader reads them.
+    [[nodiscard]] AccessibleSource& Accessible() override { return accessibility_; }
+    // The bar window's outer rectangle on screen.
+    [[nodiscard]] Rect BarRect() const override { return placement_.BarRect(); }
+    // The current item: the grid's column in a row, its row in a column.
+    [[nodiscard]] int CurrentItem() const override;
 
-    // --- item store ---
+    // --- the preview the preferences dialog drives ---
+    void Preview(const Settings& candidate) override;
+    void PreviewPlace(const Settings& candidate) override;
+    [[nodiscard]] Point OffsetRange(bool isMax, int monitor, int edge) const override;
+    [[nodiscard]] Rect WorkAreaOf(int monitor) const override;
+    [[nodiscard]] int MonitorCount() const override;
+    [[nodiscard]] Scale ScaleOf(int monitor) const override { return placement_.ScaleOf(monitor); }
+    [[nodiscard]] int ItemCount() const override;
+
+    // --- what the bar holds and shows, read only ---
+    // The record: what the data file holds and the next save writes.
+    [[nodiscard]] const Settings& Record() const { return settings_; }
+    [[nodiscard]] const ItemStore& Items() const { return store_; }
+    [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
+    // The bar's window, its panels and grid; and its scroll buttons.
+    [[nodiscard]] const BarPlacement& Placement() const { return placement_; }
+    [[nodiscard]] const ScrollButtons& Buttons() const { return buttons_; }
+    // The context menu's entries and whether it is open.
+    [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
+    // The press in progress and its drag, as far as it can be watched.
+    [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
+    [[nodiscard]] const StartupShortcut& StartupLink() const { return startupLink_; }
+    [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
+    // The bar runs along a row (top or bottom edge) rather than a column.
+    [[nodiscard]] bool Horizontal() const { return placement_.Horizontal(); }
+    // Number of cells along the bar.
+    [[nodiscard]] int CellCount() const;
+    [[nodiscard]] int Alpha() const { return placement_.Alpha(); }
+    [[nodiscard]] Color GridColor() const { return look_.GridColor(); }
+    // The cell background of the gradient; empty while it is off.
+    [[nodiscard]] const PixelImage& ImageBG() const { return look_.ImageBG(); }
+    // 0, 1 or 2: the end panels' order last applied.
+    [[nodiscard]] int PanelOrder() const { return placement_.PanelOrder(); }
+    // Auto-hide is on and no dialog suspends it.
+    [[nodiscard]] bool AutoHideActive() const { return autoHide_.Active(settings_.AutoHide); }
+    [[nodiscard]] int FadeStep() const { return autoHide_.FadeStep(); }
+    // What the hint shows for item `index`: a URL whole, anything else by
+    // its display name; empty for no item and for a separator.
+    [[nodiscard]] std::string HintText(int index) const;
+    // The delete question is on screen.
+    [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
+
+  private:
+    friend class ModalStep;
+
+    // --- what the bar shows ---
+    // Derives everything the bar shows from `shown`: orientation, size and
+    // place, scroll-button order, grid colour and gradient, the menu's check
+    // marks and the entries they govern, hint fonts and language. The bar
+    // ends opaque. Nothing is written to the record, so the preferences
+    // dialog previews its candidate here and cancels by passing the record.
+    void ApplySettings(const Settings& shown);
+    // ImageBG from the settings shown, across the orientation shown.
+    void RebuildGradient();
+    // Menu and dialog texts: English for 1, Russian for any other value.
+    void ChangeLanguage(int language);
+    void Repaint();
+
+    // --- items, the start-up shortcut and the data file ---
     void AddFileToList(int position, const std::string& target, bool isNew);
     [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
-
-    // --- the start-up shortcut and the data file ---
     // Writes the start-up shortcut; false when it could not be written or
     // the user has no start-up folder.
     bool MyLinkForStartUp();
-    [[nodiscard]] const StartupShortcut& StartupLink() const { return startupLink_; }
-
     void SaveUserData();
-    [[nodiscard]] const UserDataFile& UserData() const { return userData_; }
 
     // --- placement ---
     // Lays the bar out at the scale of the monitor shown.
@@ -134,9 +166,10 @@ class TFormPellorinth final : public BarPreview,
     void SetScreenPosition(int edge, int monitor, int dx, int dy);
     [[nodiscard]] Rect GetRectFromMonitor(int monitor) const;
     [[nodiscard]] Point GetOffsetRange(bool isMax, int monitor, int edge) const;
-
-    // ImageBG from the settings shown, across the orientation shown.
-    void RebuildGradient();
+    // Makes cell `index` along the bar current, as the grid does on a click.
+    void SelectItemCell(int index);
+    // Sets the cell count along the bar (at least one cell).
+    void SetCellCount(int n);
 
     // --- scroll buttons ---
     void SetButtonScrollPos();
@@ -146,18 +179,13 @@ class TFormPellorinth final : public BarPreview,
     // One hover-scroll step for a pointer in client coordinates.
     void HoverScrollStep(Point client);
 
-    // --- launching ---
+    // --- launching and deleting ---
     void StartFile(const std::string& target);
-
-    // --- deleting ---
     void DeleteItem();
-    // The delete question is on screen.
-    [[nodiscard]] bool DeleteConfirmOpen() const { return deleteConfirmation_.IsOpen(); }
 
     // --- menu commands ---
-    // The context menu's entries and whether it is open.
-    ItemMenu& Menu() { return menu_; }
-    [[nodiscard]] const ItemMenu& Menu() const { return menu_; }
+    void OnMenuCommand(int id);
+    [[nodiscard]] MenuEntry BuildMenu() const;
     void PopupMenu1Popup();
     void OpenFiles();
     void AddUrl1Click();
@@ -165,64 +193,18 @@ class TFormPellorinth final : public BarPreview,
     void pmNoneFixedDockClick();
     // The preferences dialog from opening to OK or Cancel (prefs/).
     void Preferences1Click();
-
-    // --- item icons ---
     void OpenIcon1Click();
+
+    // --- idle work and auto-hide ---
     // One idle step: a few pending pictures, the cells after the shown ones
     // first. Touches no window.
     void ResolveIdlePictures();
-    [[nodiscard]] ItemPictures& Pictures() { return pictures_; }
-    [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
-
-    // --- auto-hide ---
     // One auto-hide step of the tick: fade, hide or show.
     void AutoHideStep();
-    // Auto-hide is on and no dialog suspends it.
-    [[nodiscard]] bool AutoHideActive() const { return autoHide_.Active(settings.AutoHide); }
-    [[nodiscard]] int FadeStep() const { return autoHide_.FadeStep(); }
     void ResetFade() { autoHide_.ResetFade(); }
     // Switches auto-hide off for the life of a modal dialog.
     [[nodiscard]] AutoHide::Suspension SuspendAutoHide() { return autoHide_.Suspend(); }
 
-    // --- item hints ---
-    // What the hint shows for item `index`: a URL whole, anything else by
-    // its display name; empty for no item and for a separator.
-    [[nodiscard]] std::string HintText(int index) const;
-
-    // --- screen readers ---
-    // The bar's cells and scroll buttons as a screen reader reads them.
-    [[nodiscard]] AccessibleSource& Accessible() override { return accessibility_; }
-
-    // --- language ---
-    // Menu and dialog texts: English for 1, Russian for any other value.
-    void ChangeLanguage(int language);
-
-    // --- helpers shared by several subsystems ---
-    // The bar runs along a row (top or bottom edge) rather than a column.
-    [[nodiscard]] bool Horizontal() const { return placement_.Horizontal(); }
-    // The current item: the grid's column in a row, its row in a column.
-    [[nodiscard]] int CurrentItem() const override;
-    // Number of cells along the bar.
-    [[nodiscard]] int CellCount() const;
-    // Makes cell `index` along the bar current, as the grid does on a click.
-    void SelectItemCell(int index);
-    // Sets the cell count along the bar (at least one cell).
-    void SetCellCount(int n);
-    // The bar window's outer rectangle on screen.
-    [[nodiscard]] Rect BarRect() const override { return placement_.BarRect(); }
-    [[nodiscard]] int Alpha() const { return placement_.Alpha(); }
-    void Repaint();
-    [[nodiscard]] MenuEntry BuildMenu() const;
-
-    // The press in progress and its drag, as far as it can be watched.
-    [[nodiscard]] const PointerGesture& Gesture() const { return gesture_; }
-
-    // The record and the list. Still open, so that tests can set up a bar
-    // without going through the data file or the menu.
-    Settings settings;
-    ItemStore store;
-
-  private:
     // --- the form's own handlers and steps, called from its events ---
     void FormShow();
     // Tells what the start could not do with the data file.
@@ -271,6 +253,8 @@ class TFormPellorinth final : public BarPreview,
     void HintEvent(int index);
 
     Platform& platform_;
+    Settings settings_;
+    ItemStore store_;
     TFormHint& hint_;
     int firstShowDone_ = 0;
     PointerGesture gesture_{platform_};
@@ -337,15 +321,15 @@ class TFormPellorinth final : public BarPreview,
     PreferencesWindow& preferencesWindow_;
     TDlgPref dlgPref_{*this};
     ItemMenu menu_;
-    ItemCommands commands_{platform_, store, settings, menu_, *this};
+    ItemCommands commands_{platform_, store_, settings_, menu_, *this};
     AutoHide autoHide_;
     DeleteConfirmation deleteConfirmation_{platform_};
     bool closing_ = false;
     bool fullScreen_ = false;
     TickTimer tick_{platform_};
-    ItemPictures pictures_{platform_, platform_, store, MakeStockItemPictures(platform_),
+    ItemPictures pictures_{platform_, platform_, store_, MakeStockItemPictures(platform_),
                            kIconSize};
-    BarAccessibility accessibility_{platform_, store, *this};
+    BarAccessibility accessibility_{platform_, store_, *this};
 };
 
 }  // namespace pel

@@ -16,8 +16,8 @@ void TFormPellorinth::LayOut(int edge, int visibleCount) {
     // Length and thickness at once, so the window is resized a single time.
     placement_.SizeForCells(visibleCount);
     buttons_.Orient(horizontal);
-    placement_.SetGridCounts(store.Count());
-    buttons_.Check(CurrentItem(), store.Count(), visibleCount);
+    placement_.SetGridCounts(store_.Count());
+    buttons_.Check(CurrentItem(), store_.Count(), visibleCount);
 
     pictures_.TurnSeparators(horizontal);
     Repaint();
@@ -68,9 +68,9 @@ void TFormPellorinth::OnDisplayChanged() {
         dlgPref_.DisplaysChanged();
         return;
     }
-    ChangeScreenOriental(settings.ScreenPosition, settings.VisibleIconCount);
-    SetScreenPosition(settings.ScreenPosition, settings.MonitorIndex, settings.OffsetX,
-                      settings.OffsetY);
+    ChangeScreenOriental(settings_.ScreenPosition, settings_.VisibleIconCount);
+    SetScreenPosition(settings_.ScreenPosition, settings_.MonitorIndex, settings_.OffsetX,
+                      settings_.OffsetY);
 }
 
 Rect TFormPellorinth::GetRectFromMonitor(int monitor) const {

@@ -25,7 +25,7 @@ void TFormPellorinth::Grid1MouseDown(MouseButton button, ShiftState shift, int x
         return;
     }
     menu_.SetOpen(false);
-    gesture_.Press(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count());
+    gesture_.Press(shift, ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store_.Count());
 }
 
 void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
@@ -34,8 +34,8 @@ void TFormPellorinth::Grid1MouseMove(ShiftState shift, int x, int y) {
 }
 
 void TFormPellorinth::Grid1MouseUp(MouseButton, ShiftState, int x, int y) {
-    CarryOut(gesture_.Release(ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store.Count(),
-                              settings.FixedIcons));
+    CarryOut(gesture_.Release(ItemIndexAt(placement_.Grid1(), Horizontal(), {x, y}), store_.Count(),
+                              settings_.FixedIcons));
 }
 
 void TFormPellorinth::CheckDragOff() {
@@ -43,9 +43,9 @@ void TFormPellorinth::CheckDragOff() {
         return;  // nothing to drag off: no need to ask where the pointer is
     }
     const bool mayDelete =
-        !settings.FixedIcons && settings.DeleteWithMouse && !deleteConfirmation_.IsOpen();
+        !settings_.FixedIcons && settings_.DeleteWithMouse && !deleteConfirmation_.IsOpen();
     const bool offBand = !InBarBand(BarRect(), platform_.CursorPos(), Horizontal());
-    CarryOut(gesture_.DragOff(mayDelete, offBand, store.Count()));
+    CarryOut(gesture_.DragOff(mayDelete, offBand, store_.Count()));
 }
 
 void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
@@ -55,19 +55,19 @@ void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
             SelectItemCell(index);
             break;
         case GestureOutcome::Kind::Launch:
-            StartFile(store.Target(index));
+            StartFile(store_.Target(index));
             break;
         case GestureOutcome::Kind::Move:
-            store.Move(index, outcome.to);
+            store_.Move(index, outcome.to);
             // The current cell now shows the moved item.
-            menu_.ShowItem(store, outcome.to, settings.FixedIcons);
+            menu_.ShowItem(store_, outcome.to, settings_.FixedIcons);
             Repaint();
             break;
         case GestureOutcome::Kind::Delete: {
             // Taken as DeleteItemAt will see it, picture fetched.
             ResolvePicture(index);
-            const ItemStore::Item pressed = store.ItemAt(index);
-            gesture_.DragOffDone(DeleteItemAt(index) ? -1 : store.Find(pressed, index));
+            const ItemStore::Item pressed = store_.ItemAt(index);
+            gesture_.DragOffDone(DeleteItemAt(index) ? -1 : store_.Find(pressed, index));
             break;
         }
         case GestureOutcome::Kind::Nothing:
@@ -94,11 +94,11 @@ void TFormPellorinth::Grid1KeyDown(int key, ShiftState) {
 
 void TFormPellorinth::Grid1SelectCell(int col, int row) {
     const int index = Horizontal() ? col : row;
-    if (!store.IsItem(index)) {
+    if (!store_.IsItem(index)) {
         return;
     }
     CheckButtons(col, row);
-    menu_.ShowItem(store, index, settings.FixedIcons);
+    menu_.ShowItem(store_, index, settings_.FixedIcons);
 }
 
 void TFormPellorinth::GridRepeatTimer() {
@@ -124,33 +124,33 @@ bool TFormPellorinth::DeleteItemAt(int index) {
     // alike: the box takes the pointer, which ends the drag that kept the bar
     // shown. Unlike a command's dialog it leaves the fade where it was.
     const ModalStep step(*this, ModalStep::Fade::Resumes);
-    const int count = store.Count();
+    const int count = store_.Count();
     bool deleted = false;
-    if (store.IsItem(index)) {
+    if (store_.IsItem(index)) {
         // A picture fetched while the question is open must not make the
         // item look like another one.
         ResolvePicture(index);
         // The question box is modal, but the bar keeps taking drops and drags
         // while it is open, so the answer must go to this item and not to
         // whatever then holds its index.
-        const ItemStore::Item item = store.ItemAt(index);
+        const ItemStore::Item item = store_.ItemAt(index);
         if (AskToDelete(index)) {
-            index = store.Find(item, index);
+            index = store_.Find(item, index);
             deleted = index != -1;
         }
     }
     if (deleted) {
-        store.Remove(index);
+        store_.Remove(index);
         Delete_SelectedCol();
-        if (count <= UsableVisibleCount(settings.VisibleIconCount)) {
+        if (count <= UsableVisibleCount(settings_.VisibleIconCount)) {
             buttons_.EnableForward(false);
         }
-        if (store.Count() == 0) {
+        if (store_.Count() == 0) {
             menu_.ShowNoItem();
             SetCellCount(0);
         } else {
             // Another item now stands in the current cell.
-            menu_.ShowItem(store, CurrentItem(), settings.FixedIcons);
+            menu_.ShowItem(store_, CurrentItem(), settings_.FixedIcons);
         }
     }
     if (count > 0) {
@@ -161,15 +161,15 @@ bool TFormPellorinth::DeleteItemAt(int index) {
 }
 
 bool TFormPellorinth::AskToDelete(int index) {
-    if (!store.IsItem(index)) {
+    if (!store_.IsItem(index)) {
         return false;
     }
-    if (!settings.ConfirmDelete) {
+    if (!settings_.ConfirmDelete) {
         return true;
     }
-    const std::string& target = store.Target(index);
+    const std::string& target = store_.Target(index);
     const std::string name = IsUrl(target) ? target : ItemDisplayName(target);
-    return deleteConfirmation_.Ask(settings.LanguageIndex, name);
+    return deleteConfirmation_.Ask(settings_.LanguageIndex, name);
 }
 
 void TFormPellorinth::Delete_SelectedCol() {

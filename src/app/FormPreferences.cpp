@@ -12,14 +12,14 @@ void TFormPellorinth::Preferences1Click() {
     bool accepted = false;
     {
         const auto shown =
-            dlgPref_.Open(settings, startupLink_.Present(), preferencesWindow_.FrameSize());
+            dlgPref_.Open(settings_, startupLink_.Present(), preferencesWindow_.FrameSize());
         accepted = preferencesWindow_.ShowModal(dlgPref_);
     }
     if (accepted) {
         AcceptPreferences();
         return;
     }
-    ApplySettings(settings);  // undoes every preview: the record never changed
+    ApplySettings(settings_);  // undoes every preview: the record never changed
     // A preview in the other orientation or of another length moved the
     // grid's current and first cells; the bar is given back as it was.
     SelectItemCell(before.current);
@@ -29,7 +29,7 @@ void TFormPellorinth::Preferences1Click() {
 }
 
 void TFormPellorinth::AcceptPreferences() {
-    const Settings accepted = dlgPref_.Accepted(settings);
+    const Settings accepted = dlgPref_.Accepted(settings_);
 
     // A shortcut that cannot be written leaves the option off, and the
     // other settings are still stored.
@@ -38,9 +38,9 @@ void TFormPellorinth::AcceptPreferences() {
         runAtStartup.SetChecked(false);
     }
 
-    settings = accepted;
-    ApplySettings(settings);
-    if (store.Count() >= 1) {
+    settings_ = accepted;
+    ApplySettings(settings_);
+    if (store_.Count() >= 1) {
         SelectItemCell(0);
         CheckButtons(0, 0);
     }

@@ -4,11 +4,11 @@
 namespace pel {
 
 void TFormPellorinth::SetButtonScrollPos() {
-    placement_.LayOutScrollButtons(settings.ScrollButtonPosition);
+    placement_.LayOutScrollButtons(settings_.ScrollButtonPosition);
 }
 
 void TFormPellorinth::CheckButtons(int col, int row) {
-    buttons_.Check(Horizontal() ? col : row, store.Count(), BarShows().VisibleIconCount);
+    buttons_.Check(Horizontal() ? col : row, store_.Count(), BarShows().VisibleIconCount);
 }
 
 int TFormPellorinth::ScrollStepClosingMenu(bool hover, bool forward) {

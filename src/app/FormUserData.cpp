@@ -48,7 +48,7 @@ void TFormPellorinth::LoadUserData() {
     ReachedSteps steps;
     // Without a list from the file the first list is laid out in full.
     LayoutReach reach = LayoutReach::Place;
-    if (userData_.Load(store, settings, steps)) {
+    if (userData_.Load(store_, settings_, steps)) {
         PutLoadedPictures();
         reach = steps.reached;
     } else {
@@ -56,9 +56,9 @@ void TFormPellorinth::LoadUserData() {
     }
 
     // Whatever part of the preferences was read, the bar shows it.
-    ApplySettings(settings, reach);
-    SetCellCount(store.Count());
-    buttons_.EnableForward(CellCount() > UsableVisibleCount(settings.VisibleIconCount));
+    ApplySettings(settings_, reach);
+    SetCellCount(store_.Count());
+    buttons_.EnableForward(CellCount() > UsableVisibleCount(settings_.VisibleIconCount));
 }
 
 void TFormPellorinth::FormShown() {
@@ -69,7 +69,7 @@ void TFormPellorinth::FormShown() {
     dataFileTroubleTold_ = true;
     const bool moved = trouble == DataFileTrouble::MovedAside;
     std::string text(
-        (moved ? texts::kDataFileMovedAside : texts::kDataFileNotKept).In(settings.LanguageIndex));
+        (moved ? texts::kDataFileMovedAside : texts::kDataFileNotKept).In(settings_.LanguageIndex));
     text += "\r\n";
     text += moved ? userData_.MovedAsideTo() : userData_.Path();
     const auto suspension = SuspendAutoHide();
@@ -77,7 +77,7 @@ void TFormPellorinth::FormShown() {
 }
 
 void TFormPellorinth::SaveUserData() {
-    userData_.Save(store, settings);
+    userData_.Save(store_, settings_);
 }
 
 void TFormPellorinth::FirstUserLoad() {
@@ -95,11 +95,11 @@ void TFormPellorinth::FirstUserLoad() {
         }
         AddFileToList(-1, target, true);
     }
-    settings.VisibleIconCount = std::max(1, store.Count());
-    settings.OffsetX = 0;
-    settings.OffsetY = 0;
-    settings.ScreenPosition = kEdgeTop;
-    settings.MonitorIndex = 0;
+    settings_.VisibleIconCount = std::max(1, store_.Count());
+    settings_.OffsetX = 0;
+    settings_.OffsetY = 0;
+    settings_.ScreenPosition = kEdgeTop;
+    settings_.MonitorIndex = 0;
 }
 
 }  // namespace pel

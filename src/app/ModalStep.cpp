@@ -9,9 +9,9 @@ ModalStep::ModalStep(TFormPellorinth& form, Fade fade)
       fade_(fade),
       suspension_(form.SuspendAutoHide()),
       formerIndex_(form.CurrentItem()) {
-    if (form_.store.IsItem(formerIndex_)) {
-        target_ = form_.store.Target(formerIndex_);
-        icon_ = form_.store.Icon(formerIndex_);
+    if (form_.Items().IsItem(formerIndex_)) {
+        target_ = form_.Items().Target(formerIndex_);
+        icon_ = form_.Items().Icon(formerIndex_);
     } else {
         formerIndex_ = -1;
     }
@@ -21,14 +21,14 @@ ModalStep::~ModalStep() {
     if (fade_ == Fade::StartsOver) {
         form_.ResetFade();
     }
-    form_.Menu().SetOpen(false);
+    form_.menu_.SetOpen(false);
 }
 
 int ModalStep::ItemNow() const {
     if (formerIndex_ == -1) {
         return -1;
     }
-    const ItemStore& store = form_.store;
+    const ItemStore& store = form_.Items();
     const auto isIt = [&](int i) {
         return store.IsItem(i) && store.Target(i) == target_ && store.Icon(i) == icon_;
     };
@@ -46,7 +46,7 @@ int ModalStep::ItemNow() const {
 }
 
 int ModalStep::InsertionPlace() const {
-    if (form_.settings.AddToEnd) {
+    if (form_.Record().AddToEnd) {
         return -1;
     }
     const int now = ItemNow();

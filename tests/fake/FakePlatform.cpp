@@ -1,6 +1,7 @@
 #include "fake/FakePlatform.h"
 
 #include "bar/BarMetrics.h"
+#include "bar/StockPictures.h"
 
 namespace pel::test {
 
@@ -50,6 +51,23 @@ std::vector<std::string> FakePlatform::OpenFiles(OpenDialogState& state) {
     RunWhileModal();
     openDialogs.push_back(state);
     return NextOr(openResults, std::vector<std::string>());
+}
+
+PicturePtr FakePlatform::MakePicture(const PixelImage& image) {
+    const std::pair<const char*, PixelImage (*)()> stock[] = {{"url", UrlPicture},
+                                                              {"del", RowSeparatorPicture},
+                                                              {"del2", ColumnSeparatorPicture},
+                                                              {"unknown", UnknownPicture}};
+    for (const auto& [name, draw] : stock) {
+        if (image.Empty()) {
+            break;
+        }
+        const PixelImage drawn = AtSide(draw(), image.width);
+        if (drawn.height == image.height && drawn.pixels == image.pixels) {
+            return std::make_shared<FakePicture>(name, image);
+        }
+    }
+    return std::make_shared<FakePicture>("pixels", image);
 }
 
 std::string NameOf(const PicturePtr& picture) {

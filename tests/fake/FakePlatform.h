@@ -124,9 +124,9 @@ class FakePlatform : public Platform, public FakeDisplay, public FakeBarView, pu
     std::intptr_t ShellOpen(const std::string& target) override;
     PicturePtr AssociatedIcon(const std::string& path, int side) override;
     PicturePtr LoadIconFile(const std::string& path, int side) override;
-    PicturePtr MakePicture(const PixelImage& image) override {
-        return std::make_shared<FakePicture>("pixels", image);
-    }
+    // The stock pictures are named "url", "del", "del2" and "unknown" at
+    // any side, so that tests can tell which one an item shows.
+    PicturePtr MakePicture(const PixelImage& image) override;
     bool CreateShellLink(const std::string& linkPath, const std::string& target,
                          const std::string& workingFolder) override;
     [[nodiscard]] std::optional<std::string> ShellLinkTarget(

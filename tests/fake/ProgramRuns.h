@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "fake/DataFileOnDisk.h"
 #include "fake/FakePlatform.h"
 #include "fake/FakePreferencesWindow.h"
-#include "fake/NamedStockPictures.h"
 
 namespace pel::test {
 
@@ -15,8 +15,6 @@ namespace pel::test {
 // to its first show, so files written by the last run are what the next reads.
 class ProgramRuns : public ::testing::Test {
   protected:
-    static constexpr const char* kDataFile = "C:\\Tools\\Pellorinth_data";
-
     FakePlatform platform;
     FakePreferencesWindow preferencesWindow;
     std::unique_ptr<Application> app;
@@ -24,7 +22,6 @@ class ProgramRuns : public ::testing::Test {
     TFormPellorinth& Run() {
         app = std::make_unique<Application>(platform, preferencesWindow);
         TFormPellorinth& form = app->MainForm();
-        UseNamedStockPictures(form);
         form.OnShow();
         form.OnShown();
         return form;

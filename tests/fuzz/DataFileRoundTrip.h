@@ -39,7 +39,7 @@ inline DataFileRun RunOnDataFile(const std::string& bytes, FakePlatform::CodePag
     Application app(platform, preferencesWindow);
     TFormPellorinth& form = app.MainForm();
     form.OnShow();
-    DataFileRun run{form.store.Targets(), {}, {}, {}, form.UserData().Unreadable()};
+    DataFileRun run{form.Items().Targets(), {}, {}, {}, form.UserData().Unreadable()};
     form.OnCloseQuery();
     run.written = platform.files[kDataFile];
     run.backup = platform.files[std::string(kDataFile) + ".bak"];

@@ -4,7 +4,6 @@
 
 #include "app/Application.h"
 #include "fake/FakePlatform.h"
-#include "fake/NamedStockPictures.h"
 #include "fake/ProgramRuns.h"
 
 namespace pel::test {

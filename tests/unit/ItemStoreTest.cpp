@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "fake/BarTest.h"
-#include "fake/NamedStockPictures.h"
 
 namespace pel::test {
 namespace {
 
 class ItemStoreTest : public BarTest {
   protected:
-    void SetUp() override { UseNamedStockPictures(form); }
-
     void ExpectInStep() const {
         ASSERT_EQ(form.store.Count(), form.store.Targets().size());
         ASSERT_EQ(form.store.Targets().size(), form.store.Icons().size());
