@@ -72,8 +72,8 @@ int main() {
         const auto saveStart = Clock::now();
         form.OnCloseQuery();
         saveBest = std::min(saveBest, MillisecondsSince(saveStart));
-        if (form.store.Count() != kItems) {
-            std::printf("loaded %d items instead of %d\n", form.store.Count(), kItems);
+        if (form.Items().Count() != kItems) {
+            std::printf("loaded %d items instead of %d\n", form.Items().Count(), kItems);
         }
     }
     std::printf("data file of %d items, %zu bytes; best of %d runs\n", kItems,

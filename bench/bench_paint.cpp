@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "bar/Gradient.h"
+#include "fake/DataFileOnDisk.h"
 #include "fake/FakePlatform.h"
 #include "fake/FakePreferencesWindow.h"
 #include "fake/RasterCanvas.h"
@@ -43,7 +45,10 @@ std::vector<double> TimeRepaints(pel::TFormPellorinth& form, pel::test::RasterCa
     times.reserve(kRounds);
     for (int i = 0; i < kRounds; ++i) {
         // Each repaint follows a move of the current cell, as hovering gives.
-        form.SelectItemCell(i % kCells);
+        const pel::GridModel& grid = form.Placement().Grid1();
+        form.OnMouseMove(pel::ShiftState{},
+                         {grid.bounds.left + (i % kCells) * grid.cellSize + grid.cellSize / 2,
+                          grid.bounds.top + grid.cellSize / 2});
         canvas.pictures.clear();
         const auto start = Clock::now();
         form.Paint(canvas);
@@ -60,13 +65,15 @@ int main() {
     pel::test::FakePreferencesWindow preferencesWindow;
     pel::Application app{platform, preferencesWindow};
     pel::TFormPellorinth& form = app.MainForm();
+    std::vector<std::string> targets;
     for (int i = 0; i < kCells; ++i) {
         // Stock pictures carry pixels on the fake, so every icon is really drawn.
-        form.AddFileToList(
-            -1, i % 7 == 3 ? std::string() : "https://example.org/" + std::to_string(i), true);
+        targets.push_back(i % 7 == 3 ? std::string() : "https://example.org/" + std::to_string(i));
     }
-    form.settings.VisibleIconCount = kCells;
-    form.ChangeScreenOriental(pel::kEdgeTop, kCells);
+    pel::Settings record;
+    record.VisibleIconCount = kCells;
+    pel::test::PutDataFile(platform, record, targets);
+    form.OnShow();
 
     pel::test::RasterCanvas canvas(form.Placement().Panel1().bounds.Width(),
                                    form.Placement().Panel1().bounds.Height());
@@ -75,13 +82,14 @@ int main() {
 
     Report("full repaint, plain background", TimeRepaints(form, canvas));
 
-    pel::Settings gradient = form.settings;
+    pel::Settings gradient = record;
     gradient.GradientBackground = true;
-    form.ApplySettings(gradient);
+    form.Preview(gradient);
     std::vector<double> rebuilds;
     for (int i = 0; i < kRounds; ++i) {
         const auto start = Clock::now();
-        form.RebuildGradient();
+        const pel::PixelImage image =
+            pel::GradientImage(true, gradient.GradientStartColor, gradient.GradientEndColor);
         rebuilds.push_back(MicrosecondsSince(start));
     }
     Report("gradient rebuild (36 x 36)", rebuilds);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/BarView.h"
@@ -13,6 +14,8 @@ class FakeBarView : public virtual BarView {
   public:
     Point frameSize{2, 2};
     std::deque<int> menuChoices;  // TrackMenu answers, 0 when empty
+    // Runs while the menu is up: as on Windows, the loop keeps ticking.
+    std::function<void()> whileMenu;
 
     Rect barBounds;
     int barResizes = 0;
@@ -55,6 +58,9 @@ class FakeBarView : public virtual BarView {
     void SetBarTopmost(bool on) override { topmost = on; }
     int TrackMenu(const MenuEntry& root, Point) override {
         shownMenus.push_back(root);
+        if (whileMenu) {
+            whileMenu();
+        }
         if (menuChoices.empty()) {
             return 0;
         }

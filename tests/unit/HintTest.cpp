@@ -127,18 +127,15 @@ class HintTest : public BarTest {
     void SetUp() override {
         platform.dirs.insert("C:\\Data\\Photos");
         platform.AddFile("C:\\Tools\\notepad.exe");
-        form.OnShow();
-        form.store = ItemStore{};
-        form.SetCellCount(0);
-        for (const char* target :
-             {"C:\\Tools\\notepad.exe", "C:\\Data\\Photos", "http://example.org/a&b", ""}) {
-            form.AddFileToList(-1, target, true);
-        }
-        form.settings.VisibleIconCount = 12;
-        form.ChangeScreenOriental(kEdgeTop, 12);
-        form.SetScreenPosition(kEdgeTop, 0, 0, 0);
         platform.barVisible = true;
-        form.Menu().SetOpen(false);
+    }
+    // Four items on a twelve-cell top bar; the last is a separator unless
+    // named.
+    void StartOn(int monitor, const std::string& fourth = "") {
+        Settings record;
+        record.MonitorIndex = monitor;
+        Start(record,
+              {"C:\\Tools\\notepad.exe", "C:\\Data\\Photos", "http://example.org/a&b", fourth});
     }
     Point Cell(int i) const {
         const Rect bar = form.BarRect();
@@ -152,6 +149,7 @@ class HintTest : public BarTest {
 };
 
 TEST_F(HintTest, ShowsEachItemsNameBelowTheBarCentredOnItsCell) {
+    StartOn(0);
     const char* names[] = {"notepad", "Photos", "http://example.org/a&b", ""};
     for (int i = 0; i < 4; ++i) {
         TickAt(Cell(i));
@@ -168,6 +166,7 @@ TEST_F(HintTest, ShowsEachItemsNameBelowTheBarCentredOnItsCell) {
 }
 
 TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
+    StartOn(0);
     TickAt(Cell(1));
     TickAt({Cell(1).x, form.BarRect().bottom + 50});
     EXPECT_FALSE(platform.hint.visible);
@@ -176,11 +175,14 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
 
     TickAt(Cell(1));
     form.OnMouseDown(MouseButton::Right, ShiftState{}, {Cell(1).x - form.BarRect().left - 1, 9});
-    form.PopupMenu1Popup();
-    EXPECT_FALSE(platform.hint.visible);
-    TickAt(Cell(0));
-    EXPECT_FALSE(platform.hint.visible);
-    form.OnMenuCommand(kCmdNone);
+    platform.whileMenu = [&] {
+        EXPECT_FALSE(platform.hint.visible);
+        TickAt(Cell(0));
+        EXPECT_FALSE(platform.hint.visible);
+    };
+    form.OnContextMenu(Cell(1));  // and closed with no command
+    platform.whileMenu = nullptr;
+    form.OnAppDeactivate();  // the tag the menu left ends with the focus
     TickAt(Cell(0));
     EXPECT_TRUE(platform.hint.visible);
 
@@ -188,7 +190,12 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
     TickAt(Cell(5));
     EXPECT_TRUE(platform.hint.visible);  // a bar off screen leaves it be
     platform.barVisible = true;
-    form.settings.ShowHints = false;
+    preferencesWindow.user = [](TDlgPref& dialog) {
+        dialog.Style().showHints.SetChecked(false);
+        return true;
+    };
+    platform.menuChoices.push_back(kCmdPreferences);
+    form.OnContextMenu(Cell(0));
     TickAt(Cell(0));
     EXPECT_FALSE(platform.hint.visible);
 }
@@ -196,6 +203,7 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
 // A folder test may take seconds on an unreachable share, and the tick
 // comes ten times a second.
 TEST_F(HintTest, RestingOnAnItemAsksNeitherTheDiskNorTheMonitorsAgain) {
+    StartOn(0, "http://example.org/c");
     TickAt(Cell(1));
     const std::size_t disk = platform.existenceQueries.size();
     const int monitors = platform.monitorQueries;
@@ -204,14 +212,16 @@ TEST_F(HintTest, RestingOnAnItemAsksNeitherTheDiskNorTheMonitorsAgain) {
     }
     EXPECT_EQ(platform.existenceQueries.size(), disk);
     EXPECT_EQ(platform.monitorQueries, monitors);
-    TickAt(Cell(0));
-    EXPECT_EQ(app.HintForm().Text(), "notepad");
-    form.store.SetTarget(0, "C:\\Tools\\edit.exe");
-    TickAt(Cell(0));
-    EXPECT_EQ(app.HintForm().Text(), "edit");
+    TickAt(Cell(3));
+    EXPECT_EQ(app.HintForm().Text(), "http://example.org/c");
+    platform.inputResults.push_back("http://example.org/d");
+    ChooseOn(3, kCmdChangeUrl);
+    TickAt(Cell(3));
+    EXPECT_EQ(app.HintForm().Text(), "http://example.org/d");
 }
 
 TEST_F(HintTest, TheTickSleepsWhileThePointerIsAwayAndWakesWhenItComesBack) {
+    StartOn(0);
     TickAt(Cell(1));
     EXPECT_TRUE(platform.tickTimer);
     TickAt({Cell(1).x, form.BarRect().bottom + 50});
@@ -219,16 +229,17 @@ TEST_F(HintTest, TheTickSleepsWhileThePointerIsAwayAndWakesWhenItComesBack) {
     EXPECT_FALSE(platform.tickTimer);
     form.OnMouseMove(ShiftState{}, {30, 10});
     EXPECT_TRUE(platform.tickTimer);
-    form.pmNoneFixedDockClick();  // auto-hide on: the tick watches the edge
+    platform.menuChoices.push_back(kCmdAutoHide);  // the tick now watches the edge
+    form.OnContextMenu(Cell(1));
     TickAt({Cell(1).x, form.BarRect().bottom + 50});
     EXPECT_TRUE(platform.tickTimer);
 }
 
 TEST_F(HintTest, MonitorIndexNamingNoMonitorPlacesOnMonitorZero) {
-    form.settings.MonitorIndex = 9;
+    StartOn(9, std::string(100, 'x'));
+    // Dragged to the right end of the work area.
     const Rect bar = form.BarRect();
-    form.Placement().SetBarRect(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
-    form.store.SetTarget(3, std::string(100, 'x'));
+    form.OnBoundsChanged(Rect::FromSize(1920 - bar.Width(), 0, bar.Width(), bar.Height()));
     TickAt(Cell(3));
     EXPECT_EQ(platform.hint.bounds.right, 1920);
 }

@@ -81,9 +81,7 @@ class BarWindowTest : public ::testing::Test {
     void SetUp() override {
         bar = BarWindow::Create(::GetModuleHandleW(nullptr), platform, form);
         ASSERT_NE(bar, nullptr);
-        for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
-            form.AddFileToList(-1, temp.File(name), true);
-        }
+        DropAwayFromTheCells({temp.File("a.txt"), temp.File("b.txt"), temp.File("c.txt")});
         ::ShowWindow(bar->Handle(), SW_SHOWNOACTIVATE);
     }
     void TearDown() override {
@@ -91,6 +89,12 @@ class BarWindowTest : public ::testing::Test {
         // The bar ends the message loop as it goes; later tests need theirs.
         MSG quit;
         ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    // Names dropped off the cells go to the end, in order.
+    void DropAwayFromTheCells(const std::vector<std::string>& names) {
+        const Rect outer = form.BarRect();
+        ::SetCursorPos(outer.right + 300, outer.bottom + 300);
+        form.OnDrop(names);
     }
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam = 0) {
         return ::SendMessageW(bar->Handle(), message, wParam, lParam);
@@ -109,7 +113,7 @@ TEST_F(BarWindowTest, DroppedFilesBecomeItemsWithTheirUnicodeNames) {
     const std::vector<std::string> names = {temp.File("Папка\\Отчёт.txt"),
                                             temp.File("𝄞 ноты & ☃.txt")};
     EXPECT_EQ(Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names))), 0);
-    const std::vector<std::string>& items = form.store.Targets();
+    const std::vector<std::string>& items = form.Items().Targets();
     ASSERT_EQ(items.size(), 5u);
     for (const std::string& name : names) {
         EXPECT_NE(std::find(items.begin(), items.end(), name), items.end()) << name;
@@ -129,7 +133,7 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
     };
     for (const Ending& ending : endings) {
         SCOPED_TRACE(ending.how);
-        const std::vector<std::string> before = form.store.Targets();
+        const std::vector<std::string> before = form.Items().Targets();
         Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(0));
         EXPECT_EQ(::GetCapture(), bar->Handle());
         Send(WM_MOUSEMOVE, MK_LBUTTON, CellMiddle(1));
@@ -139,7 +143,7 @@ TEST_F(BarWindowTest, ADragEndsWhenTheBarLosesThePointer) {
             EXPECT_FALSE(form.Gesture().Held());
         }
         Send(WM_LBUTTONUP, 0, CellMiddle(1));
-        const bool moved = form.store.Target(1) == before[0];
+        const bool moved = form.Items().Target(1) == before[0];
         EXPECT_EQ(moved, ending.losePointer == nullptr);
         ::ReleaseCapture();
     }
@@ -168,7 +172,7 @@ TEST_F(BarAccessibleTest, AToolBarOfTheCellsOnShowAndTheTwoScrollButtons) {
     const GridModel& grid = form.Placement().Grid1();
     long count = 0;
     ASSERT_EQ(object->get_accChildCount(&count), S_OK);
-    EXPECT_EQ(count, form.store.Count() + 2);
+    EXPECT_EQ(count, form.Items().Count() + 2);
     EXPECT_EQ(NameOf(*object.get(), CHILDID_SELF), "Pellorinth");
     VARIANT role{};
     ASSERT_EQ(object->get_accRole(Child(CHILDID_SELF), &role), S_OK);
@@ -202,7 +206,8 @@ TEST_F(BarAccessibleTest, AToolBarOfTheCellsOnShowAndTheTwoScrollButtons) {
 }
 
 TEST_F(BarAccessibleTest, TheDefaultActionOpensAsAClickDoesWithTheSameMessage) {
-    form.AddFileToList(0, temp.File("gone.txt"), false);  // never written: missing
+    DropAwayFromTheCells({temp.File("gone.txt")});  // never written: missing
+    const int gone = 3;
     std::wstring seen[2];
     for (int way = 0; way < 2; ++way) {
         std::atomic<bool> closed{false};
@@ -212,10 +217,10 @@ TEST_F(BarAccessibleTest, TheDefaultActionOpensAsAClickDoesWithTheSameMessage) {
             closed = true;
         });
         if (way == 0) {
-            Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(0));
-            Send(WM_LBUTTONUP, 0, CellMiddle(0));
+            Send(WM_LBUTTONDOWN, MK_LBUTTON, CellMiddle(gone));
+            Send(WM_LBUTTONUP, 0, CellMiddle(gone));
         } else {
-            ASSERT_EQ(object->accDoDefaultAction(Child(CellChild(0))), S_OK);
+            ASSERT_EQ(object->accDoDefaultAction(Child(CellChild(gone))), S_OK);
             // The action waits for the window's own loop.
             PumpUntil([&](const MSG&) { return closed.load(); }, std::chrono::seconds(10));
         }

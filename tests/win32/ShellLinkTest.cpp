@@ -6,11 +6,10 @@
 #include <utility>
 
 #include "Win32TestSupport.h"
-#include "app/Application.h"
 #include "store/ExePaths.h"
+#include "store/StartupShortcut.h"
 #include "win32/Handles.h"
 #include "win32/Win32Platform.h"
-#include "win32/Win32PreferencesWindow.h"
 
 namespace pel::win32::test {
 namespace {
@@ -81,12 +80,11 @@ TEST_F(ShellLinkTest, LinkReadsBackOrIsNotLeftBehind) {
 
 // The shell's known folder wins over the value it keeps for older programs.
 TEST_F(ShellLinkTest, StartUpLinkGoesToTheShellsStartUpFolderAndReadsBack) {
-    Win32PreferencesWindow preferences{::GetModuleHandleW(nullptr), platform};
-    Application app(platform, preferences);
+    StartupShortcut shortcut{platform, platform};
     const std::optional<std::string> startup = platform.StartupFolder();
     ASSERT_TRUE(startup);
     const StartUpRedirect redirect(platform, folder);
-    ASSERT_TRUE(app.MainForm().MyLinkForStartUp());
+    ASSERT_TRUE(shortcut.Create());
     const std::string link = *startup + "\\Pellorinth.lnk";
     const std::wstring exe = ToWide(platform.ExePath());
     EXPECT_EQ(ReadLink(link), std::make_pair(exe, exe.substr(0, exe.rfind(L'\\'))));
