@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "app/Application.h"
 #include "bar/Gradient.h"
 #include "bar/StockPictures.h"
-#include "fake/BarTest.h"
+#include "fake/DataFileOnDisk.h"
+#include "fake/FakePreferencesWindow.h"
 #include "fake/RasterCanvas.h"
 
 namespace pel::test {
@@ -14,36 +16,46 @@ constexpr Color kGridColor = 0x00336699;
 constexpr Color kHighlight = 0x00D77800;  // the fake's system highlight
 constexpr Color kIconColor = 0x000000CC;
 
-class CellPaintTest : public BarTest {
-  protected:
-    const BarPlacement& placement = form.Placement();
-
-    void SetUp() override {
-        platform.barVisible = true;
-        form.settings.BackgroundColor = kGridColor;
-        form.ApplySettings(form.settings);
-    }
-
-    // A solid icon whose top-left pixel is transparent.
-    static PicturePtr SolidIcon(Color rgb) {
-        PixelImage pixels(32, 32, OpaquePixel(rgb));
+// A machine whose shell gives every file a solid icon whose top-left pixel
+// is transparent.
+class SolidIconPlatform : public FakePlatform {
+  public:
+    PicturePtr AssociatedIcon(const std::string&, int) override {
+        PixelImage pixels(32, 32, OpaquePixel(kIconColor));
         pixels.Set(0, 0, 0);
         return std::make_shared<FakePicture>("solid", pixels);
     }
+};
 
-    void AddSolidItems(int n, int visible, int edge = kEdgeTop) {
-        for (int i = 0; i < n; ++i) {
-            form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
-            form.store.SetPicture(form.store.Count() - 1, SolidIcon(kIconColor));
+class CellPaintTest : public ::testing::Test {
+  protected:
+    SolidIconPlatform platform;
+    FakePreferencesWindow preferencesWindow;
+    Application app{platform, preferencesWindow};
+    TFormPellorinth& form = app.MainForm();
+    const BarPlacement& placement = form.Placement();
+
+    void SetUp() override { platform.barVisible = true; }
+
+    // Shows `files` files with the solid icon after `targets`, in `visible`
+    // cells along `edge`, over the grid colour or the default gradient.
+    void Start(int files, int visible, int edge = kEdgeTop, bool gradient = false,
+               std::vector<std::string> targets = {}) {
+        for (int i = 0; i < files; ++i) {
+            targets.push_back("C:\\f" + std::to_string(i) + ".txt");
+            platform.AddFile(targets.back());
         }
-        form.settings.VisibleIconCount = visible;
-        form.settings.ScreenPosition = edge;
-        form.ChangeScreenOriental(edge, visible);
+        Settings record;
+        record.BackgroundColor = kGridColor;
+        record.VisibleIconCount = visible;
+        record.ScreenPosition = edge;
+        record.GradientBackground = gradient;
+        PutDataFile(platform, record, targets);
+        form.OnShow();
+        form.OnShown();
     }
-    void ShowGradient() {
-        form.settings.GradientBackground = true;
-        form.ApplySettings(form.settings);
-    }
+    // The pointer over cell i of a row bar makes it current.
+    void Select(int i) { form.OnMouseMove(ShiftState{}, {RowCell(i).left + 18, 18}); }
 
     RasterCanvas Paint() {
         RasterCanvas canvas(placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height());
@@ -56,8 +68,8 @@ class CellPaintTest : public BarTest {
 };
 
 TEST_F(CellPaintTest, EveryCellShowsItsIconOverTheGridColour) {
-    AddSolidItems(3, 3);
-    form.SelectItemCell(2);
+    Start(3, 3);
+    Select(2);
     const RasterCanvas canvas = Paint();
     for (int i = 0; i < 2; ++i) {
         const Rect cell = RowCell(i);
@@ -73,9 +85,9 @@ TEST_F(CellPaintTest, EveryCellShowsItsIconOverTheGridColour) {
 }
 
 TEST_F(CellPaintTest, CurrentCellWithoutFocusShowsADottedOutlineAndNoHighlight) {
-    AddSolidItems(3, 3);
-    form.Placement().SetGridFocused(false);
-    form.SelectItemCell(1);
+    Start(3, 3);
+    form.OnFocusChanged(false);
+    Select(1);
     const RasterCanvas canvas = Paint();
     const Rect cell = RowCell(1);
     const Color inverted = kGridColor ^ 0xFFFFFFu;
@@ -88,21 +100,18 @@ TEST_F(CellPaintTest, CurrentCellWithoutFocusShowsADottedOutlineAndNoHighlight) 
 }
 
 TEST_F(CellPaintTest, CurrentCellWithFocusShowsTheOutlineToo) {
-    AddSolidItems(3, 3);
-    form.Placement().SetGridFocused(true);
-    form.SelectItemCell(0);
+    Start(3, 3);
+    form.OnFocusChanged(true);
+    Select(0);
     const RasterCanvas canvas = Paint();
     EXPECT_EQ(canvas.ColorAt(RowCell(0).left, 0), kGridColor ^ 0xFFFFFFu);
     EXPECT_EQ(canvas.CountColor(RowCell(0), kHighlight), 0);
 }
 
 TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
-    AddSolidItems(3, 3);
-    form.settings.GradientStartColor = 0xC0C0C0;
-    form.settings.GradientEndColor = 0xFFFFFF;
-    ShowGradient();
-    form.Placement().SetGridFocused(false);
-    form.SelectItemCell(1);
+    Start(3, 3, kEdgeTop, true);  // from C0C0C0 to FFFFFF
+    form.OnFocusChanged(false);
+    Select(1);
     const RasterCanvas canvas = Paint();
     for (int i = 0; i < 3; ++i) {
         const Rect cell = RowCell(i);
@@ -118,15 +127,14 @@ TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
     EXPECT_EQ(canvas.imageCount, 3 + 2) << "three cells and the two button glyphs";
     EXPECT_EQ(canvas.pictures.size(), 3u);
 
-    form.Placement().SetGridFocused(true);
+    form.OnFocusChanged(true);
     const RasterCanvas focused = Paint();
     EXPECT_EQ(focused.ColorAt(RowCell(1).left, 0), 0xC0C0C0u ^ 0xFFFFFFu)
         << "with focus the outline lies over the gradient";
 }
 
 TEST_F(CellPaintTest, ColumnGradientRunsLeftToRight) {
-    AddSolidItems(2, 2, kEdgeLeft);
-    ShowGradient();
+    Start(2, 2, kEdgeLeft, true);
     const RasterCanvas canvas = Paint();
     const Rect cell = Rect::FromSize(0, 20 + 36, 36, 36);
     EXPECT_EQ(canvas.ColorAt(0, cell.top + 20), 0xC0C0C0u);
@@ -134,10 +142,8 @@ TEST_F(CellPaintTest, ColumnGradientRunsLeftToRight) {
 }
 
 TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
-    form.AddFileToList(-1, "", true);
-    form.settings.VisibleIconCount = 1;
-    form.ChangeScreenOriental(kEdgeRight, 1);
-    form.Placement().SetGridFocused(true);
+    Start(0, 1, kEdgeRight, false, {""});
+    form.OnFocusChanged(true);
     const RasterCanvas canvas = Paint();
     const PixelImage del2 = ColumnSeparatorPicture();
     const Rect cell = placement.Grid1().bounds;
@@ -155,15 +161,14 @@ TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
 }
 
 TEST_F(CellPaintTest, HiddenBarPaintsNoCells) {
-    AddSolidItems(3, 3);
+    Start(3, 3);
     platform.barVisible = false;
     const RasterCanvas canvas = Paint();
     EXPECT_TRUE(canvas.pictures.empty());
 }
 
 TEST_F(CellPaintTest, EmptyBarPaintsItsBlankCell) {
-    form.settings.VisibleIconCount = 4;
-    ShowGradient();
+    Start(0, 4, kEdgeTop, true);
     const RasterCanvas canvas = Paint();
     EXPECT_TRUE(canvas.pictures.empty());
     EXPECT_EQ(canvas.ColorAt(20, 35), 0xFFFFFFu);

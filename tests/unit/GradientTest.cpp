@@ -80,20 +80,20 @@ TEST(Gradient, RebuildFollowsTheSettings) {
     FakePreferencesWindow preferencesWindow;
     Application app{platform, preferencesWindow};
     TFormPellorinth& form = app.MainForm();
-    Settings s = form.settings;
+    Settings s = form.Record();
     s.GradientBackground = true;
     s.ScreenPosition = kEdgeLeft;       // a column
     s.GradientStartColor = kClBtnFace;  // system colours are resolved first
     s.GradientEndColor = 0x000000;
     s.BackgroundColor = 0x123456;
-    form.ApplySettings(s);
+    form.Preview(s);
     ASSERT_FALSE(form.ImageBG().Empty());
     EXPECT_EQ(LineColor(form.ImageBG(), false, 0), 0xF0F0F0u);
     EXPECT_EQ(LineColor(form.ImageBG(), false, 35), 0x000000u);
     EXPECT_EQ(form.GridColor(), kClBtnFace) << "the face lies behind the gradient";
 
     s.GradientBackground = false;
-    form.ApplySettings(s);
+    form.Preview(s);
     EXPECT_TRUE(form.ImageBG().Empty());
     EXPECT_EQ(form.GridColor(), 0x123456u) << "and the user's colour comes back";
 }

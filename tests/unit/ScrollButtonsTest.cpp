@@ -12,19 +12,48 @@ class ScrollButtonsTest : public BarTest {
   protected:
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();
+    Settings record;
 
     void SetUp() override { platform.barVisible = true; }
 
     void MakeBar(int items, int visible, int edge = kEdgeTop) {
+        std::vector<std::string> urls;
         for (int i = 0; i < items; ++i) {
-            form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
+            urls.push_back("https://example.org/" + std::to_string(i));
         }
-        form.settings.VisibleIconCount = visible;
-        form.ChangeScreenOriental(edge, visible);
+        record.VisibleIconCount = visible;
+        record.ScreenPosition = edge;
+        Start(record, urls);
     }
-    void Select(int index) { form.SelectItemCell(index); }
-    void ClickForward() { form.sbScrollRightClick(); }
-    void ClickBack() { form.sbScrollLeftClick(); }
+    // The bar as the preferences dialog previews it on `edge`.
+    void Show(int edge, int buttonPosition = 0) {
+        Settings shown = form.Record();
+        shown.ScreenPosition = edge;
+        shown.ScrollButtonPosition = buttonPosition;
+        form.Preview(shown);
+    }
+    // A press and release on the middle of a scroll button.
+    void Click(bool forward) {
+        const Rect b = forward ? buttons.ForwardOnBar(placement.PanelRight())
+                               : buttons.BackOnBar(placement.PanelLeft());
+        const Point middle{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+        form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);
+        form.OnMouseUp(MouseButton::Left, ShiftState{}, middle);
+    }
+    // Home (Ctrl+Home on a column) makes the first cell current.
+    void Home() { form.OnKeyDown(kVkHome, ShiftState{.ctrl = !form.Horizontal()}); }
+    // Item 22 current at the end of the window 11..22.
+    void ShowUpTo22() {
+        Home();
+        PointAt(11);
+        Click(true);
+    }
+    // A tick with the pointer at `client` on the bar.
+    void TickAt(Point client) {
+        const Rect bar = form.BarRect();
+        platform.cursor = {bar.left + 1 + client.x, bar.top + 1 + client.y};
+        form.OnTick();
+    }
     [[nodiscard]] int First() const {
         return form.Horizontal() ? placement.Grid1().LeftCol() : placement.Grid1().TopRow();
     }
@@ -32,53 +61,51 @@ class ScrollButtonsTest : public BarTest {
 
 TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     MakeBar(30, 12);
-    Select(11);
+    PointAt(11);
     ASSERT_EQ(placement.CurrentCellEdge(), 432);
-    ClickForward();
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 22);
     // The same steps on a monitor at 150 %, where the cells end at 54 pixels.
     platform.monitors[0].scale = Scale{144};
-    form.Placement().ForgetMonitors();
-    form.settings.MonitorIndex = 0;
-    form.ApplySettings(form.settings);
-    Select(0);
-    Select(11);
+    form.OnScaleChanged();
+    Home();
+    PointAt(11);
     ASSERT_EQ(placement.CurrentCellEdge(), 12 * 54);
-    ClickForward();
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(First(), 11) << "window 11..22";
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     EXPECT_TRUE(buttons.sbScrollRight().enabled);
-    ClickForward();
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 29) << "33 is past the end";
     EXPECT_EQ(First(), 18);
     EXPECT_FALSE(buttons.sbScrollRight().enabled);
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
-    ClickForward();
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 29);
 }
 
 TEST_F(ScrollButtonsTest, CurrentCellEdgeIsInGridPixels) {
     MakeBar(30, 12);
     for (const int order : {0, 1, 2}) {
-        form.settings.ScrollButtonPosition = order;
-        form.SetButtonScrollPos();
-        Select(22);  // window 11..22, current last
+        Show(kEdgeTop, order);
+        ShowUpTo22();  // current last
         EXPECT_EQ(placement.CurrentCellEdge(), 12 * 36) << "button layout " << order;
-        Select(13);
+        PointAt(13);
         EXPECT_EQ(placement.CurrentCellEdge(), 3 * 36) << "button layout " << order;
     }
-    MakeBar(0, 12, kEdgeLeft);
-    Select(4);
+    Show(kEdgeLeft);
+    Home();
+    PointAt(4);
     EXPECT_EQ(placement.CurrentCellEdge(), 5 * 36);
 }
 
 TEST_F(ScrollButtonsTest, BackClickReturnsToTheStart) {
     MakeBar(30, 12);
-    Select(22);
-    Select(11);  // window 11..22, current first: k = 1
+    ShowUpTo22();
+    PointAt(11);  // window 11..22, current first: k = 1
     ASSERT_EQ(First(), 11);
-    ClickBack();
+    Click(false);
     EXPECT_EQ(form.CurrentItem(), 0);
     EXPECT_EQ(First(), 0);
     EXPECT_FALSE(buttons.sbScrollLeft().enabled);
@@ -87,8 +114,7 @@ TEST_F(ScrollButtonsTest, BackClickReturnsToTheStart) {
 
 TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
     MakeBar(30, 12, kEdgeRight);
-    Select(11);
-    form.CheckButtons(placement.Grid1().Col(), placement.Grid1().Row());
+    PointAt(11);
     ASSERT_TRUE(buttons.sbScrollRight().enabled);
     // Press and release on the forward button, in client pixels.
     const Point onForward{placement.PanelRight().bounds.left + 10,
@@ -105,53 +131,54 @@ TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
 }
 
 TEST_F(ScrollButtonsTest, HoverMovesOneCellAndStopsAtTheEnds) {
+    record.HoverScroll = true;
     MakeBar(30, 12);
-    form.settings.HoverScroll = true;
     const Point forwardZone{460, 18};
     const Point backZone{10, 18};
-    Select(11);
-    form.HoverScrollStep(forwardZone);
+    PointAt(11);
+    TickAt(forwardZone);
     EXPECT_EQ(form.CurrentItem(), 12);
     EXPECT_EQ(First(), 1);
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
 
-    Select(29);  // window 18..29
-    form.Buttons().SetStates({false, true});
-    form.Menu().SetOpen(true);
-    form.HoverScrollStep(forwardZone);
+    form.OnKeyDown(kVkEnd, ShiftState{});  // window 18..29
+    ChooseOn(29, kCmdNone);                // the menu stays open
+    TickAt(forwardZone);
     EXPECT_EQ(form.CurrentItem(), 29) << "nothing past the window";
     EXPECT_FALSE(buttons.sbScrollRight().enabled);
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     EXPECT_FALSE(form.Menu().IsOpen());
 
-    Select(18);  // first visible
-    form.HoverScrollStep(backZone);
+    PointAt(18);  // first visible
+    TickAt(backZone);
     EXPECT_EQ(form.CurrentItem(), 17);
     EXPECT_EQ(First(), 17);
-    Select(0);
-    form.HoverScrollStep(backZone);
+    Home();
+    TickAt(backZone);
     EXPECT_EQ(form.CurrentItem(), 0);
     EXPECT_FALSE(buttons.sbScrollLeft().enabled);
 }
 
 TEST_F(ScrollButtonsTest, HoverZonesAreInsideTheEndPanelsOnly) {
+    record.HoverScroll = true;
     MakeBar(30, 12);
-    Select(11);
+    PointAt(11);
     for (const Point p : {Point{460, 0}, Point{460, 36}, Point{452, 18}, Point{472, 18},
                           Point{200, 18}, Point{0, 18}, Point{20, 18}}) {
-        form.HoverScrollStep(p);
+        TickAt(p);
         EXPECT_EQ(form.CurrentItem(), 11) << p.x << "," << p.y;
     }
-    MakeBar(0, 12, kEdgeLeft);
-    Select(11);
-    form.HoverScrollStep({18, 460});
+    Show(kEdgeLeft);
+    Home();
+    PointAt(11);
+    TickAt({18, 460});
     EXPECT_EQ(form.CurrentItem(), 12) << "a column scrolls from below its grid";
 }
 
 TEST_F(ScrollButtonsTest, FewerItemsThanCellsNeverEnableTheButtons) {
     MakeBar(5, 12);
     for (int i = 0; i < 5; ++i) {
-        form.CheckButtons(i, 0);
+        PointAt(i);
         EXPECT_FALSE(buttons.sbScrollRight().enabled) << i;
         EXPECT_FALSE(buttons.sbScrollLeft().enabled) << i;
     }
@@ -180,12 +207,8 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
     for (const bool horizontal : {true, false}) {
         for (const Case& c : cases) {
             platform.monitors[0].scale = Scale{c.dpi};
-            form.Placement().ForgetMonitors();
-            form.settings.MonitorIndex = 0;
-            form.ApplySettings(form.settings);
-            form.ChangeScreenOriental(horizontal ? kEdgeBottom : kEdgeLeft, 5);
-            form.settings.ScrollButtonPosition = c.position;
-            form.SetButtonScrollPos();
+            form.OnScaleChanged();
+            Show(horizontal ? kEdgeBottom : kEdgeLeft, c.position);
             auto at = [horizontal](const Rect& r) { return horizontal ? r.left : r.top; };
             EXPECT_EQ(at(placement.PanelLeft().bounds), c.backAt) << c.position;
             EXPECT_EQ(at(placement.PanelRight().bounds), c.forwardAt) << c.position;
@@ -197,10 +220,10 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
 
 TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
     MakeBar(3, 3);
-    form.Menu().SetOpen(true);
+    ChooseOn(0, kCmdNone);  // the menu stays open
     form.OnMouseDown(MouseButton::Left, ShiftState{}, {1, 18});
     EXPECT_FALSE(form.Menu().IsOpen());
-    form.Menu().SetOpen(true);
+    ChooseOn(0, kCmdNone);
     form.OnMouseDown(MouseButton::Right, ShiftState{},
                      {placement.PanelRight().bounds.right - 1, 1});
     EXPECT_FALSE(form.Menu().IsOpen());
@@ -208,28 +231,33 @@ TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
 
 TEST_F(ScrollButtonsTest, OneCellBarStillPages) {
     MakeBar(3, 1);
-    Select(0);
-    ClickForward();
+    PointAt(0);
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 1);
-    ClickForward();
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 2);
     EXPECT_FALSE(buttons.sbScrollRight().enabled);
-    ClickBack();
+    Click(false);
     EXPECT_EQ(form.CurrentItem(), 1);
 }
 
-TEST_F(ScrollButtonsTest, AnyEdgeKeepsTheCurrentCellOnTheBar) {
-    MakeBar(30, 12);
-    Select(5);
+// Whatever edge it is given, a step keeps the current cell on the bar; a
+// hover step at the end stays put and turns the forward button off.
+TEST(ScrollButtons, StepsKeepTheCurrentCellOnTheBar) {
+    ScrollButtons buttons;
     for (const int edge : {100000, -100000, 0}) {
         for (const bool hover : {false, true}) {
             for (const bool forward : {false, true}) {
-                const int r = form.Buttons().Step(edge, 5, hover, forward, 30, 12);
+                const int r = buttons.Step(edge, 5, hover, forward, 30, 12);
                 EXPECT_GE(r, 0);
                 EXPECT_LE(r, 29);
             }
         }
     }
+    buttons.SetStates({false, true});
+    EXPECT_EQ(buttons.Step(12 * 36, 29, true, true, 30, 12), 29) << "nothing past the window";
+    EXPECT_FALSE(buttons.sbScrollRight().enabled);
+    EXPECT_TRUE(buttons.sbScrollLeft().enabled);
 }
 
 }  // namespace

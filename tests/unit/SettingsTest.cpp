@@ -37,12 +37,12 @@ TEST(Settings, FormCreateSetsLanguagePathsAndHintDefaults) {
     FakePreferencesWindow preferencesWindow;
     Application app(platform, preferencesWindow);
     const TFormPellorinth& form = app.MainForm();
-    EXPECT_EQ(form.settings.LanguageIndex, 1);
-    EXPECT_EQ(form.settings.Hint.HintFontName, "Arial Narrow");
-    EXPECT_EQ(form.settings.Hint.HintFontSize, 16);
-    EXPECT_EQ(form.settings.Hint.HintFontColor, 0u);
-    EXPECT_EQ(form.settings.Hint.HintFontStyle, kStyleBold);
-    EXPECT_EQ(form.settings.Hint.HintOutlineColor, 0x00FFFFu);
+    EXPECT_EQ(form.Record().LanguageIndex, 1);
+    EXPECT_EQ(form.Record().Hint.HintFontName, "Arial Narrow");
+    EXPECT_EQ(form.Record().Hint.HintFontSize, 16);
+    EXPECT_EQ(form.Record().Hint.HintFontColor, 0u);
+    EXPECT_EQ(form.Record().Hint.HintFontStyle, kStyleBold);
+    EXPECT_EQ(form.Record().Hint.HintOutlineColor, 0x00FFFFu);
     EXPECT_EQ(form.UserData().Path(), "C:\\Tools\\Pellorinth_data");
     EXPECT_EQ(form.StartupLink().Path(), "C:\\Start\\Pellorinth.lnk");
 }
