@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
-#include "fake/FakePreferencesWindow.h"
+#include "fake/BarTest.h"
 
 namespace pel::test {
 namespace {
 
-class FormLifecycleTest : public ::testing::Test {
-  protected:
-    FakePlatform platform;
-    FakePreferencesWindow preferencesWindow;
-    std::unique_ptr<Application> app;
-
-    TFormPellorinth& Start() {
-        app = std::make_unique<Application>(platform, preferencesWindow);
-        return app->MainForm();
-    }
-};
+// The bar as created, before its first show.
+using FormLifecycleTest = BarTest;
 
 TEST_F(FormLifecycleTest, CreationGivesTheDesignBar) {
-    TFormPellorinth& form = Start();
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();
     EXPECT_EQ(placement.Panel1().bounds.Width(), 760);
@@ -36,8 +24,8 @@ TEST_F(FormLifecycleTest, CreationGivesTheDesignBar) {
 }
 
 TEST_F(FormLifecycleTest, ContextMenuHasTheDesignItemsAndStates) {
-    TFormPellorinth& form = Start();
-    const MenuEntry menu = form.BuildMenu();
+    form.OnContextMenu({10, 10});
+    const MenuEntry menu = platform.shownMenus.back();
     ASSERT_EQ(menu.children.size(), 11u);
     EXPECT_EQ(menu.children[0].caption, "Удалить объект");
     EXPECT_FALSE(menu.children[0].enabled);
@@ -57,31 +45,30 @@ TEST_F(FormLifecycleTest, ContextMenuHasTheDesignItemsAndStates) {
 }
 
 TEST_F(FormLifecycleTest, FirstShowSpeaksEnglishAndHappensOnce) {
-    TFormPellorinth& form = Start();
     form.OnShow();
     EXPECT_EQ(form.Menu().Quit1().caption, "Quit");
     EXPECT_EQ(form.Menu().AddObject1().caption, "Add Item");
     const Rect placed = form.BarRect();
-    form.Placement().SetBarRect(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
+    form.OnBoundsChanged(Rect::FromSize(5, 5, placed.Width(), placed.Height()));
     form.OnShow();
     EXPECT_EQ(form.BarRect().left, 5) << "a later show must not place the bar again";
     EXPECT_GE(platform.taskbarHides, 2);
 }
 
 TEST_F(FormLifecycleTest, LanguageOutsideTheTwoKeepsTheDesignTexts) {
-    TFormPellorinth& form = Start();
-    form.ChangeLanguage(7);
-    EXPECT_EQ(form.Menu().Quit1().caption, "Выход");
-    form.ChangeLanguage(0);
-    EXPECT_EQ(form.Menu().Preferences1().caption, "Настройки программы");
-    form.ChangeLanguage(1);
-    EXPECT_EQ(form.Menu().Preferences1().caption, "Settings");
+    const auto shownIn = [this](int language) -> const ItemMenu& {
+        Settings shown;
+        shown.LanguageIndex = language;
+        form.Preview(shown);
+        return form.Menu();
+    };
+    EXPECT_EQ(shownIn(7).Quit1().caption, "Выход");
+    EXPECT_EQ(shownIn(0).Preferences1().caption, "Настройки программы");
+    EXPECT_EQ(shownIn(1).Preferences1().caption, "Settings");
 }
 
 TEST_F(FormLifecycleTest, QuitClosesTheBarAndClosingSaves) {
-    TFormPellorinth& form = Start();
     form.OnShow();
-    form.Menu().SetOpen(true);
     platform.menuChoices.push_back(kCmdQuit);
     form.OnContextMenu({10, 10});
     EXPECT_TRUE(platform.closed);
@@ -90,7 +77,6 @@ TEST_F(FormLifecycleTest, QuitClosesTheBarAndClosingSaves) {
 }
 
 TEST_F(FormLifecycleTest, DeactivationClearsMenuOpen) {
-    TFormPellorinth& form = Start();
     form.OnContextMenu({10, 10});
     EXPECT_TRUE(form.Menu().IsOpen()) << "a dismissed menu keeps the bar from hiding";
     form.OnAppDeactivate();

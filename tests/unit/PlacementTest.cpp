@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "bar/Placement.h"
 #include "bar/StockPictures.h"
@@ -10,21 +11,30 @@
 namespace pel::test {
 namespace {
 
+// Settings that put `visible` cells against `edge` of `monitor`, moved by
+// the offsets.
+Settings At(int edge, int visible, int monitor = 0, int dx = 0, int dy = 0) {
+    Settings s;
+    s.ScreenPosition = edge;
+    s.VisibleIconCount = visible;
+    s.MonitorIndex = monitor;
+    s.OffsetX = dx;
+    s.OffsetY = dy;
+    return s;
+}
+
+std::vector<std::string> Links(int n) {
+    return std::vector<std::string>(n, "https://example.org/");
+}
+
 class PlacementTest : public BarTest {
   protected:
     const BarPlacement& placement = form.Placement();
     const ScrollButtons& buttons = form.Buttons();
 
-    void AddItems(int n) {
-        for (int i = 0; i < n; ++i) {
-            form.AddFileToList(-1, "https://example.org/" + std::to_string(i), true);
-        }
-    }
-    // The usual sequence when settings are applied.
+    // Shown as the preferences dialog previews a candidate.
     void Apply(int edge, int visible, int monitor = 0, int dx = 0, int dy = 0) {
-        form.settings.VisibleIconCount = visible;
-        form.ChangeScreenOriental(edge, visible);
-        form.SetScreenPosition(edge, monitor, dx, dy);
+        form.Preview(At(edge, visible, monitor, dx, dy));
     }
     [[nodiscard]] Point Client() const {
         return {placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height()};
@@ -46,10 +56,8 @@ TEST_F(PlacementTest, BottomEdgeSitsOnTheWorkAreaBottom) {
 }
 
 TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
-    AddItems(5);
-    Apply(kEdgeBottom, 5);
-    form.ChangeScreenOriental(kEdgeRight, 5);
-    form.SetScreenPosition(kEdgeRight, 0, 0, 7);
+    Start(At(kEdgeBottom, 5), Links(5));
+    Apply(kEdgeRight, 5, 0, 0, 7);
 
     EXPECT_FALSE(form.Horizontal());
     EXPECT_EQ(placement.Grid1().ColCount(), 1);
@@ -65,7 +73,7 @@ TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
     // (1040 - 222) / 2 = 409.
     EXPECT_EQ(form.BarRect(), Rect::FromSize(1920 - 38, 409 + 7, 38, 222));
 
-    form.ChangeScreenOriental(kEdgeTop, 5);
+    Apply(kEdgeTop, 5);
     EXPECT_EQ(buttons.sbScrollLeft().bounds, Rect::FromSize(2, 2, 16, 32));
     EXPECT_EQ(buttons.sbScrollLeft().glyph, kGlyphBackRow);
     EXPECT_EQ(buttons.sbScrollRight().glyph, kGlyphForwardRow);
@@ -81,8 +89,8 @@ TEST_F(PlacementTest, ColumnsAreCentredOnWorkAreasThatDoNotStartAtZero) {
     EXPECT_EQ(form.BarRect(), Rect::FromSize(0, -671, 38, 222));
     Apply(kEdgeRight, 5, 2);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(3200 - 38, 100 + (924 - 222) / 2, 38, 222));
-    EXPECT_EQ(form.GetOffsetRange(true, 2, kEdgeRight), (Point{-(1280 - 38) / 12, 351}));
-    EXPECT_EQ(form.GetOffsetRange(false, 2, kEdgeRight), (Point{0, -351}));
+    EXPECT_EQ(form.OffsetRange(true, 2, kEdgeRight), (Point{-(1280 - 38) / 12, 351}));
+    EXPECT_EQ(form.OffsetRange(false, 2, kEdgeRight), (Point{0, -351}));
 }
 
 TEST_F(PlacementTest, MonitorsSideBySideIncludingNegativeCoordinates) {
@@ -125,10 +133,10 @@ TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
     };
     for (const Case& c : cases) {
         platform.monitors[0].scale = Scale{c.dpi};
-        form.Placement().ForgetMonitors();
+        form.OnScaleChanged();
         Apply(c.edge, 12);
-        EXPECT_EQ(form.GetOffsetRange(true, 0, c.edge), c.max) << c.edge << " at " << c.dpi;
-        EXPECT_EQ(form.GetOffsetRange(false, 0, c.edge), c.min) << c.edge << " at " << c.dpi;
+        EXPECT_EQ(form.OffsetRange(true, 0, c.edge), c.max) << c.edge << " at " << c.dpi;
+        EXPECT_EQ(form.OffsetRange(false, 0, c.edge), c.min) << c.edge << " at " << c.dpi;
     }
 }
 
@@ -147,17 +155,17 @@ TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
         {144, 54, 48, 30, Rect::FromSize(605 + 8, 5, 710, 56), Rect::FromSize(3, 3, 24, 48)},
         {192, 72, 64, 40, Rect::FromSize(487 + 10, 6, 946, 74), Rect::FromSize(4, 4, 32, 64)},
     };
-    AddItems(20);
+    Start(At(kEdgeTop, 12), Links(20));
     for (const Case& c : cases) {
         platform.monitors[0].scale = Scale{c.dpi};
-        form.Placement().ForgetMonitors();
+        form.OnScaleChanged();
         Apply(kEdgeTop, 12, 0, 5, 3);
         EXPECT_EQ(form.BarRect(), c.bar) << c.dpi;
         EXPECT_EQ(placement.Grid1().cellSize, c.cell);
         EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, c.panel, c.cell}));
         EXPECT_EQ(buttons.sbScrollLeft().bounds, c.button);
         EXPECT_EQ(buttons.ImageList2()[0].width, c.button.Width()) << "glyph drawn at its size";
-        EXPECT_EQ(form.Pictures().Stock().url, form.store.Picture(0));
+        EXPECT_EQ(form.Pictures().Stock().url, form.Items().Picture(0));
         EXPECT_EQ(dynamic_cast<const FakePicture&>(*form.Pictures().Stock().url).pixels.width,
                   c.icon);
         // The grid maps its pixels to cells of that size.
@@ -170,16 +178,11 @@ TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
 // lays it out once, by its own rules.
 TEST_F(PlacementTest, AnotherMonitorsScaleLaysTheBarOutForIt) {
     platform.AddMonitor(Rect{1920, 0, 3840, 1040}, Rect{1920, 0, 3840, 1080}, Scale{144});
-    form.Placement().ForgetMonitors();
+    Start(At(kEdgeLeft, 5));
     Apply(kEdgeLeft, 5, 1);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(1920, (1040 - 332) / 2, 56, 332));
     Apply(kEdgeLeft, 5, 0);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(0, (1040 - 222) / 2, 38, 222));
-
-    form.settings.ScreenPosition = kEdgeLeft;
-    form.settings.VisibleIconCount = 5;
-    form.settings.MonitorIndex = 0;
-    form.ApplySettings(form.settings);
     const int sizes = platform.barResizes;
     form.OnScaleChanged();
     EXPECT_EQ(platform.barResizes, sizes) << "the scale is what the bar has";
@@ -196,21 +199,21 @@ TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
     Apply(kEdgeTop, 12);
     // (400 - 475) / 2 is -37 truncated, not -38.
     EXPECT_EQ(form.BarRect(), Rect::FromSize(-37, 0, 475, 39));
-    const Point a = form.GetOffsetRange(true, 0, kEdgeTop);
-    const Point b = form.GetOffsetRange(false, 0, kEdgeTop);
+    const Point a = form.OffsetRange(true, 0, kEdgeTop);
+    const Point b = form.OffsetRange(false, 0, kEdgeTop);
     EXPECT_EQ(a, (Point{-37, 13}));
     EXPECT_EQ(b, (Point{37, 0}));
 }
 
 TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {
-    ASSERT_EQ(form.settings.MonitorIndex, 1) << "the built-in value names a second monitor";
-    Apply(kEdgeLeft, 12, form.settings.MonitorIndex, 10, 20);
+    ASSERT_EQ(form.Record().MonitorIndex, 1) << "the built-in value names a second monitor";
+    Apply(kEdgeLeft, 12, form.Record().MonitorIndex, 10, 20);
     const Rect onFirst = form.BarRect();
     EXPECT_EQ(onFirst, Rect::FromSize(0 + 10, 283 + 20, 38, 474));
-    EXPECT_EQ(form.settings.MonitorIndex, 1) << "the stored choice is kept";
-    EXPECT_EQ(form.GetRectFromMonitor(1), (Rect{0, 0, 1920, 1040}));
-    EXPECT_EQ(form.GetRectFromMonitor(-4), (Rect{0, 0, 1920, 1040}));
-    EXPECT_EQ(form.GetOffsetRange(true, 7, kEdgeLeft), form.GetOffsetRange(true, 0, kEdgeLeft));
+    EXPECT_EQ(form.Record().MonitorIndex, 1) << "the stored choice is kept";
+    EXPECT_EQ(form.WorkAreaOf(1), (Rect{0, 0, 1920, 1040}));
+    EXPECT_EQ(form.WorkAreaOf(-4), (Rect{0, 0, 1920, 1040}));
+    EXPECT_EQ(form.OffsetRange(true, 7, kEdgeLeft), form.OffsetRange(true, 0, kEdgeLeft));
 }
 
 TEST_F(PlacementTest, WithoutMonitorsTheBarStaysWhereItIs) {
@@ -218,10 +221,10 @@ TEST_F(PlacementTest, WithoutMonitorsTheBarStaysWhereItIs) {
     platform.monitors.clear();
     form.OnDisplayChanged();
     const Rect before = form.BarRect();
-    form.SetScreenPosition(kEdgeBottom, 0, 10, -10);
+    Apply(kEdgeBottom, 12, 0, 10, -10);
     EXPECT_EQ(form.BarRect(), before);
-    EXPECT_EQ(form.GetOffsetRange(true, 0, kEdgeTop), (Point{0, 0}));
-    EXPECT_EQ(form.GetRectFromMonitor(0), before);
+    EXPECT_EQ(form.OffsetRange(true, 0, kEdgeTop), (Point{0, 0}));
+    EXPECT_EQ(form.WorkAreaOf(0), before);
 }
 
 TEST_F(PlacementTest, OffsetsOutsideTheirRangeKeepTheBarOnItsMonitor) {
@@ -232,38 +235,36 @@ TEST_F(PlacementTest, OffsetsOutsideTheirRangeKeepTheBarOnItsMonitor) {
 }
 
 TEST_F(PlacementTest, UnknownEdgeKeepsOrientationAndPlaceAndAddsOffsets) {
-    AddItems(3);
-    Apply(kEdgeLeft, 5);
+    Start(At(kEdgeLeft, 5), Links(3));
     const Rect before = form.BarRect();
-    form.ChangeScreenOriental(9, 5);
-    form.SetScreenPosition(9, 0, 4, -6);
+    Apply(9, 5, 0, 4, -6);
     EXPECT_FALSE(form.Horizontal());
     EXPECT_EQ(placement.Grid1().RowCount(), 3);
     EXPECT_EQ(form.BarRect(), Rect::FromSize(before.left + 4, before.top - 6, 38, 222));
-    EXPECT_EQ(form.GetOffsetRange(true, 0, 9), (Point{0, 0}));
-    EXPECT_EQ(form.GetOffsetRange(false, 0, -1), (Point{0, 0}));
-    form.SetScreenPosition(9, 0, INT_MAX, INT_MIN);  // saturates instead of overflowing
+    EXPECT_EQ(form.OffsetRange(true, 0, 9), (Point{0, 0}));
+    EXPECT_EQ(form.OffsetRange(false, 0, -1), (Point{0, 0}));
+    form.PreviewPlace(At(9, 5, 0, INT_MAX, INT_MIN));  // saturates instead of overflowing
     EXPECT_GT(form.BarRect().left, before.left);
     EXPECT_LT(form.BarRect().top, before.top);
 }
 
 TEST_F(PlacementTest, SeparatorsFollowTheOrientationBothWays) {
-    form.AddFileToList(-1, "", true);
-    AddItems(1);
-    form.AddFileToList(-1, "", true);
-    Apply(kEdgeRight, 3);
-    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().columnSeparator);
-    EXPECT_EQ(form.store.Picture(1), form.Pictures().Stock().url);
-    EXPECT_EQ(form.store.Picture(2), form.Pictures().Stock().columnSeparator);
+    Start(At(kEdgeRight, 3), {"", Links(1)[0], ""});
+    EXPECT_EQ(form.Items().Picture(0), form.Pictures().Stock().columnSeparator);
+    EXPECT_EQ(form.Items().Picture(1), form.Pictures().Stock().url);
+    EXPECT_EQ(form.Items().Picture(2), form.Pictures().Stock().columnSeparator);
     Apply(kEdgeBottom, 3);
-    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().rowSeparator);
-    EXPECT_EQ(form.store.Picture(1), form.Pictures().Stock().url);
-    EXPECT_EQ(form.store.Picture(2), form.Pictures().Stock().rowSeparator);
+    EXPECT_EQ(form.Items().Picture(0), form.Pictures().Stock().rowSeparator);
+    EXPECT_EQ(form.Items().Picture(1), form.Pictures().Stock().url);
+    EXPECT_EQ(form.Items().Picture(2), form.Pictures().Stock().rowSeparator);
 }
 
 TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {
+    ScrollButtons stale;  // what the bar asks of its buttons at each layout
+    stale.SetStates({true, true});
+    stale.Check(0, 0, 12);
+    EXPECT_FALSE(stale.sbScrollLeft().enabled || stale.sbScrollRight().enabled);
     for (const int edge : {kEdgeTop, kEdgeLeft}) {
-        form.Buttons().SetStates({true, true});
         Apply(edge, 12);
         EXPECT_EQ(placement.Grid1().ColCount(), 1);
         EXPECT_EQ(placement.Grid1().RowCount(), 1);
@@ -273,11 +274,11 @@ TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {
 }
 
 TEST_F(PlacementTest, DamagedVisibleCountStillGivesAUsableBar) {
-    form.ChangeScreenOriental(kEdgeTop, 0);
+    Apply(kEdgeTop, 0);
     EXPECT_EQ(Client(), (Point{76, 36}));
-    form.ChangeScreenOriental(kEdgeTop, -5);
+    Apply(kEdgeTop, -5);
     EXPECT_EQ(Client(), (Point{76, 36}));
-    form.ChangeScreenOriental(kEdgeLeft, INT_MAX);
+    Apply(kEdgeLeft, INT_MAX);
     EXPECT_EQ(Client(), (Point{36, kMaxVisibleCells * 36 + 40}));
 }
 
@@ -285,9 +286,7 @@ TEST_F(PlacementTest, DamagedVisibleCountStillGivesAUsableBar) {
 // own monitor's index stays, so it goes back there when that one returns.
 TEST_F(PlacementTest, DisplayChangesReplaceTheBarFromItsSettings) {
     platform.AddMonitor(Rect{1920, 0, 3200, 1000});
-    form.settings.ScreenPosition = kEdgeRight;
-    form.settings.MonitorIndex = 1;
-    form.OnDisplayChanged();
+    Start(At(kEdgeRight, 12, 1));
     EXPECT_EQ(form.BarRect().right, 3200);
 
     platform.monitors[1].workArea.right = 3100;  // a task bar moved to the right
@@ -297,7 +296,7 @@ TEST_F(PlacementTest, DisplayChangesReplaceTheBarFromItsSettings) {
     platform.barVisible = false;   // and the bar hidden meanwhile
     form.OnDisplayChanged();
     EXPECT_EQ(form.BarRect().right, 1920);
-    EXPECT_EQ(form.settings.MonitorIndex, 1);
+    EXPECT_EQ(form.Record().MonitorIndex, 1);
     EXPECT_FALSE(platform.barVisible);
     platform.AddMonitor(Rect{1920, 0, 3200, 1000});
     form.OnDisplayChanged();

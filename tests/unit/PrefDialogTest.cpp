@@ -39,15 +39,11 @@ class PrefDialogTest : public ProgramRuns {
     }
     // A bar started from a data file holding a separator, then links.
     TFormPellorinth& Start(const Settings& record, int items = 60) {
-        std::vector<std::string> targets{""};
-        for (int i = 1; i < items; ++i) {
-            targets.push_back("http://example.org/" + std::to_string(i));
-        }
-        const DataFileContent content{targets, std::vector<std::string>(targets.size()),
-                                      FormatPreferences(record)};
-        platform.AddFile(kDataFile, EncodeDataFileText(FormatDataFile(content), platform));
+        std::vector<std::string> targets(items, "http://example.org/");
+        targets[0] = "";
+        PutDataFile(platform, record, targets);
         bar = &Run();
-        dlg = &app->PrefDialog();
+        dlg = &bar->PrefDialog();
         return *bar;
     }
     // "Settings" chosen from the menu; `user` acts while the dialog is shown
@@ -60,20 +56,20 @@ class PrefDialogTest : public ProgramRuns {
             EXPECT_TRUE(dlg->Visible());
             return user(*dlg);
         };
-        bar->Menu().SetOpen(true);
-        bar->Preferences1Click();
+        platform.menuChoices.push_back(kCmdPreferences);
+        bar->OnContextMenu({});
         preferencesWindow.user = nullptr;
         EXPECT_TRUE(shown == 1 && !dlg->Visible()) << "the dialog was shown, and only meanwhile";
     }
     [[nodiscard]] std::vector<std::string> Stored() const {
-        return FormatPreferences(bar->settings);
+        return FormatPreferences(bar->Record());
     }
     // What the dialog can change of the bar.
     [[nodiscard]] auto Look() const {
         const GridModel& grid = bar->Placement().Grid1();
         return std::make_tuple(bar->BarRect(), grid.bounds, grid.Col(), grid.LeftCol(), grid.Row(),
                                grid.TopRow(), bar->GridColor(), bar->ImageBG().Empty(),
-                               bar->Horizontal(), NameOf(bar->store.Picture(0)),
+                               bar->Horizontal(), NameOf(bar->Items().Picture(0)),
                                bar->Menu().Preferences1().caption, dlg->Frame().caption.caption,
                                platform.alpha);
     }
@@ -100,8 +96,8 @@ TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
             EXPECT_EQ(Size().visibleCount.Max(), max) << edge << " at " << dpi;
             EXPECT_EQ(Size().visibleCount.Position(), std::min(20, max));
             EXPECT_EQ(General().scrollButtons.items[1], buttonItem1);
-            const Point a = bar->GetOffsetRange(true, 0, edge);
-            const Point b = bar->GetOffsetRange(false, 0, edge);
+            const Point a = bar->OffsetRange(true, 0, edge);
+            const Point b = bar->OffsetRange(false, 0, edge);
             EXPECT_EQ(Size().offsetX.Min(), std::min(a.x, b.x)) << edge;
             EXPECT_EQ(Size().offsetY.Max(), std::max(a.y, b.y)) << edge;
             EXPECT_EQ(d.ClientSize(), client);
@@ -158,8 +154,9 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
     record.BackgroundColor = 0x0000FF;
     record.AutoHide = true;
     Start(record);
-    bar->SelectItemCell(40);
-    bar->SelectItemCell(35);  // the current cell is not the first one shown
+    for (int page = 0; page < 4; ++page) {  // the current cell is not the first one shown
+        bar->OnKeyDown(kVkNext, {});
+    }
     const auto before = Look();
     const std::vector<std::string> stored = Stored();
     Open([&](TDlgPref& d) {
@@ -170,14 +167,14 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         EXPECT_EQ(Size().offsetX.Position(), 0) << "a new monitor resets the offsets";
         Size().visibleCount.SetPosition(6);
         Size().offsetY.SetPosition(Size().offsetY.Max());
-        EXPECT_EQ(Size().offsetY.Max(), bar->GetOffsetRange(true, 1, kEdgeLeft).y);
+        EXPECT_EQ(Size().offsetY.Max(), bar->OffsetRange(true, 1, kEdgeLeft).y);
         EXPECT_EQ(bar->BarRect().top, (1000 - bar->BarRect().Height()) / 2 + Size().offsetY.Max());
         Style().background.Choose(0x00FF00);
         Style().gradient.SetChecked(true);
         d.sbReversColorClick();
         EXPECT_EQ(bar->BarRect().left, 1920);
         EXPECT_EQ(bar->Placement().Panel1().bounds.Height(), 6 * 36 + 40);
-        EXPECT_EQ(NameOf(bar->store.Picture(0)), "del2");
+        EXPECT_EQ(NameOf(bar->Items().Picture(0)), "del2");
         EXPECT_FALSE(bar->ImageBG().Empty());
         EXPECT_EQ(d.Frame().caption.caption, "Настройка программы");
         EXPECT_EQ(Size().monitor.items, (std::vector<std::string>{"Монитор 1", "Монитор 2"}));
@@ -186,7 +183,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         // stores it as it was, auto-hide included.
         EXPECT_EQ(Stored(), stored);
         EXPECT_FALSE(bar->AutoHideActive());
-        bar->SaveUserData();
+        bar->OnSessionEnd();
         const std::string& bytes = platform.files[kDataFile];
         EXPECT_EQ(ReadDataFile(DecodeDataFileText(bytes, platform)).content.prefs, stored);
         return false;
@@ -197,7 +194,8 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
 
 TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     TFormPellorinth& form = Start(OnMonitorZero());
-    form.SelectItemCell(4);
+    form.OnMouseMove({}, {form.Placement().Grid1().bounds.left + 4 * 36 + 18, 18});
+    ASSERT_EQ(form.CurrentItem(), 4);
     Open([&](TDlgPref& d) {
         for (CheckBox* box :
              {&General().autoHide, &General().fixedIcons, &General().addToEnd,
@@ -216,7 +214,7 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
         d.SpeedButton1Click(FontChoice{{"Tahoma", 12, kStyleItalic}, 0x00FF00});
         return true;
     });
-    const Settings& s = form.settings;
+    const Settings& s = form.Record();
     EXPECT_TRUE(s.AutoHide && s.FixedIcons && s.AddToEnd && s.ConfirmDelete && s.HoverScroll);
     EXPECT_FALSE(s.DeleteWithMouse || s.ShowHints);
     EXPECT_EQ(std::tie(s.LanguageIndex, s.ScreenPosition, s.VisibleIconCount),
@@ -230,9 +228,10 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     EXPECT_EQ(form.BarRect().bottom, 1040 + s.OffsetY);
     EXPECT_EQ(form.Placement().Panel1().bounds.Width(), 8 * 36 + 40);
     EXPECT_EQ(form.CurrentItem(), 0);
-    const MenuEntry menu = form.BuildMenu();
-    EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
+    form.OnContextMenu({});
+    const MenuEntry& menu = platform.shownMenus.back();
+    EXPECT_TRUE(menu.children[6].checked && menu.children[7].checked);
     EXPECT_EQ(app->HintForm().Labels[1].color, 0x0000FFu);
     EXPECT_TRUE(platform.FileExists(kLink));
 }
@@ -250,31 +249,32 @@ TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits)
         Size().edge.Choose(kEdgeLeft);
         EXPECT_EQ(Size().visibleCount.Max(), 27) << "monitor 0's height";
         EXPECT_EQ(form.BarRect().left, 0);
-        EXPECT_EQ(Size().offsetY.Min(), form.GetOffsetRange(false, 0, kEdgeLeft).y);
+        EXPECT_EQ(Size().offsetY.Min(), form.OffsetRange(false, 0, kEdgeLeft).y);
         return true;
     });
-    EXPECT_EQ(form.settings.MonitorIndex, 1) << "waits for its monitor";
+    EXPECT_EQ(form.Record().MonitorIndex, 1) << "waits for its monitor";
     Open([&](TDlgPref&) {
         EXPECT_EQ(Size().monitor.Selected(), 0) << "where the bar is";
         EXPECT_FALSE(Size().monitor.enabled || Size().monitorLabel.enabled);
         return true;
     });
-    EXPECT_EQ(form.settings.MonitorIndex, 1);
+    EXPECT_EQ(form.Record().MonitorIndex, 1);
     platform.AddMonitor(kSecondMonitor);
-    form.OnDisplayChanged();
-    form.settings.MonitorIndex = 2;
-    form.settings.ScrollButtonPosition = 2;
+    record.ScreenPosition = kEdgeLeft;
+    record.MonitorIndex = 2;  // names no monitor of the two
+    record.ScrollButtonPosition = 2;
+    Start(record);
     Open([&](TDlgPref&) {
         Size().monitor.Repick();  // the monitor shown, picked all the same
         return true;
     });
-    EXPECT_EQ(form.settings.MonitorIndex, 0) << "the user's pick is stored";
+    EXPECT_EQ(bar->Record().MonitorIndex, 0) << "the user's pick is stored";
     Open([&](TDlgPref&) {
         Size().monitor.Choose(1);
         EXPECT_EQ(Size().visibleCount.Max(), (1000 - 40) / 36) << "monitor 1's height";
         return true;
     });
-    EXPECT_EQ(std::tie(form.settings.MonitorIndex, form.settings.ScrollButtonPosition),
+    EXPECT_EQ(std::tie(bar->Record().MonitorIndex, bar->Record().ScrollButtonPosition),
               std::make_tuple(1, 2))
         << "the scroll buttons' place belongs to the edge";
 }
@@ -297,7 +297,7 @@ TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
         EXPECT_EQ(shown.left, 20);
         EXPECT_EQ(shown.top, 40 + (1000 - shown.Height()) / 2 + 100);
         // The hint follows the previewed column, not the stored row.
-        form.Menu().SetOpen(false);  // as a click on the bar ends the menu's hold
+        form.OnAppDeactivate();  // another program taken: the menu's hold ends
         platform.barVisible = true;
         platform.cursor = {shown.left + 10, shown.top + 70};
         form.OnTick();
@@ -307,11 +307,15 @@ TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
 }
 
 TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
-    TFormPellorinth& form = Start(OnMonitorZero());
+    Settings record = OnMonitorZero();
+    record.AutoHide = true;
+    TFormPellorinth& form = Start(record);
     for (const bool ok : {false, true}) {
         std::vector<int> alphas;
+        platform.cursor = {960, 900};
+        form.OnTick();
+        ASSERT_LT(platform.alpha, 255) << "a fade half done";
         Open([&](TDlgPref&) {
-            form.Placement().SetAlpha(120);  // a fade half done
             Size().visibleCount.SetPosition(7);
             alphas.push_back(platform.alpha);
             platform.monitors.clear();  // nothing to place the bar on
@@ -354,7 +358,7 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
         }
         platform.linksFail = fail;
         platform.cursor = {960, 900};
-        form.AutoHideStep();
+        form.OnTick();
         ASSERT_GT(form.FadeStep(), 0);
         Open([&](TDlgPref&) {
             EXPECT_EQ(General().runAtStartup.Checked(), present);
@@ -381,11 +385,11 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
         EXPECT_EQ(Size().visibleCount.Max(), 30) << "no more cells than items";
         EXPECT_EQ(Size().visibleCountText.caption, "30");
         clamped = Size().offsetX.Position();
-        EXPECT_EQ(clamped, form.GetOffsetRange(true, 0, kEdgeTop).x);
+        EXPECT_EQ(clamped, form.OffsetRange(true, 0, kEdgeTop).x);
         return true;
     });
-    EXPECT_EQ(form.settings.VisibleIconCount, 30);
-    EXPECT_EQ(form.settings.OffsetX, clamped);
+    EXPECT_EQ(form.Record().VisibleIconCount, 30);
+    EXPECT_EQ(form.Record().OffsetX, clamped);
 
     Start(OnMonitorZero(), 3);
     Open([&](TDlgPref&) {
@@ -407,8 +411,9 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
     });
     EXPECT_EQ(form.Menu().Quit1().caption + dlg->Frame().ok.caption, "ВыходПринять");
     Open([](TDlgPref&) { return true; });
-    EXPECT_EQ(form.settings.LanguageIndex, 7);
-    form.AddUrl1Click();
+    EXPECT_EQ(form.Record().LanguageIndex, 7);
+    platform.menuChoices.push_back(kCmdAddUrl);
+    form.OnContextMenu({});
     EXPECT_EQ(platform.inputs.back().caption, "Add URL adress");
 }
 
@@ -429,12 +434,14 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
         &General().runAtStartup.caption,     &Style().gradient.caption,
         &Style().showHints.caption,          &Style().sample[4].caption,
         &form.Menu().AddObject1().caption};
-    form.ChangeLanguage(kRussian);
+    Settings shown = OnMonitorZero();
+    shown.LanguageIndex = kRussian;
+    form.Preview(shown);
     std::vector<std::string> russian;
     for (const std::string* caption : captions) {
         russian.push_back(*caption);
     }
-    form.ChangeLanguage(kEnglish);
+    form.Preview(OnMonitorZero());
     for (std::size_t i = 0; i < russian.size(); ++i) {
         EXPECT_NE(russian[i], *captions[i]) << *captions[i];
     }
@@ -472,10 +479,10 @@ TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
         Style().hintOutline.Choose(0x0000FF);
         d.SpeedButton1Click(FontChoice{{"Courier", 9, kStyleBold}, 0x00FF00});
         EXPECT_TRUE(Style().sample[3].font == (FontChoice{{"Courier", 9, kStyleBold}, 0x0000FF}));
+        Style().gradient.SetChecked(true);
         d.StringGrid1Click(2);
-        return false;
+        return true;
     });
-    form.settings.GradientBackground = true;
     Open([&](TDlgPref& d) {
         EXPECT_EQ(d.Page(), 2) << "reopens on the page shown last";
         EXPECT_TRUE(Style().gradientEnd.enabled && !Style().background.enabled);

@@ -28,26 +28,26 @@ class UserDataTest : public ProgramRuns {
     }
 
     static void ExpectInStep(const TFormPellorinth& form) {
-        ASSERT_EQ(form.store.Count(), form.store.Targets().size());
-        ASSERT_EQ(form.store.Icons().size(), form.store.Targets().size());
-        EXPECT_EQ(form.CellCount(), std::max(1, form.store.Count()));
+        ASSERT_EQ(form.Items().Count(), form.Items().Targets().size());
+        ASSERT_EQ(form.Items().Icons().size(), form.Items().Targets().size());
+        EXPECT_EQ(form.CellCount(), std::max(1, form.Items().Count()));
     }
 };
 
 TEST_F(UserDataTest, DefaultSettingsAndOneSeparatorWriteTheKnownFileAndReadItBack) {
     platform.AddMonitor(Rect{1920, 0, 3200, 1000});  // so that monitor 1 stays valid
+    PutDataFile(platform, Settings{}, {});
+    platform.menuChoices.push_back(kCmdAddSeparator);
     TFormPellorinth& first = Run();
-    first.store.Clear();
-    first.settings = Settings{};
-    first.AddFileToList(-1, "", true);
-    first.SaveUserData();
+    first.OnContextMenu({});
+    first.OnCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], kExample);
 
     TFormPellorinth& second = Run();
     ExpectInStep(second);
-    EXPECT_EQ(second.store.Targets(), std::vector<std::string>{""});
-    EXPECT_EQ(NameOf(second.store.Picture(0)), "del");
-    second.SaveUserData();
+    EXPECT_EQ(second.Items().Targets(), std::vector<std::string>{""});
+    EXPECT_EQ(NameOf(second.Items().Picture(0)), "del");
+    second.OnCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], kExample);
 }
 
@@ -56,16 +56,7 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     platform.AddFile("C:\\M\xC3\xBCller.txt");
     platform.AddFile("C:\\Tools\\i\\star.ico");
     platform.iconFiles.insert("C:\\Tools\\i\\star.ico");
-    TFormPellorinth& first = Run();
-    first.store.Clear();
-    for (const char* target : {"C:\\\xD0\x94\xD0\xBE\xD0\xBA\\a.txt", "", "https://x.org/",
-                               "C:\\M\xC3\xBCller.txt", "C:\\gone.doc", ""}) {
-        first.AddFileToList(-1, target, true);
-    }
-    first.SelectItemCell(2);
-    platform.openResults.push_back({"C:\\Tools\\i\\star.ico"});
-    first.OpenIcon1Click();
-    Settings& s = first.settings;
+    Settings s;
     s.AutoHide = true;
     s.BackgroundColor = 0x00123456;
     s.Hint = THintPref{0xFF000019, "Gr\xC3\xBC\xC3\x9F Sans", kStyleUnderline | kStyleStrikeOut, 22,
@@ -77,26 +68,36 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     s.MonitorIndex = 3;           // away (undocked) but kept
     s.GradientBackground = true;  // over the user's colour, which is kept
     s.LanguageIndex = 0;
-    first.SaveUserData();
+    const std::vector<std::string> prefs = FormatPreferences(s);
+    PutDataFile(platform, s,
+                {"C:\\\xD0\x94\xD0\xBE\xD0\xBA\\a.txt", "", "https://x.org/",
+                 "C:\\M\xC3\xBCller.txt", "C:\\gone.doc", ""});
+    TFormPellorinth& first = Run();
+    const GridModel& column = first.Placement().Grid1();
+    first.OnMouseMove({}, {column.bounds.left + 1, column.bounds.top + 2 * column.cellSize + 1});
+    platform.openResults.push_back({"C:\\Tools\\i\\star.ico"});
+    platform.menuChoices.push_back(kCmdOpenIcon);
+    first.OnContextMenu({});
+    first.OnCloseQuery();
     const std::string bytes = platform.files[kDataFile];
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    const std::vector<std::string> targets = first.store.Targets();
-    const std::vector<std::string> icons = first.store.Icons();
-    const std::vector<std::string> prefs = FormatPreferences(s);
+    const std::vector<std::string> targets = first.Items().Targets();
+    const std::vector<std::string> icons = first.Items().Icons();
 
     TFormPellorinth& second = Run();
     ExpectInStep(second);
-    EXPECT_EQ(second.store.Targets(), targets);
-    EXPECT_EQ(second.store.Icons(), icons);
-    EXPECT_EQ(NameOf(second.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico");
-    EXPECT_EQ(NameOf(second.store.Picture(5)), "del2");  // the bar is a column now
+    EXPECT_EQ(second.Items().Targets(), targets);
+    EXPECT_EQ(second.Items().Icons(), icons);
+    EXPECT_EQ(NameOf(second.Items().Picture(2)), "ico:C:\\Tools\\i\\star.ico");
+    EXPECT_EQ(NameOf(second.Items().Picture(5)), "del2");  // the bar is a column now
     EXPECT_EQ(second.BarRect().right, 1920 - 20) << "on monitor 0 meanwhile";
     EXPECT_EQ(second.GridColor(), kClBtnFace);
-    EXPECT_EQ(FormatPreferences(second.settings), prefs);
-    EXPECT_TRUE(second.BuildMenu().children[6].checked) << "AutoHide";
+    EXPECT_EQ(FormatPreferences(second.Record()), prefs);
+    second.OnContextMenu({});
+    EXPECT_TRUE(platform.shownMenus.back().children[6].checked) << "AutoHide";
     EXPECT_EQ(app->HintForm().Labels[0].fontName, "Gr\xC3\xBC\xC3\x9F Sans");
     EXPECT_EQ(app->HintForm().Labels[1].color, 0xFF000019u);
-    second.SaveUserData();
+    second.OnCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], bytes);
 
     // At 150 % the same file shows the same bar, larger, and is written back
@@ -106,9 +107,9 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
     const Rect bar = third.BarRect();
     EXPECT_EQ(bar, Rect::FromSize(1920 - 56 - 30, (1040 - 278) / 2 - 53, 56, 278))
         << "offsets -20 and -35 are 30 and 53 pixels here";
-    EXPECT_EQ(NameOf(third.store.Picture(2)), "ico:C:\\Tools\\i\\star.ico@48");
+    EXPECT_EQ(NameOf(third.Items().Picture(2)), "ico:C:\\Tools\\i\\star.ico@48");
     EXPECT_EQ(platform.hint.scale, Scale{144});
-    third.SaveUserData();
+    third.OnCloseQuery();
     EXPECT_EQ(platform.files[kDataFile], bytes);
 }
 
@@ -142,9 +143,9 @@ TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
                      "[path]\nhttp://a/\n\n[PREF]\n1\n1\nclRed\nclRed\nF\nnine\n0\nclRed\n0\n");
     TFormPellorinth& form = Run();
     ExpectInStep(form);
-    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"http://a/", ""}));
-    EXPECT_EQ(form.store.Icons(), (std::vector<std::string>{"", ""}));
-    EXPECT_TRUE(form.settings.FixedIcons);
+    EXPECT_EQ(form.Items().Targets(), (std::vector<std::string>{"http://a/", ""}));
+    EXPECT_EQ(form.Items().Icons(), (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(form.Record().FixedIcons);
     EXPECT_EQ(form.GridColor(), 0x0000FFu);
     EXPECT_EQ(app->HintForm().Labels[0].fontName, "F");
     EXPECT_EQ(app->HintForm().Labels[0].fontSize, 16);  // the bad line ends reading there
@@ -219,11 +220,12 @@ TEST_F(UserDataTest, EveryFileReadKeepsItsBytesInTheFileOrBesideIt) {
         platform.AddFile(kDataFile, c.bytes);
         TFormPellorinth& form = Run();
         if (c.item == "-") {
-            EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"", "", kFirstUrl}))
+            EXPECT_EQ(form.Items().Targets(), (std::vector<std::string>{"", "", kFirstUrl}))
                 << c.what;
         } else {
-            ASSERT_EQ(form.store.Count(), 1) << c.what;
-            EXPECT_EQ(form.store.Targets()[0], c.item.value_or(form.store.Targets()[0])) << c.what;
+            ASSERT_EQ(form.Items().Count(), 1) << c.what;
+            EXPECT_EQ(form.Items().Targets()[0], c.item.value_or(form.Items().Targets()[0]))
+                << c.what;
         }
         form.OnCloseQuery();
         form.OnSessionEnd();
@@ -251,13 +253,13 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
     }
     TFormPellorinth& form = Run();
     ExpectInStep(form);
-    EXPECT_EQ(form.store.Targets(),
+    EXPECT_EQ(form.Items().Targets(),
               (std::vector<std::string>{
                   "C:\\U\\Desktop\\", "C:\\U\\My Pictures\\", "C:\\U\\My Music\\",
                   "C:\\U\\My Video\\", "C:\\U\\Personal\\", "", "", "http://pellorinth.example/"}));
-    EXPECT_EQ(form.settings.VisibleIconCount, 8);
-    EXPECT_EQ(form.settings.MonitorIndex, 0);
-    EXPECT_EQ(form.settings.LanguageIndex, 1);
+    EXPECT_EQ(form.Record().VisibleIconCount, 8);
+    EXPECT_EQ(form.Record().MonitorIndex, 0);
+    EXPECT_EQ(form.Record().LanguageIndex, 1);
     EXPECT_EQ(form.BarRect(), Rect::FromSize((1920 - 330) / 2, 0, 330, 38));
     EXPECT_TRUE(platform.fileWrites.empty());
 }
@@ -265,7 +267,7 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
 TEST_F(UserDataTest, FirstRunSkipsUnknownShellFoldersAndTakesProgramsThatExist) {
     platform.registry[std::string(kShellFolders) + "Desktop"] = "C:\\U\\Desktop";
     platform.AddFile("C:\\Program Files\\Internet Explorer\\iexplore.exe");
-    const std::vector<std::string> seeded = Run().store.Targets();
+    const std::vector<std::string> seeded = Run().Items().Targets();
     EXPECT_EQ(seeded,
               (std::vector<std::string>{"C:\\U\\Desktop\\", "",
                                         "C:\\Program Files\\Internet Explorer\\iexplore.exe", "",
@@ -275,9 +277,9 @@ TEST_F(UserDataTest, FirstRunSkipsUnknownShellFoldersAndTakesProgramsThatExist) 
 TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     platform.AddFile(kDataFile, kExample);
     TFormPellorinth& form = Run();
-    form.AddFileToList(-1, "http://new/", true);
+    form.OnDrop({"http://new/"});  // beyond the cells: last
     platform.readOnlyFiles.insert(kDataFile);
-    form.SaveUserData();
+    form.OnSessionEnd();
     EXPECT_EQ(platform.fileWrites.size(), 1u);
     EXPECT_EQ(platform.files[kDataFile], kExample);
     EXPECT_TRUE(platform.messages.empty());
@@ -285,8 +287,9 @@ TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
     // The save that failed is not taken for done: the same bytes are written
     // once they can be.
     platform.readOnlyFiles.clear();
-    form.SaveUserData();
-    form.store.Remove(0);
+    form.OnSessionEnd();
+    platform.menuChoices.push_back(kCmdDeleteItem);  // on the separator, still current
+    form.OnContextMenu({});
     form.OnCloseQuery();  // a second save in the same run
     form.OnCloseQuery();  // the session's end after its close query: unchanged, unwritten
     EXPECT_EQ(platform.fileWrites.size(), 3u);
@@ -348,7 +351,7 @@ TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
         platform.AddFile(kDataFile, old);
         c.setUp(platform);
         TFormPellorinth& form = Run();
-        form.AddFileToList(-1, "http://new/", true);
+        form.OnDrop({"http://new/"});  // beyond the cells: last
         form.OnCloseQuery();
         form.OnSessionEnd();
         ASSERT_EQ(platform.messages.size(), c.told.empty() ? 0u : 1u) << c.what;
@@ -365,7 +368,7 @@ TEST_F(UserDataTest, AFileThatCannotBeUsedNeverLeavesTheBarStuck) {
         }
         platform.unreadableFiles.clear();
         platform.readOnlyFiles.clear();
-        EXPECT_EQ(Run().store.Targets(), c.nextStart) << c.what;
+        EXPECT_EQ(Run().Items().Targets(), c.nextStart) << c.what;
     }
 }
 
