@@ -5,16 +5,34 @@
 namespace pel::test {
 namespace {
 
-class LaunchTest : public BarTest {};
+class LaunchTest : public BarTest {
+  protected:
+    // A left click on cell `index`: its item is launched.
+    void Click(int index) {
+        const Point at = CellCentre(index);
+        ShiftState pressed;
+        pressed.left = true;
+        form.OnMouseDown(MouseButton::Left, pressed, at);
+        form.OnMouseUp(MouseButton::Left, ShiftState{}, at);
+    }
+    // Launches of item 0 that the shell answers with each of `codes`.
+    void LaunchAnswered(std::initializer_list<std::intptr_t> codes) {
+        for (const std::intptr_t code : codes) {
+            platform.shellResults["C:\\x.exe"] = code;
+            Click(0);
+        }
+    }
+};
 
 TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
-    form.StartFile("");
+    const std::string folder = "C:\\Фото\\Лето 2024\\";
+    Start(Settings{}, {"", folder, "https://example.org/?q=a b"});
+    Click(0);
     EXPECT_TRUE(platform.shellOpened.empty());
     EXPECT_TRUE(platform.cursorHistory.empty());
 
-    const std::string folder = "C:\\Фото\\Лето 2024\\";
-    form.StartFile(folder);
-    form.StartFile("https://example.org/?q=a b");
+    Click(1);
+    Click(2);
     EXPECT_EQ(platform.shellOpened,
               (std::vector<std::string>{folder, "https://example.org/?q=a b"}));
     EXPECT_EQ(platform.cursorHistory,
@@ -24,22 +42,21 @@ TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
 }
 
 TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
-    form.settings.LanguageIndex = kRussian;  // the texts stay English
-    form.settings.AutoHide = true;
+    Settings record;
+    record.LanguageIndex = kRussian;  // the texts stay English
+    record.AutoHide = true;
+    Start(record, {"C:\\x.exe"});
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
         autoHideInBox.push_back(form.AutoHideActive());
         EXPECT_EQ(platform.cursorHistory.back(), CursorKind::Default);
     };
-    for (const std::intptr_t code : {2, 5, 32}) {
-        platform.shellResults["C:\\x.exe"] = code;
-        form.StartFile("C:\\x.exe");
-    }
-    EXPECT_TRUE(form.settings.AutoHide);
-    form.settings.AutoHide = false;
-    platform.shellResults["C:\\x.exe"] = 31;
-    form.StartFile("C:\\x.exe");
-    EXPECT_FALSE(form.settings.AutoHide);
+    LaunchAnswered({2, 5, 32});
+    EXPECT_TRUE(form.Record().AutoHide);
+    platform.menuChoices.push_back(kCmdAutoHide);
+    form.OnContextMenu(platform.cursor);
+    LaunchAnswered({31});
+    EXPECT_FALSE(form.Record().AutoHide);
 
     ASSERT_EQ(platform.messages.size(), 4u);
     EXPECT_EQ(platform.messages[0].text, "The specified file was not found.");
@@ -53,10 +70,9 @@ TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
 }
 
 TEST_F(LaunchTest, SuccessAndUnlistedFailuresStaySilent) {
-    for (const std::intptr_t code : {1, 4, 12, 25, 33, 42}) {
-        platform.shellResults["C:\\x.exe"] = code;
-        form.StartFile("C:\\x.exe");
-    }
+    Start(Settings{}, {"C:\\x.exe"});
+    LaunchAnswered({1, 4, 12, 25, 33, 42});
+    EXPECT_EQ(platform.shellOpened.size(), 6u);
     EXPECT_TRUE(platform.messages.empty());
 }
 

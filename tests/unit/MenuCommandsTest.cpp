@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fake/BarTest.h"
 #include "interaction/FormHint.h"
 #include "interaction/UrlRule.h"
@@ -37,10 +39,21 @@ class MenuCommandsTest : public BarTest {
         const MenuEntry* entry = FindEntry(platform.shownMenus.back(), id);
         return entry != nullptr && entry->enabled;
     }
-    void AddItems(std::initializer_list<const char*> targets) {
-        for (const char* t : targets) {
-            form.AddFileToList(-1, t, true);
-        }
+    // The preferences dialog from the menu, `change` made on it, and OK.
+    void ChangePreferences(const std::function<void(TDlgPref&)>& change) {
+        preferencesWindow.user = [&change](TDlgPref& dialog) {
+            change(dialog);
+            return true;
+        };
+        Choose(kCmdPreferences);
+        preferencesWindow.user = nullptr;
+    }
+    void StartIn(int language, bool autoHide, const std::vector<std::string>& targets = {},
+                 const std::vector<std::string>& icons = {}) {
+        Settings record;
+        record.LanguageIndex = language;
+        record.AutoHide = autoHide;
+        Start(record, targets, icons);
     }
 };
 
@@ -48,6 +61,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     EXPECT_FALSE(IsAcceptableUrl("http://абв"));  // characters count, not bytes
     EXPECT_TRUE(IsAcceptableUrl("http://абвг"));
     EXPECT_FALSE(IsAcceptableUrl("HTTP://example.org"));
+    Start(Settings{});
     platform.clipboard = "http://abc";
     Choose(0);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
@@ -58,27 +72,25 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     platform.clipboard = "http://example.org/" + std::string(kMaxClipboardChars, 'a');
     Choose(kCmdAddUrlFromBuffer);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
-    EXPECT_EQ(form.store.Count(), 0);
+    EXPECT_EQ(form.Items().Count(), 0);
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurrentCell) {
-    AddItems({"C:\\a.txt", "C:\\b.txt"});
-    form.SelectItemCell(1);
+    Start(Settings{}, {"C:\\a.txt", "C:\\b.txt"});
     platform.clipboard = "Look: http://example.org/";
-    Choose(kCmdAddUrlFromBuffer);
-    form.SelectItemCell(0);
-    Choose(kCmdAddSeparator);
+    ChooseOn(1, kCmdAddUrlFromBuffer);
+    ChooseOn(0, kCmdAddSeparator);
     EXPECT_EQ(
-        form.store.Targets(),
+        form.Items().Targets(),
         (std::vector<std::string>{"", "C:\\a.txt", "Look: http://example.org/", "C:\\b.txt"}));
-    EXPECT_EQ(form.store.Picture(0), form.Pictures().Stock().rowSeparator);
+    EXPECT_EQ(form.Items().Picture(0), form.Pictures().Stock().rowSeparator);
     EXPECT_TRUE(autoHideInDialogs.empty());
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
-    AddItems({"https://example.org/", "C:\\a.txt"});
+    Start(Settings{}, {"https://example.org/", "C:\\a.txt"});
     app.HintForm().Show();
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
@@ -88,21 +100,20 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
 }
 
 TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {
-    AddItems({"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
-    form.SelectItemCell(3);
-    form.settings.AutoHide = true;
+    StartIn(kEnglish, true, {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
     platform.whileModal = [this] {  // a drop on the first cell while the dialog is open
         autoHideInDialogs.push_back(form.AutoHideActive());
-        form.AddFileToList(0, "C:\\dropped.txt", true);
+        PointAt(0);
+        form.OnDrop({"C:\\dropped.txt"});
     };
-    Choose(kCmdAddFiles);
+    ChooseOn(3, kCmdAddFiles);
     SetUp();
-    form.settings.AddToEnd = true;
+    ChangePreferences([](TDlgPref& dialog) { dialog.General().addToEnd.SetChecked(true); });
     platform.openResults.push_back({"C:\\x.txt", "C:\\y.txt"});
     Choose(kCmdAddFiles);
     Choose(kCmdAddFiles);  // cancelled
-    EXPECT_EQ(form.store.Targets(),
+    EXPECT_EQ(form.Items().Targets(),
               (std::vector<std::string>{"C:\\dropped.txt", "C:\\0.txt", "C:\\1.txt", "C:\\2.txt",
                                         "C:\\third.txt", "C:\\second.txt", "C:\\first.txt",
                                         "C:\\3.txt", "C:\\x.txt", "C:\\y.txt"}));
@@ -110,25 +121,24 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
     EXPECT_EQ(platform.openDialogs[0].filter, "All (*.*)|*.*");
     EXPECT_TRUE(platform.openDialogs[0].multiSelect);
     EXPECT_EQ(autoHideInDialogs, std::vector<bool>(3, false));
-    EXPECT_TRUE(form.settings.AutoHide);
+    EXPECT_TRUE(form.Record().AutoHide);
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
-    AddItems({"C:\\a.txt"});
+    Start(Settings{}, {"C:\\a.txt"});
     platform.folderResults = {"D:\\Музыка", std::nullopt};
     Choose(kCmdAddFolder);
     Choose(kCmdAddFolder);
     EXPECT_EQ(platform.folderTitles, (std::vector<std::string>{"Select folder", "Select folder"}));
-    EXPECT_EQ(form.store.Targets(), (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
+    EXPECT_EQ(form.Items().Targets(), (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
 }
 
 TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
-    form.settings.LanguageIndex = kRussian;
+    StartIn(kRussian, true);
     platform.inputResults.push_back("http://x");
     Choose(kCmdAddUrl);
-    form.settings.LanguageIndex = kEnglish;
-    form.settings.AutoHide = true;
+    ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
     platform.inputResults.push_back("https://example.org/");
     Choose(kCmdAddUrl);
     ASSERT_EQ(platform.inputs.size(), 2u);
@@ -137,26 +147,25 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
     EXPECT_EQ(platform.inputs[1].caption, "Add URL adress");
     EXPECT_EQ(platform.inputs[1].prompt, "Enter URL adress:");
     EXPECT_EQ(platform.inputs[1].defaultText, "");
-    EXPECT_EQ(form.store.Targets(), std::vector<std::string>{"https://example.org/"});
+    EXPECT_EQ(form.Items().Targets(), std::vector<std::string>{"https://example.org/"});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(autoHideInDialogs, (std::vector<bool>{false, false}));
-    EXPECT_TRUE(form.settings.AutoHide);
+    EXPECT_TRUE(form.Record().AutoHide);
 }
 
 TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
-    AddItems({"C:\\a.txt", "http://old.example.org/"});
-    form.store.SetIcon(1, "my.ico");
-    const PicturePtr picture = form.store.Picture(1);
-    form.SelectItemCell(1);
-    form.settings.LanguageIndex = kRussian;
+    platform.iconFiles.insert("C:\\my.ico");
+    platform.AddFile("C:\\my.ico");
+    StartIn(kRussian, false, {"C:\\a.txt", "http://old.example.org/"}, {"", "C:\\my.ico"});
+    const PicturePtr picture = form.Items().Picture(1);
     platform.inputResults = {"", "https://new.example.org/"};
-    Choose(kCmdChangeUrl);
-    EXPECT_EQ(form.store.Target(1), "http://old.example.org/");
-    form.settings.LanguageIndex = kEnglish;
-    Choose(kCmdChangeUrl);
-    EXPECT_EQ(form.store.Target(1), "https://new.example.org/");
-    EXPECT_EQ(form.store.Icon(1), "my.ico");
-    EXPECT_EQ(form.store.Picture(1), picture);
+    ChooseOn(1, kCmdChangeUrl);
+    EXPECT_EQ(form.Items().Target(1), "http://old.example.org/");
+    ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
+    ChooseOn(1, kCmdChangeUrl);
+    EXPECT_EQ(form.Items().Target(1), "https://new.example.org/");
+    EXPECT_EQ(form.Items().Icon(1), "C:\\my.ico");
+    EXPECT_EQ(form.Items().Picture(1), picture);
     ASSERT_EQ(platform.inputs.size(), 2u);
     EXPECT_EQ(platform.inputs[0].caption, "Изменить URL-адрес");
     EXPECT_EQ(platform.inputs[0].prompt, "Введите новый URL-адрес:");
@@ -164,26 +173,30 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
     EXPECT_EQ(platform.inputs[1].caption, "Change URL adress");
     EXPECT_EQ(platform.inputs[1].prompt, "Enter new URL adress:");
 
-    form.SelectItemCell(0);  // a file has no URL to edit
-    form.ChangeUrl1Click();
+    ChooseOn(0, kCmdChangeUrl);  // a file has no URL to edit
     EXPECT_EQ(platform.inputs.size(), 2u);
 }
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
-    AddItems({"C:\\a.txt"});
-    form.Placement().SetAlpha(150);
+    StartIn(kEnglish, true, {"C:\\a.txt"});
+    platform.barVisible = true;
+    platform.cursor = {form.BarRect().left, form.BarRect().bottom + 100};
+    form.OnTick();  // a fade begun
+    ASSERT_LT(platform.alpha, 255);
     Choose(kCmdAutoHide);
-    EXPECT_TRUE(form.settings.AutoHide);
-    EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdAutoHide)->checked);
+    EXPECT_FALSE(form.Record().AutoHide);
     EXPECT_EQ(platform.alpha, 255);
+    Choose(kCmdAutoHide);
+    EXPECT_TRUE(form.Record().AutoHide);
 
     Choose(kCmdFixedIcons);
-    EXPECT_TRUE(form.settings.FixedIcons);
-    EXPECT_TRUE(FindEntry(form.BuildMenu(), kCmdFixedIcons)->checked);
+    EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdAutoHide)->checked);
+    EXPECT_TRUE(form.Record().FixedIcons);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
     Choose(kCmdFixedIcons);
+    EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdFixedIcons)->checked);
     EXPECT_TRUE(form.Menu().DeleteItem1().enabled);
-    form.DeleteItem();
+    Choose(kCmdDeleteItem);
     Choose(kCmdFixedIcons);
     Choose(kCmdFixedIcons);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);  // nothing left to delete
@@ -191,13 +204,13 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
 }
 
 TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
-    form.settings.AutoHide = true;
+    StartIn(kEnglish, true);
     Choose(kCmdAbout);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Program for launch applications", 0), 0u);
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(autoHideInDialogs, std::vector<bool>{false});
-    EXPECT_TRUE(form.settings.AutoHide);
+    EXPECT_TRUE(form.Record().AutoHide);
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 
