@@ -10,14 +10,12 @@ class LaunchTest : public BarTest {
     // A left click on cell `index`: its item is launched.
     void Click(int index) {
         const Point at = CellCentre(index);
-        ShiftState pressed;
-        pressed.left = true;
-        form.OnMouseDown(MouseButton::Left, pressed, at);
+        form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, at);
         form.OnMouseUp(MouseButton::Left, ShiftState{}, at);
     }
     // Launches of item 0 that the shell answers with each of `codes`.
     void LaunchAnswered(std::initializer_list<std::intptr_t> codes) {
-        for (const std::intptr_t code : codes) {
+        for (const auto code : codes) {
             platform.shellResults["C:\\x.exe"] = code;
             Click(0);
         }
@@ -26,7 +24,7 @@ class LaunchTest : public BarTest {
 
 TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
     const std::string folder = "C:\\Фото\\Лето 2024\\";
-    Start(Settings{}, {"", folder, "https://example.org/?q=a b"});
+    Start({}, {"", folder, "https://example.org/?q=a b"});
     Click(0);
     EXPECT_TRUE(platform.shellOpened.empty());
     EXPECT_TRUE(platform.cursorHistory.empty());
@@ -70,7 +68,7 @@ TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
 }
 
 TEST_F(LaunchTest, SuccessAndUnlistedFailuresStaySilent) {
-    Start(Settings{}, {"C:\\x.exe"});
+    Start({}, {"C:\\x.exe"});
     LaunchAnswered({1, 4, 12, 25, 33, 42});
     EXPECT_EQ(platform.shellOpened.size(), 6u);
     EXPECT_TRUE(platform.messages.empty());

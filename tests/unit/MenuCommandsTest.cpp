@@ -21,6 +21,14 @@ const MenuEntry* FindEntry(const MenuEntry& node, int id) {
     return nullptr;
 }
 
+// The default record but for auto-hide and the language.
+Settings Record(bool autoHide, int language = kEnglish) {
+    Settings record;
+    record.AutoHide = autoHide;
+    record.LanguageIndex = language;
+    return record;
+}
+
 class MenuCommandsTest : public BarTest {
   protected:
     std::vector<bool> autoHideInDialogs;
@@ -48,20 +56,13 @@ class MenuCommandsTest : public BarTest {
         Choose(kCmdPreferences);
         preferencesWindow.user = nullptr;
     }
-    void StartIn(int language, bool autoHide, const std::vector<std::string>& targets = {},
-                 const std::vector<std::string>& icons = {}) {
-        Settings record;
-        record.LanguageIndex = language;
-        record.AutoHide = autoHide;
-        Start(record, targets, icons);
-    }
 };
 
 TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     EXPECT_FALSE(IsAcceptableUrl("http://абв"));  // characters count, not bytes
     EXPECT_TRUE(IsAcceptableUrl("http://абвг"));
     EXPECT_FALSE(IsAcceptableUrl("HTTP://example.org"));
-    Start(Settings{});
+    Start({});
     platform.clipboard = "http://abc";
     Choose(0);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
@@ -77,7 +78,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
 }
 
 TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurrentCell) {
-    Start(Settings{}, {"C:\\a.txt", "C:\\b.txt"});
+    Start({}, {"C:\\a.txt", "C:\\b.txt"});
     platform.clipboard = "Look: http://example.org/";
     ChooseOn(1, kCmdAddUrlFromBuffer);
     ChooseOn(0, kCmdAddSeparator);
@@ -90,7 +91,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
 }
 
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
-    Start(Settings{}, {"https://example.org/", "C:\\a.txt"});
+    Start({}, {"https://example.org/", "C:\\a.txt"});
     app.HintForm().Show();
     Choose(0);
     EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
@@ -100,7 +101,7 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
 }
 
 TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {
-    StartIn(kEnglish, true, {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
+    Start(Record(true), {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
     platform.whileModal = [this] {  // a drop on the first cell while the dialog is open
         autoHideInDialogs.push_back(form.AutoHideActive());
@@ -126,7 +127,7 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
 }
 
 TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
-    Start(Settings{}, {"C:\\a.txt"});
+    Start({}, {"C:\\a.txt"});
     platform.folderResults = {"D:\\Музыка", std::nullopt};
     Choose(kCmdAddFolder);
     Choose(kCmdAddFolder);
@@ -135,7 +136,7 @@ TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
 }
 
 TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
-    StartIn(kRussian, true);
+    Start(Record(true, kRussian));
     platform.inputResults.push_back("http://x");
     Choose(kCmdAddUrl);
     ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
@@ -154,9 +155,7 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
 }
 
 TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
-    platform.iconFiles.insert("C:\\my.ico");
-    platform.AddFile("C:\\my.ico");
-    StartIn(kRussian, false, {"C:\\a.txt", "http://old.example.org/"}, {"", "C:\\my.ico"});
+    Start(Record(false, kRussian), {"C:\\a.txt", "http://old.example.org/"}, {"", "my.ico"});
     const PicturePtr picture = form.Items().Picture(1);
     platform.inputResults = {"", "https://new.example.org/"};
     ChooseOn(1, kCmdChangeUrl);
@@ -164,7 +163,7 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
     ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
     ChooseOn(1, kCmdChangeUrl);
     EXPECT_EQ(form.Items().Target(1), "https://new.example.org/");
-    EXPECT_EQ(form.Items().Icon(1), "C:\\my.ico");
+    EXPECT_EQ(form.Items().Icon(1), "my.ico");
     EXPECT_EQ(form.Items().Picture(1), picture);
     ASSERT_EQ(platform.inputs.size(), 2u);
     EXPECT_EQ(platform.inputs[0].caption, "Изменить URL-адрес");
@@ -178,7 +177,7 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
 }
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
-    StartIn(kEnglish, true, {"C:\\a.txt"});
+    Start(Record(true), {"C:\\a.txt"});
     platform.barVisible = true;
     platform.cursor = {form.BarRect().left, form.BarRect().bottom + 100};
     form.OnTick();  // a fade begun
@@ -204,7 +203,7 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
 }
 
 TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
-    StartIn(kEnglish, true);
+    Start(Record(true));
     Choose(kCmdAbout);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Program for launch applications", 0), 0u);
