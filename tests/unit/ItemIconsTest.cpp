@@ -37,9 +37,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     AddIconFile("C:\\Tools\\icons\\star.ico");
     AddIconFile("D:\\art\\moon.ico");
     platform.AddFile("C:\\a.txt");
-    Settings autoHide;
-    autoHide.AutoHide = true;
-    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, autoHide);
+    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, {.AutoHide = true, .Hint = {}});
     platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
     ChooseOn(form, 0, kCmdOpenIcon);
     ASSERT_EQ(platform.openDialogs.size(), 1u);

@@ -24,7 +24,6 @@ class ItemPicturesTest : public ProgramRuns {
         }
         settings.VisibleIconCount = visible;
         settings.ScreenPosition = edge;
-        settings.MonitorIndex = 0;
         PutDataFile(platform, settings, items, icons);
         return Run();
     }
@@ -127,18 +126,15 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
     std::sort(platform.iconReads.begin(), platform.iconReads.end());
     EXPECT_EQ(platform.iconReads, page);
     // So are the cells a longer bar brings into view.
-    Settings longer = form.Record();
-    longer.VisibleIconCount = 12;
-    form.Preview(longer);
+    form.Preview({.Hint = {}, .VisibleIconCount = 12});
     const int last = form.Placement().Grid1().LeftCol() + 11;
     ASSERT_GT(last, first + 4);
     EXPECT_FALSE(form.Items().PicturePending(last)) << last;
 }
 
 TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGoes) {
-    Settings confirming;
-    confirming.ConfirmDelete = true;
-    TFormPellorinth& form = RunWith(Files(30), 5, kEdgeTop, {}, confirming);
+    TFormPellorinth& form =
+        RunWith(Files(30), 5, kEdgeTop, {}, {.Hint = {}, .ConfirmDelete = true});
     platform.whileModal = [&form] { IdleUntilDone(form); };
     platform.menuChoices.push_back(kCmdDeleteItem);
     form.OnContextMenu({});  // on the first cell, current since the start

@@ -66,21 +66,16 @@ TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
 }
 
 TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
-    Settings shown;
-    shown.ScreenPosition = kEdgeLeft;
-    Start(shown);
+    Start({.Hint = {}, .ScreenPosition = kEdgeLeft});
     form.OnDrop({""});
     EXPECT_EQ(NameOf(form.Items().Picture(0)), "del2");
-    shown.ScreenPosition = kEdgeTop;
-    form.Preview(shown);
+    form.Preview({.Hint = {}, .ScreenPosition = kEdgeTop});
     form.OnDrop({""});
     EXPECT_EQ(NameOf(form.Items().Picture(1)), "del");
 }
 
 TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) {
-    Settings two;
-    two.VisibleIconCount = 2;
-    Start(two);
+    Start({.Hint = {}, .VisibleIconCount = 2});
     platform.whileModal = [this] {  // drops while the menu's dialog is open
         form.OnDrop({"", ""});
         EXPECT_FALSE(form.Menu().IsOpen());

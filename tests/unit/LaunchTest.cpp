@@ -40,10 +40,8 @@ TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
 }
 
 TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
-    Settings record;
-    record.LanguageIndex = kRussian;  // the texts stay English
-    record.AutoHide = true;
-    Start(record, {"C:\\x.exe"});
+    Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian}, {"C:\\x.exe"});
+    // The shell's texts stay English.
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
         autoHideInBox.push_back(form.AutoHideActive());

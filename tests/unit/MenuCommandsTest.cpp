@@ -21,14 +21,6 @@ const MenuEntry* FindEntry(const MenuEntry& node, int id) {
     return nullptr;
 }
 
-// The default record but for auto-hide and the language.
-Settings Record(bool autoHide, int language = kEnglish) {
-    Settings record;
-    record.AutoHide = autoHide;
-    record.LanguageIndex = language;
-    return record;
-}
-
 class MenuCommandsTest : public BarTest {
   protected:
     std::vector<bool> autoHideInDialogs;
@@ -36,25 +28,14 @@ class MenuCommandsTest : public BarTest {
     void SetUp() override {
         platform.whileModal = [this] { autoHideInDialogs.push_back(form.AutoHideActive()); };
     }
-    // A right click on the grid, then `id` chosen from the menu (0: none).
-    void Choose(int id) {
-        form.OnMouseDown(MouseButton::Right, ShiftState{},
-                         {form.Placement().Grid1().bounds.left + 5, 5});
-        platform.menuChoices.push_back(id);
-        form.OnContextMenu({10, 10});
-    }
     bool ShownEnabled(int id) const {
         const MenuEntry* entry = FindEntry(platform.shownMenus.back(), id);
         return entry != nullptr && entry->enabled;
     }
     // The preferences dialog from the menu, `change` made on it, and OK.
-    void ChangePreferences(const std::function<void(TDlgPref&)>& change) {
-        preferencesWindow.user = [&change](TDlgPref& dialog) {
-            change(dialog);
-            return true;
-        };
-        Choose(kCmdPreferences);
-        preferencesWindow.user = nullptr;
+    void ChangePreferences(std::function<void(TDlgPref&)> change) {
+        preferencesWindow.user = [change](TDlgPref& dialog) { return change(dialog), true; };
+        ChooseOn(0, kCmdPreferences);
     }
 };
 
@@ -64,14 +45,14 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     EXPECT_FALSE(IsAcceptableUrl("HTTP://example.org"));
     Start({});
     platform.clipboard = "http://abc";
-    Choose(0);
+    ChooseOn(0, kCmdNone);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
     EXPECT_TRUE(form.Menu().IsOpen());
     platform.clipboard = "http://abcd";
-    Choose(0);
+    ChooseOn(0, kCmdNone);
     EXPECT_TRUE(ShownEnabled(kCmdAddUrlFromBuffer));
     platform.clipboard = "http://example.org/" + std::string(kMaxClipboardChars, 'a');
-    Choose(kCmdAddUrlFromBuffer);
+    ChooseOn(0, kCmdAddUrlFromBuffer);
     EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
     EXPECT_EQ(form.Items().Count(), 0);
     EXPECT_FALSE(form.Menu().IsOpen());
@@ -93,7 +74,7 @@ TEST_F(MenuCommandsTest, ClipboardUrlKeepsLeadingWordsAndSeparatorTakesTheCurren
 TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
     Start({}, {"https://example.org/", "C:\\a.txt"});
     app.HintForm().Show();
-    Choose(0);
+    ChooseOn(0, kCmdNone);
     EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
     EXPECT_TRUE(ShownEnabled(kCmdChangeUrl));
     EXPECT_FALSE(app.HintForm().Visible());
@@ -101,7 +82,7 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
 }
 
 TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {
-    Start(Record(true), {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
+    Start({.AutoHide = true, .Hint = {}}, {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
     platform.whileModal = [this] {  // a drop on the first cell while the dialog is open
         autoHideInDialogs.push_back(form.AutoHideActive());
@@ -112,8 +93,8 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
     SetUp();
     ChangePreferences([](TDlgPref& dialog) { dialog.General().addToEnd.SetChecked(true); });
     platform.openResults.push_back({"C:\\x.txt", "C:\\y.txt"});
-    Choose(kCmdAddFiles);
-    Choose(kCmdAddFiles);  // cancelled
+    ChooseOn(0, kCmdAddFiles);
+    ChooseOn(0, kCmdAddFiles);  // cancelled
     EXPECT_EQ(form.Items().Targets(),
               (std::vector<std::string>{"C:\\dropped.txt", "C:\\0.txt", "C:\\1.txt", "C:\\2.txt",
                                         "C:\\third.txt", "C:\\second.txt", "C:\\first.txt",
@@ -129,19 +110,19 @@ TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOr
 TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
     Start({}, {"C:\\a.txt"});
     platform.folderResults = {"D:\\Музыка", std::nullopt};
-    Choose(kCmdAddFolder);
-    Choose(kCmdAddFolder);
+    ChooseOn(0, kCmdAddFolder);
+    ChooseOn(0, kCmdAddFolder);
     EXPECT_EQ(platform.folderTitles, (std::vector<std::string>{"Select folder", "Select folder"}));
     EXPECT_EQ(form.Items().Targets(), (std::vector<std::string>{"D:\\Музыка", "C:\\a.txt"}));
 }
 
 TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
-    Start(Record(true, kRussian));
+    Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian});
     platform.inputResults.push_back("http://x");
-    Choose(kCmdAddUrl);
+    ChooseOn(0, kCmdAddUrl);
     ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
     platform.inputResults.push_back("https://example.org/");
-    Choose(kCmdAddUrl);
+    ChooseOn(0, kCmdAddUrl);
     ASSERT_EQ(platform.inputs.size(), 2u);
     EXPECT_EQ(platform.inputs[0].caption, "Добавить URL-адрес");
     EXPECT_EQ(platform.inputs[0].prompt, "Введите URL-адрес:");
@@ -155,7 +136,8 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
 }
 
 TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
-    Start(Record(false, kRussian), {"C:\\a.txt", "http://old.example.org/"}, {"", "my.ico"});
+    Start({.Hint = {}, .LanguageIndex = kRussian}, {"C:\\a.txt", "http://old.example.org/"},
+          {"", "my.ico"});
     const PicturePtr picture = form.Items().Picture(1);
     platform.inputResults = {"", "https://new.example.org/"};
     ChooseOn(1, kCmdChangeUrl);
@@ -177,34 +159,34 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
 }
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
-    Start(Record(true), {"C:\\a.txt"});
+    Start({.AutoHide = true, .Hint = {}}, {"C:\\a.txt"});
     platform.barVisible = true;
     platform.cursor = {form.BarRect().left, form.BarRect().bottom + 100};
     form.OnTick();  // a fade begun
     ASSERT_LT(platform.alpha, 255);
-    Choose(kCmdAutoHide);
+    ChooseOn(0, kCmdAutoHide);
     EXPECT_FALSE(form.Record().AutoHide);
     EXPECT_EQ(platform.alpha, 255);
-    Choose(kCmdAutoHide);
+    ChooseOn(0, kCmdAutoHide);
     EXPECT_TRUE(form.Record().AutoHide);
 
-    Choose(kCmdFixedIcons);
+    ChooseOn(0, kCmdFixedIcons);
     EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdAutoHide)->checked);
     EXPECT_TRUE(form.Record().FixedIcons);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
-    Choose(kCmdFixedIcons);
+    ChooseOn(0, kCmdFixedIcons);
     EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdFixedIcons)->checked);
     EXPECT_TRUE(form.Menu().DeleteItem1().enabled);
-    Choose(kCmdDeleteItem);
-    Choose(kCmdFixedIcons);
-    Choose(kCmdFixedIcons);
+    ChooseOn(0, kCmdDeleteItem);
+    ChooseOn(0, kCmdFixedIcons);
+    ChooseOn(0, kCmdFixedIcons);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);  // nothing left to delete
     EXPECT_FALSE(form.Menu().IsOpen());
 }
 
 TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
-    Start(Record(true));
-    Choose(kCmdAbout);
+    Start({.AutoHide = true, .Hint = {}});
+    ChooseOn(0, kCmdAbout);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Program for launch applications", 0), 0u);
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
