@@ -94,10 +94,9 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     platform.AddFile("C:\\a.txt");
     platform.AddFile("C:\\broken.ico");  // exists, but is no icon
     AddIconFile("C:\\ok.ico");
-    const std::vector<std::string> icons{"U:\\i.ico", "C:\\broken.ico", "C:\\ok.ico",
-                                         "",          "C:\\ok.ico",     "U:\\i.ico"};
     TFormPellorinth& form =
-        RunWith({"C:\\a.txt", "C:\\a.txt", "C:\\a.txt", "C:\\gone.txt", "", "C:\\a.txt"}, icons);
+        RunWith({"C:\\a.txt", "C:\\a.txt", "C:\\a.txt", "C:\\gone.txt", "", "C:\\a.txt"},
+                {"U:\\i.ico", "C:\\broken.ico", "C:\\ok.ico", "", "C:\\ok.ico", "U:\\i.ico"});
     EXPECT_EQ(form.Items().Icons(), (std::vector<std::string>{"U:\\i.ico", "C:\\broken.ico",
                                                               "C:\\ok.ico", "", "", "U:\\i.ico"}));
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");

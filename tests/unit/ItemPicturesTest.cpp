@@ -111,9 +111,7 @@ TEST_F(ItemPicturesTest, ItemsOfOneTargetOrOneIconFileShareOnePictureReadOnce) {
 TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow) {
     TFormPellorinth& form = RunWith(Files(40), 5);
     platform.iconReads.clear();
-    const Rect forward = form.Buttons().ForwardOnBar(form.Placement().PanelRight());
-    form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, {forward.left, forward.top});
-    form.OnMouseUp(MouseButton::Left, ShiftState{}, {forward.left, forward.top});
+    form.Accessible().DoDefaultAction(form.Accessible().ChildCount() - 1);  // forward button
     const int first = form.Placement().Grid1().LeftCol();
     ASSERT_EQ(first, 4) << "the last cell shown stays on the new page";
     std::vector<std::string> page;

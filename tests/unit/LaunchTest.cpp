@@ -7,17 +7,12 @@ namespace {
 
 class LaunchTest : public BarTest {
   protected:
-    // A left click on cell `index`: its item is launched.
-    void Click(int index) {
-        const Point at = CellCentre(index);
-        form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, at);
-        form.OnMouseUp(MouseButton::Left, ShiftState{}, at);
-    }
-    // Launches of item 0 that the shell answers with each of `codes`.
-    void LaunchAnswered(std::initializer_list<std::intptr_t> codes) {
-        for (const auto code : codes) {
-            platform.shellResults["C:\\x.exe"] = code;
-            Click(0);
+    // Left clicks on cell `index`, each launch of C:\x.exe answered with the next of `answers`.
+    void Click(int index, std::initializer_list<std::intptr_t> answers = {42}) {
+        for (const auto answer : answers) {
+            platform.shellResults["C:\\x.exe"] = answer;
+            form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, CellCentre(index));
+            form.OnMouseUp(MouseButton::Left, ShiftState{}, CellCentre(index));
         }
     }
 };
@@ -41,21 +36,20 @@ TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
 
 TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
     Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian}, {"C:\\x.exe"});
-    // The shell's texts stay English.
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
         autoHideInBox.push_back(form.AutoHideActive());
         EXPECT_EQ(platform.cursorHistory.back(), CursorKind::Default);
     };
-    LaunchAnswered({2, 5, 32});
+    Click(0, {2, 5, 32});
     EXPECT_TRUE(form.Record().AutoHide);
     platform.menuChoices.push_back(kCmdAutoHide);
     form.OnContextMenu(platform.cursor);
-    LaunchAnswered({31});
+    Click(0, {31});
     EXPECT_FALSE(form.Record().AutoHide);
 
     ASSERT_EQ(platform.messages.size(), 4u);
-    EXPECT_EQ(platform.messages[0].text, "The specified file was not found.");
+    EXPECT_EQ(platform.messages[0].text, "The specified file was not found.");  // in English
     EXPECT_EQ(platform.messages[1].text,
               "The operating system denied access to the specified file");
     EXPECT_EQ(platform.messages[2].text, "The specified dynamic-link library was not found.");
@@ -67,7 +61,7 @@ TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
 
 TEST_F(LaunchTest, SuccessAndUnlistedFailuresStaySilent) {
     Start({}, {"C:\\x.exe"});
-    LaunchAnswered({1, 4, 12, 25, 33, 42});
+    Click(0, {1, 4, 12, 25, 33, 42});
     EXPECT_EQ(platform.shellOpened.size(), 6u);
     EXPECT_TRUE(platform.messages.empty());
 }

@@ -28,10 +28,8 @@ class MenuCommandsTest : public BarTest {
     void SetUp() override {
         platform.whileModal = [this] { autoHideInDialogs.push_back(form.AutoHideActive()); };
     }
-    bool ShownEnabled(int id) const {
-        const MenuEntry* entry = FindEntry(platform.shownMenus.back(), id);
-        return entry != nullptr && entry->enabled;
-    }
+    // The entry `id` of the menu shown last.
+    const MenuEntry& Shown(int id) const { return *FindEntry(platform.shownMenus.back(), id); }
     // The preferences dialog from the menu, `change` made on it, and OK.
     void ChangePreferences(std::function<void(TDlgPref&)> change) {
         preferencesWindow.user = [change](TDlgPref& dialog) { return change(dialog), true; };
@@ -46,14 +44,14 @@ TEST_F(MenuCommandsTest, ClipboardUrlMustBeLongerThanTenCharactersAndNotHuge) {
     Start({});
     platform.clipboard = "http://abc";
     ChooseOn(0, kCmdNone);
-    EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
+    EXPECT_FALSE(Shown(kCmdAddUrlFromBuffer).enabled);
     EXPECT_TRUE(form.Menu().IsOpen());
     platform.clipboard = "http://abcd";
     ChooseOn(0, kCmdNone);
-    EXPECT_TRUE(ShownEnabled(kCmdAddUrlFromBuffer));
+    EXPECT_TRUE(Shown(kCmdAddUrlFromBuffer).enabled);
     platform.clipboard = "http://example.org/" + std::string(kMaxClipboardChars, 'a');
     ChooseOn(0, kCmdAddUrlFromBuffer);
-    EXPECT_FALSE(ShownEnabled(kCmdAddUrlFromBuffer));
+    EXPECT_FALSE(Shown(kCmdAddUrlFromBuffer).enabled);
     EXPECT_EQ(form.Items().Count(), 0);
     EXPECT_FALSE(form.Menu().IsOpen());
 }
@@ -75,8 +73,8 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
     Start({}, {"https://example.org/", "C:\\a.txt"});
     app.HintForm().Show();
     ChooseOn(0, kCmdNone);
-    EXPECT_TRUE(ShownEnabled(kCmdDeleteItem));
-    EXPECT_TRUE(ShownEnabled(kCmdChangeUrl));
+    EXPECT_TRUE(Shown(kCmdDeleteItem).enabled);
+    EXPECT_TRUE(Shown(kCmdChangeUrl).enabled);
     EXPECT_FALSE(app.HintForm().Visible());
     EXPECT_FALSE(platform.hint.visible);
 }
@@ -160,7 +158,6 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
     Start({.AutoHide = true, .Hint = {}}, {"C:\\a.txt"});
-    platform.barVisible = true;
     platform.cursor = {form.BarRect().left, form.BarRect().bottom + 100};
     form.OnTick();  // a fade begun
     ASSERT_LT(platform.alpha, 255);
@@ -171,11 +168,11 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
     EXPECT_TRUE(form.Record().AutoHide);
 
     ChooseOn(0, kCmdFixedIcons);
-    EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdAutoHide)->checked);
+    EXPECT_TRUE(Shown(kCmdAutoHide).checked);
     EXPECT_TRUE(form.Record().FixedIcons);
     EXPECT_FALSE(form.Menu().DeleteItem1().enabled);
     ChooseOn(0, kCmdFixedIcons);
-    EXPECT_TRUE(FindEntry(platform.shownMenus.back(), kCmdFixedIcons)->checked);
+    EXPECT_TRUE(Shown(kCmdFixedIcons).checked);
     EXPECT_TRUE(form.Menu().DeleteItem1().enabled);
     ChooseOn(0, kCmdDeleteItem);
     ChooseOn(0, kCmdFixedIcons);
