@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
 #include "fake/ProgramRuns.h"
 
 namespace pel::test {
@@ -11,20 +9,27 @@ namespace {
 
 class ItemIconsTest : public ProgramRuns {
   protected:
-    // A run whose bar holds exactly these items, with these icon lines.
-    TFormPellorinth& RunWith(const std::string& items, const std::string& icons) {
-        platform.AddFile(kDataFile, "[PATH]\r\n" + items + "[~]\r\n[ICON]\r\n" + icons +
-                                        "[~]\r\n[PREF]\r\n[~]\r\n");
+    // A run whose bar holds exactly these items, with these icon paths.
+    TFormPellorinth& RunWith(const std::vector<std::string>& items,
+                             const std::vector<std::string>& icons = {},
+                             const Settings& record = {}) {
+        PutDataFile(platform, record, items, icons);
         return Run();
     }
-
     void AddIconFile(const std::string& path) {
         platform.AddFile(path);
         platform.iconFiles.insert(path);
     }
-
     std::string Picture(const TFormPellorinth& form, int i) const {
-        return NameOf(form.store.Picture(i));
+        return NameOf(form.Items().Picture(i));
+    }
+    // The context menu on cell `index` of the row bar, and `command` chosen.
+    void ChooseOn(TFormPellorinth& form, int index, int command) {
+        const GridModel& grid = form.Placement().Grid1();
+        const int along = (index - grid.LeftCol()) * grid.cellSize + 1;
+        form.OnMouseMove(ShiftState{}, {grid.bounds.left + along, grid.bounds.top + 1});
+        platform.menuChoices.push_back(command);
+        form.OnContextMenu(platform.cursor);
     }
 };
 
@@ -32,30 +37,26 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     AddIconFile("C:\\Tools\\icons\\star.ico");
     AddIconFile("D:\\art\\moon.ico");
     platform.AddFile("C:\\a.txt");
-    TFormPellorinth& form = RunWith("C:\\a.txt\r\nhttp://x/\r\n", "");
-    form.settings.AutoHide = true;
-    form.Menu().SetOpen(true);
-    form.SelectItemCell(0);
+    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, {.AutoHide = true, .Hint = {}});
     platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
-    form.OnMenuCommand(kCmdOpenIcon);
+    ChooseOn(form, 0, kCmdOpenIcon);
     ASSERT_EQ(platform.openDialogs.size(), 1u);
     EXPECT_EQ(platform.openDialogs[0].initialDir, "C:\\Tools\\");
     EXPECT_EQ(platform.openDialogs[0].filter, "Icons(*.ico)|*.ico");
     EXPECT_FALSE(platform.openDialogs[0].multiSelect);
-    EXPECT_EQ(form.store.Icon(0), ".icons\\star.ico");
+    EXPECT_EQ(form.Items().Icon(0), ".icons\\star.ico");
     EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\icons\\star.ico");
-    EXPECT_TRUE(form.settings.AutoHide);
+    EXPECT_TRUE(form.Record().AutoHide);
     EXPECT_FALSE(form.Menu().IsOpen());
 
     // The second dialog starts where the first icon was; a cancel keeps it.
-    form.SelectItemCell(1);
     platform.openResults.push_back({"D:\\art\\moon.ico"});
-    form.OpenIcon1Click();
-    form.OpenIcon1Click();
+    ChooseOn(form, 1, kCmdOpenIcon);
+    ChooseOn(form, 1, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs[1].initialDir, "C:\\Tools\\icons\\");
     EXPECT_EQ(platform.openDialogs[2].initialDir, "D:\\art\\");
-    EXPECT_EQ(form.store.Icon(1), "D:\\art\\moon.ico");
-    form.OpenIcon1Click();
+    EXPECT_EQ(form.Items().Icon(1), "D:\\art\\moon.ico");
+    ChooseOn(form, 1, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs[3].initialDir, "D:\\art\\");
     form.OnCloseQuery();
 
@@ -65,21 +66,21 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     TFormPellorinth& moved = Run();
     EXPECT_EQ(Picture(moved, 0), "ico:E:\\Moved\\icons\\star.ico");
     EXPECT_EQ(Picture(moved, 1), "ico:D:\\art\\moon.ico");
-    moved.OpenIcon1Click();
+    ChooseOn(moved, 0, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs.back().initialDir, "E:\\Moved\\");
 }
 
 TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
     AddIconFile("C:\\i.ico");
     platform.AddFile("C:\\a.txt");
-    TFormPellorinth& form = RunWith("C:\\a.txt\r\nhttp://x/\r\nC:\\gone.txt\r\n",
-                                    "C:\\i.ico\r\nC:\\i.ico\r\nC:\\i.ico\r\n");
+    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/", "C:\\gone.txt"},
+                                    {"C:\\i.ico", "C:\\i.ico", "C:\\i.ico"});
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Picture(form, i), "ico:C:\\i.ico");
-        form.SelectItemCell(i);
+        ChooseOn(form, i, kCmdNone);  // the menu shown on the item
         ASSERT_TRUE(form.Menu().DefaultIcon1().enabled);
-        form.OnMenuCommand(kCmdDefaultIcon);
-        EXPECT_EQ(form.store.Icon(i), "");
+        ChooseOn(form, i, kCmdDefaultIcon);
+        EXPECT_EQ(form.Items().Icon(i), "");
         EXPECT_FALSE(form.Menu().DefaultIcon1().enabled);
     }
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
@@ -94,10 +95,10 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     platform.AddFile("C:\\broken.ico");  // exists, but is no icon
     AddIconFile("C:\\ok.ico");
     TFormPellorinth& form =
-        RunWith("C:\\a.txt\r\nC:\\a.txt\r\nC:\\a.txt\r\nC:\\gone.txt\r\n\r\nC:\\a.txt\r\n",
-                "U:\\i.ico\r\nC:\\broken.ico\r\nC:\\ok.ico\r\n\r\nC:\\ok.ico\r\nU:\\i.ico\r\n");
-    EXPECT_EQ(form.store.Icons(), (std::vector<std::string>{"U:\\i.ico", "C:\\broken.ico",
-                                                            "C:\\ok.ico", "", "", "U:\\i.ico"}));
+        RunWith({"C:\\a.txt", "C:\\a.txt", "C:\\a.txt", "C:\\gone.txt", "", "C:\\a.txt"},
+                {"U:\\i.ico", "C:\\broken.ico", "C:\\ok.ico", "", "C:\\ok.ico", "U:\\i.ico"});
+    EXPECT_EQ(form.Items().Icons(), (std::vector<std::string>{"U:\\i.ico", "C:\\broken.ico",
+                                                              "C:\\ok.ico", "", "", "U:\\i.ico"}));
     EXPECT_EQ(Picture(form, 0), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 1), "assoc:C:\\a.txt");
     EXPECT_EQ(Picture(form, 2), "ico:C:\\ok.ico");
@@ -108,10 +109,10 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
     // Looked for again on a later repaint, at waits of 2 s, 4 s, 8 s ...
     const auto readsAfter = [&](int ticks) {
         for (int i = 0; i < ticks; ++i) {
-            form.ResolveIdlePictures();
+            form.OnTick();
         }
         platform.iconReads.clear();
-        form.Repaint();
+        form.OnDisplayChanged();
         return std::count(platform.iconReads.begin(), platform.iconReads.end(), "U:\\i.ico");
     };
     EXPECT_EQ(readsAfter(19), 0);
@@ -125,31 +126,30 @@ TEST_F(ItemIconsTest, IconFilesThatAreGoneOrBrokenAtLoadAreKeptAndLookedForAgain
 
 TEST_F(ItemIconsTest, IconChosenForASeparatorOrAnItemGoneMeanwhileChangesNothing) {
     AddIconFile("C:\\i.ico");
-    TFormPellorinth& form = RunWith("\r\n", "");
-    for (int i = 0; i < 2; ++i) {
-        platform.openResults.push_back({"C:\\i.ico"});
-    }
-    form.OnMenuCommand(kCmdOpenIcon);
-    EXPECT_EQ(form.store.Icons(), std::vector<std::string>{""});
+    TFormPellorinth& form = RunWith({""});
+    platform.openResults = {{"C:\\i.ico"}, {"C:\\i.ico"}};
+    ChooseOn(form, 0, kCmdOpenIcon);
+    EXPECT_EQ(form.Items().Icons(), std::vector<std::string>{""});
     EXPECT_EQ(Picture(form, 0), "del");
-    platform.whileModal = [&] {
-        form.store.Remove(0);
-        form.AddFileToList(-1, "C:\\b.txt", true);
+    platform.whileModal = [&] {  // the item deleted and another dropped meanwhile
+        ChooseOn(form, 0, kCmdDeleteItem);
+        form.OnDrop({"C:\\b.txt"});
     };
-    form.OnMenuCommand(kCmdOpenIcon);
-    EXPECT_EQ(form.store.Icons(), std::vector<std::string>{""});
+    ChooseOn(form, 0, kCmdOpenIcon);
+    EXPECT_EQ(form.Items().Targets(), std::vector<std::string>{"C:\\b.txt"});
+    EXPECT_EQ(form.Items().Icons(), std::vector<std::string>{""});
 }
 
 TEST_F(ItemIconsTest, IconFilesBesideTheProgramReplaceStockPictures) {
     AddIconFile("C:\\Tools\\url.ico");
     AddIconFile("C:\\Tools\\del.ico");
-    TFormPellorinth& form = RunWith("http://x/\r\n\r\n", "");
+    TFormPellorinth& form = RunWith({"http://x/", ""});
     EXPECT_EQ(Picture(form, 0), "ico:C:\\Tools\\url.ico");
     EXPECT_EQ(Picture(form, 1), "ico:C:\\Tools\\del.ico");
     EXPECT_EQ(NameOf(form.Pictures().Stock().columnSeparator), "ico:C:\\Tools\\del.ico");
 
     platform.iconFiles.clear();  // both there but unreadable
-    TFormPellorinth& broken = RunWith("http://x/\r\n\r\n", "");
+    TFormPellorinth& broken = RunWith({"http://x/", ""});
     EXPECT_EQ(Picture(broken, 0), "unknown");
     EXPECT_EQ(Picture(broken, 1), "del");
 }

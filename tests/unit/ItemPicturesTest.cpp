@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "fake/ProgramRuns.h"
-#include "store/DataFile.h"
-#include "store/PreferenceLines.h"
 
 namespace pel::test {
 namespace {
@@ -17,18 +15,16 @@ class ItemPicturesTest : public ProgramRuns {
   protected:
     // A run of a bar on `edge` showing `visible` cells of these items.
     TFormPellorinth& RunWith(const std::vector<std::string>& items, int visible = 5,
-                             int edge = kEdgeTop, std::vector<std::string> icons = {}) {
+                             int edge = kEdgeTop, const std::vector<std::string>& icons = {},
+                             Settings settings = {}) {
         for (const std::string& item : items) {
             if (!item.empty() && !IsUrl(item)) {
                 platform.AddFile(item);
             }
         }
-        Settings settings;
         settings.VisibleIconCount = visible;
         settings.ScreenPosition = edge;
-        settings.MonitorIndex = 0;
-        icons.resize(items.size());
-        platform.AddFile(kDataFile, FormatDataFile({items, icons, FormatPreferences(settings)}));
+        PutDataFile(platform, settings, items, icons);
         return Run();
     }
 
@@ -42,8 +38,8 @@ class ItemPicturesTest : public ProgramRuns {
 
     static std::vector<int> Pending(const TFormPellorinth& form) {
         std::vector<int> pending;
-        for (int i = 0; i < form.store.Count(); ++i) {
-            if (form.store.PicturePending(i)) {
+        for (int i = 0; i < form.Items().Count(); ++i) {
+            if (form.Items().PicturePending(i)) {
                 pending.push_back(i);
             }
         }
@@ -52,7 +48,7 @@ class ItemPicturesTest : public ProgramRuns {
 
     static void IdleUntilDone(TFormPellorinth& form) {
         for (int tick = 0; tick < 1000 && !Pending(form).empty(); ++tick) {
-            form.ResolveIdlePictures();
+            form.OnTick();
         }
     }
 };
@@ -70,7 +66,8 @@ TEST_F(ItemPicturesTest, StartUpReadsTheShownCellsOnly) {
         const std::vector<std::string> shown(files.begin(), files.begin() + c.visible);
         EXPECT_EQ(platform.iconReads, shown) << c.edge << " " << c.visible;
         for (int i = 0; i < c.visible; ++i) {
-            EXPECT_EQ(NameOf(form.store.Picture(i)), "assoc:" + files[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(NameOf(form.Items().Picture(i)),
+                      "assoc:" + files[static_cast<std::size_t>(i)]);
         }
         EXPECT_EQ(Pending(form).size(), files.size() - static_cast<std::size_t>(c.visible));
     }
@@ -101,7 +98,7 @@ TEST_F(ItemPicturesTest, ItemsOfOneTargetOrOneIconFileShareOnePictureReadOnce) {
     std::sort(reads.begin(), reads.end());
     EXPECT_EQ(reads, (std::vector<std::string>{"C:\\Tools\\star.ico", "C:\\f0.txt", "C:\\f1.txt",
                                                "C:\\f2.txt"}));
-    auto picture = [&](int i) { return form.store.Picture(i); };
+    auto picture = [&](int i) { return form.Items().Picture(i); };
     for (int i = 0; i < 30; ++i) {
         EXPECT_EQ(picture(i), picture(i == 4 || i == 17 ? 4 : i % 3)) << i;
     }
@@ -114,7 +111,7 @@ TEST_F(ItemPicturesTest, ItemsOfOneTargetOrOneIconFileShareOnePictureReadOnce) {
 TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow) {
     TFormPellorinth& form = RunWith(Files(40), 5);
     platform.iconReads.clear();
-    form.sbScrollRightClick();
+    form.Accessible().DoDefaultAction(form.Accessible().ChildCount() - 1);  // forward button
     const int first = form.Placement().Grid1().LeftCol();
     ASSERT_EQ(first, 4) << "the last cell shown stays on the new page";
     std::vector<std::string> page;
@@ -122,26 +119,25 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
         if (i > first) {  // cells 0..4 were read at load
             page.push_back("C:\\f" + std::to_string(i) + ".txt");
         }
-        EXPECT_FALSE(form.store.PicturePending(i)) << i;
+        EXPECT_FALSE(form.Items().PicturePending(i)) << i;
     }
     std::sort(platform.iconReads.begin(), platform.iconReads.end());
     EXPECT_EQ(platform.iconReads, page);
     // So are the cells a longer bar brings into view.
-    form.ChangeScreenOriental(kEdgeTop, 12);
+    form.Preview({.Hint = {}, .VisibleIconCount = 12});
     const int last = form.Placement().Grid1().LeftCol() + 11;
     ASSERT_GT(last, first + 4);
-    EXPECT_FALSE(form.store.PicturePending(last)) << last;
+    EXPECT_FALSE(form.Items().PicturePending(last)) << last;
 }
 
 TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGoes) {
-    TFormPellorinth& form = RunWith(Files(30), 5);
-    form.settings.ConfirmDelete = true;
-    // Current without the select that would read its picture.
-    form.Placement().SelectCell(20);
+    TFormPellorinth& form =
+        RunWith(Files(30), 5, kEdgeTop, {}, {.Hint = {}, .ConfirmDelete = true});
     platform.whileModal = [&form] { IdleUntilDone(form); };
-    form.DeleteItem();
-    ASSERT_EQ(form.store.Count(), 29);
-    EXPECT_EQ(form.store.Target(20), "C:\\f21.txt");
+    platform.menuChoices.push_back(kCmdDeleteItem);
+    form.OnContextMenu({});  // on the first cell, current since the start
+    ASSERT_EQ(form.Items().Count(), 29);
+    EXPECT_EQ(form.Items().Target(0), "C:\\f1.txt");
 }
 
 // A share that does not answer would hold up the start for every icon on it.
@@ -151,9 +147,9 @@ TEST_F(ItemPicturesTest, IconFilesOfCellsNotShownAreNeitherLookedForNorDroppedAt
     icons[25] = "\\\\server\\share\\a.ico";
     icons[26] = ".star.ico";
     TFormPellorinth& form = RunWith(Files(30), 5, kEdgeTop, icons);
-    EXPECT_TRUE(form.store.PicturePending(25));
-    EXPECT_EQ(form.store.Icon(25), "\\\\server\\share\\a.ico");
-    EXPECT_EQ(form.store.Icon(26), ".star.ico");
+    EXPECT_TRUE(form.Items().PicturePending(25));
+    EXPECT_EQ(form.Items().Icon(25), "\\\\server\\share\\a.ico");
+    EXPECT_EQ(form.Items().Icon(26), ".star.ico");
     for (const auto* asked : {&platform.iconReads, &platform.existenceQueries}) {
         for (const std::string& path : *asked) {
             EXPECT_TRUE(path.find("share") == std::string::npos &&
@@ -166,11 +162,11 @@ TEST_F(ItemPicturesTest, IconFilesOfCellsNotShownAreNeitherLookedForNorDroppedAt
 TEST_F(ItemPicturesTest, APictureNoItemShowsAnyMoreIsReadAgain) {
     TFormPellorinth& form = RunWith(Files(2), 5);
     platform.iconReads.clear();
-    form.SelectItemCell(0);
-    form.DeleteItem();
-    form.DeleteItem();
-    ASSERT_EQ(form.store.Count(), 0);
-    form.AddFileToList(-1, "C:\\f0.txt", true);
+    platform.menuChoices = {kCmdDeleteItem, kCmdDeleteItem};
+    form.OnContextMenu({});
+    form.OnContextMenu({});
+    ASSERT_EQ(form.Items().Count(), 0);
+    form.OnDrop({"C:\\f0.txt"});
     EXPECT_EQ(platform.iconReads, std::vector<std::string>{"C:\\f0.txt"});
 
     // Nor does the cache grow with every picture it ever held.
@@ -189,9 +185,8 @@ TEST_F(ItemPicturesTest, DroppingManyFilesReadsTheShownOnesOnly) {
         dropped.push_back("C:\\drop" + std::to_string(i) + ".txt");
         platform.AddFile(dropped.back());
     }
-    form.settings.AddToEnd = true;
-    form.OnDrop(dropped);
-    ASSERT_EQ(form.store.Count(), 51);
+    form.OnDrop(dropped);  // with the pointer off the bar: at the end
+    ASSERT_EQ(form.Items().Count(), 51);
     EXPECT_EQ(platform.iconReads, std::vector<std::string>(dropped.begin(), dropped.begin() + 4));
     EXPECT_EQ(Pending(form).size(), 46u);
 }

@@ -5,16 +5,27 @@
 namespace pel::test {
 namespace {
 
-class LaunchTest : public BarTest {};
+class LaunchTest : public BarTest {
+  protected:
+    // Left clicks on cell `index`, each launch of C:\x.exe answered with the next of `answers`.
+    void Click(int index, std::initializer_list<std::intptr_t> answers = {42}) {
+        for (const auto answer : answers) {
+            platform.shellResults["C:\\x.exe"] = answer;
+            form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, CellCentre(index));
+            form.OnMouseUp(MouseButton::Left, ShiftState{}, CellCentre(index));
+        }
+    }
+};
 
 TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
-    form.StartFile("");
+    const std::string folder = "C:\\Фото\\Лето 2024\\";
+    Start({}, {"", folder, "https://example.org/?q=a b"});
+    Click(0);
     EXPECT_TRUE(platform.shellOpened.empty());
     EXPECT_TRUE(platform.cursorHistory.empty());
 
-    const std::string folder = "C:\\Фото\\Лето 2024\\";
-    form.StartFile(folder);
-    form.StartFile("https://example.org/?q=a b");
+    Click(1);
+    Click(2);
     EXPECT_EQ(platform.shellOpened,
               (std::vector<std::string>{folder, "https://example.org/?q=a b"}));
     EXPECT_EQ(platform.cursorHistory,
@@ -24,25 +35,21 @@ TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
 }
 
 TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
-    form.settings.LanguageIndex = kRussian;  // the texts stay English
-    form.settings.AutoHide = true;
+    Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian}, {"C:\\x.exe"});
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
         autoHideInBox.push_back(form.AutoHideActive());
         EXPECT_EQ(platform.cursorHistory.back(), CursorKind::Default);
     };
-    for (const std::intptr_t code : {2, 5, 32}) {
-        platform.shellResults["C:\\x.exe"] = code;
-        form.StartFile("C:\\x.exe");
-    }
-    EXPECT_TRUE(form.settings.AutoHide);
-    form.settings.AutoHide = false;
-    platform.shellResults["C:\\x.exe"] = 31;
-    form.StartFile("C:\\x.exe");
-    EXPECT_FALSE(form.settings.AutoHide);
+    Click(0, {2, 5, 32});
+    EXPECT_TRUE(form.Record().AutoHide);
+    platform.menuChoices.push_back(kCmdAutoHide);
+    form.OnContextMenu(platform.cursor);
+    Click(0, {31});
+    EXPECT_FALSE(form.Record().AutoHide);
 
     ASSERT_EQ(platform.messages.size(), 4u);
-    EXPECT_EQ(platform.messages[0].text, "The specified file was not found.");
+    EXPECT_EQ(platform.messages[0].text, "The specified file was not found.");  // in English
     EXPECT_EQ(platform.messages[1].text,
               "The operating system denied access to the specified file");
     EXPECT_EQ(platform.messages[2].text, "The specified dynamic-link library was not found.");
@@ -53,10 +60,9 @@ TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
 }
 
 TEST_F(LaunchTest, SuccessAndUnlistedFailuresStaySilent) {
-    for (const std::intptr_t code : {1, 4, 12, 25, 33, 42}) {
-        platform.shellResults["C:\\x.exe"] = code;
-        form.StartFile("C:\\x.exe");
-    }
+    Start({}, {"C:\\x.exe"});
+    Click(0, {1, 4, 12, 25, 33, 42});
+    EXPECT_EQ(platform.shellOpened.size(), 6u);
     EXPECT_TRUE(platform.messages.empty());
 }
 
