@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "fake/BarActions.h"
 #include "fake/DataFileOnDisk.h"
 #include "fake/FakePlatform.h"
 #include "fake/FakePreferencesWindow.h"
@@ -29,30 +30,13 @@ class BarTest : public ::testing::Test {
         form.OnShown();
     }
 
-    // The pointer comes to the middle of cell `index` as the bar is now
-    // scrolled: the cell becomes current.
-    void PointAt(int index) {
-        const Point client = CellCentre(index);
-        const Rect bar = form.BarRect();
-        // The fake's frame puts the client area one pixel inside the bar.
-        platform.cursor = {bar.left + 1 + client.x, bar.top + 1 + client.y};
-        form.OnMouseMove(ShiftState{}, client);
-    }
-    // The context menu on cell `index`, and its `command` chosen.
-    void ChooseOn(int index, int command) {
-        PointAt(index);
-        platform.menuChoices.push_back(command);
-        form.OnContextMenu(platform.cursor);
-    }
-    // The middle of cell `index` in client coordinates.
-    [[nodiscard]] Point CellCentre(int index) const {
-        const GridModel& grid = form.Placement().Grid1();
-        const bool row = form.Horizontal();
-        const int along =
-            (index - (row ? grid.LeftCol() : grid.TopRow())) * grid.cellSize + grid.cellSize / 2;
-        const int across = grid.cellSize / 2;
-        return {grid.bounds.left + (row ? along : across),
-                grid.bounds.top + (row ? across : along)};
+    void PointAt(int index) { test::PointAt(platform, form, index); }
+    void ChooseOn(int index, int command) { test::ChooseOn(platform, form, index, command); }
+    [[nodiscard]] Point CellCentre(int index) const { return test::CellCentre(form, index); }
+    // A left click at `client`: a press and its release.
+    void ClickAt(Point client) {
+        form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, client);
+        form.OnMouseUp(MouseButton::Left, ShiftState{}, client);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "fake/BarActions.h"
 #include "fake/DataFileOnDisk.h"
 #include "fake/FakePlatform.h"
 #include "fake/FakePreferencesWindow.h"

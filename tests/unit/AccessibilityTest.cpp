@@ -33,13 +33,6 @@ class AccessibilityTest : public BarTest {
             form.Preview(record);
         }
     }
-    void Click(int item) {
-        PointAt(item);
-        ShiftState left;
-        left.left = true;
-        form.OnMouseDown(MouseButton::Left, left, CellCentre(item));
-        form.OnMouseUp(MouseButton::Left, ShiftState{}, CellCentre(item));
-    }
     [[nodiscard]] bool Told(const Notice& notice) const {
         const auto& events = platform.accessibleEvents;
         return std::find(events.begin(), events.end(), notice) != events.end();
@@ -126,7 +119,8 @@ TEST_F(AccessibilityTest, ActionsDoWhatAClickDoes) {
     MakeBar({"C:\\a.txt", "C:\\missing.txt", "", "C:\\d.txt", "C:\\e.txt"}, kEdgeTop, 0, 3, 1);
     platform.shellResults["C:\\missing.txt"] = 2;  // the shell cannot find it
     // The refusal a click shows.
-    Click(1);
+    PointAt(1);
+    ClickAt(CellCentre(1));
     ASSERT_EQ(platform.messages.size(), 1u);
 
     EXPECT_TRUE(bar.DoDefaultAction(1));

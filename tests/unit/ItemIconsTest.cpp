@@ -23,14 +23,6 @@ class ItemIconsTest : public ProgramRuns {
     std::string Picture(const TFormPellorinth& form, int i) const {
         return NameOf(form.Items().Picture(i));
     }
-    // The context menu on cell `index` of the row bar, and `command` chosen.
-    void ChooseOn(TFormPellorinth& form, int index, int command) {
-        const GridModel& grid = form.Placement().Grid1();
-        const int along = (index - grid.LeftCol()) * grid.cellSize + 1;
-        form.OnMouseMove(ShiftState{}, {grid.bounds.left + along, grid.bounds.top + 1});
-        platform.menuChoices.push_back(command);
-        form.OnContextMenu(platform.cursor);
-    }
 };
 
 TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestart) {
@@ -39,7 +31,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     platform.AddFile("C:\\a.txt");
     TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, {.AutoHide = true, .Hint = {}});
     platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
-    ChooseOn(form, 0, kCmdOpenIcon);
+    ChooseOn(platform, form, 0, kCmdOpenIcon);
     ASSERT_EQ(platform.openDialogs.size(), 1u);
     EXPECT_EQ(platform.openDialogs[0].initialDir, "C:\\Tools\\");
     EXPECT_EQ(platform.openDialogs[0].filter, "Icons(*.ico)|*.ico");
@@ -51,12 +43,12 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
 
     // The second dialog starts where the first icon was; a cancel keeps it.
     platform.openResults.push_back({"D:\\art\\moon.ico"});
-    ChooseOn(form, 1, kCmdOpenIcon);
-    ChooseOn(form, 1, kCmdOpenIcon);
+    ChooseOn(platform, form, 1, kCmdOpenIcon);
+    ChooseOn(platform, form, 1, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs[1].initialDir, "C:\\Tools\\icons\\");
     EXPECT_EQ(platform.openDialogs[2].initialDir, "D:\\art\\");
     EXPECT_EQ(form.Items().Icon(1), "D:\\art\\moon.ico");
-    ChooseOn(form, 1, kCmdOpenIcon);
+    ChooseOn(platform, form, 1, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs[3].initialDir, "D:\\art\\");
     form.OnCloseQuery();
 
@@ -66,7 +58,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     TFormPellorinth& moved = Run();
     EXPECT_EQ(Picture(moved, 0), "ico:E:\\Moved\\icons\\star.ico");
     EXPECT_EQ(Picture(moved, 1), "ico:D:\\art\\moon.ico");
-    ChooseOn(moved, 0, kCmdOpenIcon);
+    ChooseOn(platform, moved, 0, kCmdOpenIcon);
     EXPECT_EQ(platform.openDialogs.back().initialDir, "E:\\Moved\\");
 }
 
@@ -77,9 +69,9 @@ TEST_F(ItemIconsTest, DefaultTakesTheOwnPictureBack) {
                                     {"C:\\i.ico", "C:\\i.ico", "C:\\i.ico"});
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Picture(form, i), "ico:C:\\i.ico");
-        ChooseOn(form, i, kCmdNone);  // the menu shown on the item
+        ChooseOn(platform, form, i, kCmdNone);  // the menu shown on the item
         ASSERT_TRUE(form.Menu().DefaultIcon1().enabled);
-        ChooseOn(form, i, kCmdDefaultIcon);
+        ChooseOn(platform, form, i, kCmdDefaultIcon);
         EXPECT_EQ(form.Items().Icon(i), "");
         EXPECT_FALSE(form.Menu().DefaultIcon1().enabled);
     }
@@ -128,14 +120,14 @@ TEST_F(ItemIconsTest, IconChosenForASeparatorOrAnItemGoneMeanwhileChangesNothing
     AddIconFile("C:\\i.ico");
     TFormPellorinth& form = RunWith({""});
     platform.openResults = {{"C:\\i.ico"}, {"C:\\i.ico"}};
-    ChooseOn(form, 0, kCmdOpenIcon);
+    ChooseOn(platform, form, 0, kCmdOpenIcon);
     EXPECT_EQ(form.Items().Icons(), std::vector<std::string>{""});
     EXPECT_EQ(Picture(form, 0), "del");
     platform.whileModal = [&] {  // the item deleted and another dropped meanwhile
-        ChooseOn(form, 0, kCmdDeleteItem);
+        ChooseOn(platform, form, 0, kCmdDeleteItem);
         form.OnDrop({"C:\\b.txt"});
     };
-    ChooseOn(form, 0, kCmdOpenIcon);
+    ChooseOn(platform, form, 0, kCmdOpenIcon);
     EXPECT_EQ(form.Items().Targets(), std::vector<std::string>{"C:\\b.txt"});
     EXPECT_EQ(form.Items().Icons(), std::vector<std::string>{""});
 }

@@ -11,8 +11,7 @@ class LaunchTest : public BarTest {
     void Click(int index, std::initializer_list<std::intptr_t> answers = {42}) {
         for (const auto answer : answers) {
             platform.shellResults["C:\\x.exe"] = answer;
-            form.OnMouseDown(MouseButton::Left, ShiftState{.left = true}, CellCentre(index));
-            form.OnMouseUp(MouseButton::Left, ShiftState{}, CellCentre(index));
+            ClickAt(CellCentre(index));
         }
     }
 };

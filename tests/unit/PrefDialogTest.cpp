@@ -194,7 +194,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
 
 TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
     TFormPellorinth& form = Start(OnMonitorZero());
-    form.OnMouseMove({}, {form.Placement().Grid1().bounds.left + 4 * 36 + 18, 18});
+    PointAt(platform, form, 4);
     ASSERT_EQ(form.CurrentItem(), 4);
     Open([&](TDlgPref& d) {
         for (CheckBox* box :

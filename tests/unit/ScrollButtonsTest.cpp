@@ -36,9 +36,7 @@ class ScrollButtonsTest : public BarTest {
     void Click(bool forward) {
         const Rect b = forward ? buttons.ForwardOnBar(placement.PanelRight())
                                : buttons.BackOnBar(placement.PanelLeft());
-        const Point middle{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
-        form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);
-        form.OnMouseUp(MouseButton::Left, ShiftState{}, middle);
+        ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
     }
     // Home (Ctrl+Home on a column) makes the first cell current.
     void Home() { form.OnKeyDown(kVkHome, ShiftState{.ctrl = !form.Horizontal()}); }
@@ -116,17 +114,10 @@ TEST_F(ScrollButtonsTest, ClicksThroughTheButtonsScrollAColumnToo) {
     MakeBar(30, 12, kEdgeRight);
     PointAt(11);
     ASSERT_TRUE(buttons.sbScrollRight().enabled);
-    // Press and release on the forward button, in client pixels.
-    const Point onForward{placement.PanelRight().bounds.left + 10,
-                          placement.PanelRight().bounds.top + 10};
-    form.OnMouseDown(MouseButton::Left, ShiftState{}, onForward);
-    form.OnMouseUp(MouseButton::Left, ShiftState{}, onForward);
+    Click(true);
     EXPECT_EQ(form.CurrentItem(), 22);
     EXPECT_EQ(placement.Grid1().TopRow(), 11);
-    const Point onBack{placement.PanelLeft().bounds.left + 10,
-                       placement.PanelLeft().bounds.top + 10};
-    form.OnMouseDown(MouseButton::Left, ShiftState{}, onBack);
-    form.OnMouseUp(MouseButton::Left, ShiftState{}, onBack);
+    Click(false);
     EXPECT_EQ(form.CurrentItem(), 0);
 }
 

@@ -73,11 +73,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
                 {"C:\\\xD0\x94\xD0\xBE\xD0\xBA\\a.txt", "", "https://x.org/",
                  "C:\\M\xC3\xBCller.txt", "C:\\gone.doc", ""});
     TFormPellorinth& first = Run();
-    const GridModel& column = first.Placement().Grid1();
-    first.OnMouseMove({}, {column.bounds.left + 1, column.bounds.top + 2 * column.cellSize + 1});
     platform.openResults.push_back({"C:\\Tools\\i\\star.ico"});
-    platform.menuChoices.push_back(kCmdOpenIcon);
-    first.OnContextMenu({});
+    ChooseOn(platform, first, 2, kCmdOpenIcon);
     first.OnCloseQuery();
     const std::string bytes = platform.files[kDataFile];
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
