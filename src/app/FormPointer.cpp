@@ -64,8 +64,6 @@ void TFormPellorinth::CarryOut(const GestureOutcome& outcome) {
             Repaint();
             break;
         case GestureOutcome::Kind::Delete: {
-            // Taken as DeleteItemAt will see it, picture fetched.
-            ResolvePicture(index);
             const ItemStore::Item pressed = store_.ItemAt(index);
             gesture_.DragOffDone(DeleteItemAt(index) ? -1 : store_.Find(pressed, index));
             break;
@@ -127,9 +125,6 @@ bool TFormPellorinth::DeleteItemAt(int index) {
     const int count = store_.Count();
     bool deleted = false;
     if (store_.IsItem(index)) {
-        // A picture fetched while the question is open must not make the
-        // item look like another one.
-        ResolvePicture(index);
         // The question box is modal, but the bar keeps taking drops and drags
         // while it is open, so the answer must go to this item and not to
         // whatever then holds its index.

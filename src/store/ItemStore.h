@@ -31,9 +31,9 @@ class ItemStoreListener {
 class ItemStore {
   public:
     // An item as it stood at some moment, to be found again after the list
-    // may have changed under a modal box.
+    // may have changed under a modal box. Not by its picture: a change of
+    // display scale fetches every picture again meanwhile.
     struct Item {
-        PicturePtr picture;
         std::string target;
         std::string icon;
         bool operator==(const Item&) const = default;
@@ -46,11 +46,9 @@ class ItemStore {
     [[nodiscard]] const PicturePtr& Picture(int index) const { return pictures_[At(index)]; }
     [[nodiscard]] const std::string& Target(int index) const { return targets_[At(index)]; }
     [[nodiscard]] const std::string& Icon(int index) const { return icons_[At(index)]; }
-    [[nodiscard]] Item ItemAt(int index) const {
-        return {Picture(index), Target(index), Icon(index)};
-    }
+    [[nodiscard]] Item ItemAt(int index) const { return {Target(index), Icon(index)}; }
     // Where `item` stands now, looking first at `formerIndex`; -1 when it is
-    // gone. Items equal in all three entries are interchangeable.
+    // gone. Items with the same target and icon are interchangeable.
     [[nodiscard]] int Find(const Item& item, int formerIndex) const;
     // The data file's two lists.
     [[nodiscard]] const std::vector<std::string>& Targets() const { return targets_; }

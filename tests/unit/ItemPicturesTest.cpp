@@ -130,10 +130,16 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
     EXPECT_FALSE(form.Items().PicturePending(last)) << last;
 }
 
-TEST_F(ItemPicturesTest, AnItemWhosePictureArrivesDuringTheDeleteQuestionStillGoes) {
+// Other items' pictures arrive, and then the display's scale changes, which
+// fetches every picture again.
+TEST_F(ItemPicturesTest, AnItemWhosePictureChangesDuringTheDeleteQuestionStillGoes) {
     TFormPellorinth& form =
         RunWith(Files(30), 5, kEdgeTop, {}, {.Hint = {}, .ConfirmDelete = true});
-    platform.whileModal = [&form] { IdleUntilDone(form); };
+    platform.whileModal = [&] {
+        IdleUntilDone(form);
+        platform.monitors[0].scale = Scale{144};
+        form.OnScaleChanged();
+    };
     platform.menuChoices.push_back(kCmdDeleteItem);
     form.OnContextMenu({});  // on the first cell, current since the start
     ASSERT_EQ(form.Items().Count(), 29);
