@@ -30,7 +30,7 @@ struct Settings {
     bool AutoHide = false;
     bool FixedIcons = false;
     Color BackgroundColor = kClBtnFace;
-    THintPref Hint;
+    THintPref Hint{};
     bool ShowHints = true;
     std::int32_t ScrollButtonPosition = 0;
     bool HoverScroll = false;

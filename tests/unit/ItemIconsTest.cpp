@@ -29,7 +29,7 @@ TEST_F(ItemIconsTest, ChosenIconIsRecordedRelativeToTheProgramAndSurvivesARestar
     AddIconFile("C:\\Tools\\icons\\star.ico");
     AddIconFile("D:\\art\\moon.ico");
     platform.AddFile("C:\\a.txt");
-    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, {.AutoHide = true, .Hint = {}});
+    TFormPellorinth& form = RunWith({"C:\\a.txt", "http://x/"}, {}, {.AutoHide = true});
     platform.openResults.push_back({"C:\\Tools\\icons\\star.ico"});
     ChooseOn(platform, form, 0, kCmdOpenIcon);
     ASSERT_EQ(platform.openDialogs.size(), 1u);

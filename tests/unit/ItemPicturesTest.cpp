@@ -124,7 +124,7 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
     std::sort(platform.iconReads.begin(), platform.iconReads.end());
     EXPECT_EQ(platform.iconReads, page);
     // So are the cells a longer bar brings into view.
-    form.Preview({.Hint = {}, .VisibleIconCount = 12});
+    form.Preview({.VisibleIconCount = 12});
     const int last = form.Placement().Grid1().LeftCol() + 11;
     ASSERT_GT(last, first + 4);
     EXPECT_FALSE(form.Items().PicturePending(last)) << last;
@@ -133,8 +133,7 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
 // Other items' pictures arrive, and then the display's scale changes, which
 // fetches every picture again.
 TEST_F(ItemPicturesTest, AnItemWhosePictureChangesDuringTheDeleteQuestionStillGoes) {
-    TFormPellorinth& form =
-        RunWith(Files(30), 5, kEdgeTop, {}, {.Hint = {}, .ConfirmDelete = true});
+    TFormPellorinth& form = RunWith(Files(30), 5, kEdgeTop, {}, {.ConfirmDelete = true});
     platform.whileModal = [&] {
         IdleUntilDone(form);
         platform.monitors[0].scale = Scale{144};

@@ -66,16 +66,16 @@ TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
 }
 
 TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {
-    Start({.Hint = {}, .ScreenPosition = kEdgeLeft});
+    Start({.ScreenPosition = kEdgeLeft});
     form.OnDrop({""});
     EXPECT_EQ(NameOf(form.Items().Picture(0)), "del2");
-    form.Preview({.Hint = {}, .ScreenPosition = kEdgeTop});
+    form.Preview({.ScreenPosition = kEdgeTop});
     form.OnDrop({""});
     EXPECT_EQ(NameOf(form.Items().Picture(1)), "del");
 }
 
 TEST_F(ItemStoreTest, AddingClearsMenuOpenAndEnablesForwardPastTheVisibleCount) {
-    Start({.Hint = {}, .VisibleIconCount = 2});
+    Start({.VisibleIconCount = 2});
     platform.whileModal = [this] {  // drops while the menu's dialog is open
         form.OnDrop({"", ""});
         EXPECT_FALSE(form.Menu().IsOpen());

@@ -34,7 +34,7 @@ TEST_F(LaunchTest, TargetGoesUnchangedToTheShellAndSeparatorsOpenNothing) {
 }
 
 TEST_F(LaunchTest, RefusalShowsTheShellTextWithAutoHideOffOnlyMeanwhile) {
-    Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian}, {"C:\\x.exe"});
+    Start({.AutoHide = true, .LanguageIndex = kRussian}, {"C:\\x.exe"});
     std::vector<bool> autoHideInBox;
     platform.whileModal = [&] {
         autoHideInBox.push_back(form.AutoHideActive());

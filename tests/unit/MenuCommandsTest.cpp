@@ -80,7 +80,7 @@ TEST_F(MenuCommandsTest, MenuShowsTheEntriesOfTheCurrentItemAndHidesTheHint) {
 }
 
 TEST_F(MenuCommandsTest, ChosenFilesGoBeforeTheCurrentItemReversedOrToTheEndInOrder) {
-    Start({.AutoHide = true, .Hint = {}}, {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
+    Start({.AutoHide = true}, {"C:\\0.txt", "C:\\1.txt", "C:\\2.txt", "C:\\3.txt"});
     platform.openResults.push_back({"C:\\first.txt", "C:\\second.txt", "C:\\third.txt"});
     platform.whileModal = [this] {  // a drop on the first cell while the dialog is open
         autoHideInDialogs.push_back(form.AutoHideActive());
@@ -115,7 +115,7 @@ TEST_F(MenuCommandsTest, FolderBrowserAddsTheChosenFolder) {
 }
 
 TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilently) {
-    Start({.AutoHide = true, .Hint = {}, .LanguageIndex = kRussian});
+    Start({.AutoHide = true, .LanguageIndex = kRussian});
     platform.inputResults.push_back("http://x");
     ChooseOn(0, kCmdAddUrl);
     ChangePreferences([](TDlgPref& dialog) { dialog.General().language.Choose(kEnglish); });
@@ -134,8 +134,7 @@ TEST_F(MenuCommandsTest, TypedUrlIsAskedForInTheInterfaceLanguageAndCheckedSilen
 }
 
 TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt) {
-    Start({.Hint = {}, .LanguageIndex = kRussian}, {"C:\\a.txt", "http://old.example.org/"},
-          {"", "my.ico"});
+    Start({.LanguageIndex = kRussian}, {"C:\\a.txt", "http://old.example.org/"}, {"", "my.ico"});
     const PicturePtr picture = form.Items().Picture(1);
     platform.inputResults = {"", "https://new.example.org/"};
     ChooseOn(1, kCmdChangeUrl);
@@ -157,7 +156,7 @@ TEST_F(MenuCommandsTest, EditingAUrlReplacesOnlyItsTargetAndAClearedTextKeepsIt)
 }
 
 TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
-    Start({.AutoHide = true, .Hint = {}}, {"C:\\a.txt"});
+    Start({.AutoHide = true}, {"C:\\a.txt"});
     platform.cursor = {form.BarRect().left, form.BarRect().bottom + 100};
     form.OnTick();  // a fade begun
     ASSERT_LT(platform.alpha, 255);
@@ -182,7 +181,7 @@ TEST_F(MenuCommandsTest, TogglesForAutoHideAndLockIcons) {
 }
 
 TEST_F(MenuCommandsTest, AboutBoxKeepsTheBarShownUntilClosed) {
-    Start({.AutoHide = true, .Hint = {}});
+    Start({.AutoHide = true});
     ChooseOn(0, kCmdAbout);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Program for launch applications", 0), 0u);
