@@ -3,7 +3,6 @@
 #include "app/FormPellorinth.h"
 #include "interaction/FormHint.h"
 #include "platform/Platform.h"
-#include "prefs/DlgPref.h"
 #include "prefs/PreferencesWindow.h"
 
 namespace pel {
@@ -17,7 +16,6 @@ class Application {
 
     TFormPellorinth& MainForm() { return main_; }
     TFormHint& HintForm() { return hint_; }
-    TDlgPref& PrefDialog() { return main_.PrefDialog(); }
 
   private:
     TFormHint hint_;

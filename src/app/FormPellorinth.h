@@ -54,8 +54,6 @@ class TFormPellorinth final : public BarPreview,
 
     // The record's defaults before the data file is read at the first show.
     void FormCreate();
-    // The dialog the preferences window shows.
-    TDlgPref& PrefDialog() { return dlgPref_; }
 
     // --- events from the window, in client coordinates ---
     void OnWindowCreated() override { placement_.LayoutPanels(); }
@@ -108,6 +106,8 @@ class TFormPellorinth final : public BarPreview,
     [[nodiscard]] const Settings& Record() const { return settings_; }
     [[nodiscard]] const ItemStore& Items() const { return store_; }
     [[nodiscard]] const ItemPictures& Pictures() const { return pictures_; }
+    // The preferences dialog, as it was last shown.
+    [[nodiscard]] const TDlgPref& PrefDialog() const { return dlgPref_; }
     // The bar's window, its panels and grid; and its scroll buttons.
     [[nodiscard]] const BarPlacement& Placement() const { return placement_; }
     [[nodiscard]] const ScrollButtons& Buttons() const { return buttons_; }

@@ -29,10 +29,12 @@ Settings OnMonitorZero(int visible = 10) {
 class PrefDialogTest : public ProgramRuns {
   protected:
     TFormPellorinth* bar = nullptr;
-    TDlgPref* dlg = nullptr;
-    GeneralPage& General() { return dlg->General(); }
-    SizePositionPage& Size() { return dlg->SizePosition(); }
-    StylePage& Style() { return dlg->Style(); }
+    const TDlgPref* dlg = nullptr;
+    // The dialog while the user acts on it.
+    TDlgPref* shownDialog = nullptr;
+    GeneralPage& General() { return shownDialog->General(); }
+    SizePositionPage& Size() { return shownDialog->SizePosition(); }
+    StylePage& Style() { return shownDialog->Style(); }
 
     void SetUp() override {
         platform.registry[std::string(kShellFoldersKey) + "|StartUp"] = "C:\\Start";
@@ -50,11 +52,12 @@ class PrefDialogTest : public ProgramRuns {
     // and answers OK (true) or Cancel.
     void Open(const std::function<bool(TDlgPref&)>& user) {
         int shown = 0;
-        preferencesWindow.user = [this, &user, &shown](TDlgPref& shownDialog) {
+        preferencesWindow.user = [this, &user, &shown](TDlgPref& dialog) {
             ++shown;
-            EXPECT_EQ(&shownDialog, dlg);
-            EXPECT_TRUE(dlg->Visible());
-            return user(*dlg);
+            EXPECT_EQ(&dialog, dlg);
+            EXPECT_TRUE(dialog.Visible());
+            shownDialog = &dialog;
+            return user(dialog);
         };
         platform.menuChoices.push_back(kCmdPreferences);
         bar->OnContextMenu({});
@@ -419,21 +422,24 @@ TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
 
 TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     TFormPellorinth& form = Start(OnMonitorZero());
-    const std::string* const captions[] = {
-        &dlg->Frame().caption.caption,       &dlg->Frame().ok.caption,
-        &dlg->Frame().cancel.caption,        &Style().backgroundLabel.caption,
-        &Style().outlineColourLabel.caption, &General().scrollButtonsLabel.caption,
-        &Size().visibleCountLabel.caption,   &Size().edgeLabel.caption,
-        &Style().startColourLabel.caption,   &Style().endColourLabel.caption,
-        &Size().monitorLabel.caption,        &Size().offsetXLabel.caption,
-        &Size().offsetYLabel.caption,        &Size().resetOffsets.caption,
-        &Style().reverseGradient.caption,    &Style().hintFont.caption,
-        &General().hoverScroll.caption,      &General().autoHide.caption,
-        &General().fixedIcons.caption,       &General().addToEnd.caption,
-        &General().deleteWithMouse.caption,  &General().confirmDelete.caption,
-        &General().runAtStartup.caption,     &Style().gradient.caption,
-        &Style().showHints.caption,          &Style().sample[4].caption,
-        &form.Menu().AddObject1().caption};
+    std::vector<const std::string*> captions;
+    Open([&](TDlgPref&) {
+        captions = {&dlg->Frame().caption.caption,       &dlg->Frame().ok.caption,
+                    &dlg->Frame().cancel.caption,        &Style().backgroundLabel.caption,
+                    &Style().outlineColourLabel.caption, &General().scrollButtonsLabel.caption,
+                    &Size().visibleCountLabel.caption,   &Size().edgeLabel.caption,
+                    &Style().startColourLabel.caption,   &Style().endColourLabel.caption,
+                    &Size().monitorLabel.caption,        &Size().offsetXLabel.caption,
+                    &Size().offsetYLabel.caption,        &Size().resetOffsets.caption,
+                    &Style().reverseGradient.caption,    &Style().hintFont.caption,
+                    &General().hoverScroll.caption,      &General().autoHide.caption,
+                    &General().fixedIcons.caption,       &General().addToEnd.caption,
+                    &General().deleteWithMouse.caption,  &General().confirmDelete.caption,
+                    &General().runAtStartup.caption,     &Style().gradient.caption,
+                    &Style().showHints.caption,          &Style().sample[4].caption,
+                    &form.Menu().AddObject1().caption};
+        return false;
+    });
     Settings shown = OnMonitorZero();
     shown.LanguageIndex = kRussian;
     form.Preview(shown);
@@ -445,7 +451,7 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
     for (std::size_t i = 0; i < russian.size(); ++i) {
         EXPECT_NE(russian[i], *captions[i]) << *captions[i];
     }
-    EXPECT_EQ(General().scrollButtonsLabel.caption, "Position of the Buttons of Rolling:");
+    EXPECT_EQ(dlg->General().scrollButtonsLabel.caption, "Position of the Buttons of Rolling:");
     EXPECT_EQ(russian.back(), "Добавить объект ");
 }
 
@@ -493,10 +499,11 @@ TEST_F(PrefDialogTest, GeneralAndStylePagesFollowTheirRules) {
 TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheItems) {
     Start(OnMonitorZero());
     const auto before = Look();
-    Size().edge.Choose(kEdgeLeft);
-    General().language.Choose(kRussian);
-    Style().gradient.SetChecked(true);
-    Size().offsetX.SetPosition(20);
+    TDlgPref hidden{*bar};
+    hidden.SizePosition().edge.Choose(kEdgeLeft);
+    hidden.General().language.Choose(kRussian);
+    hidden.Style().gradient.SetChecked(true);
+    hidden.SizePosition().offsetX.SetPosition(20);
     EXPECT_TRUE(Look() == before);
 
     for (const int past : {-1, 2}) {
