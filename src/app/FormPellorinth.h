@@ -152,12 +152,9 @@ class TFormPellorinth final : public BarPreview,
     void ChangeLanguage(int language);
     void Repaint();
 
-    // --- items, the start-up shortcut and the data file ---
+    // --- items and the data file ---
     void AddFileToList(int position, const std::string& target, bool isNew);
     [[nodiscard]] std::string ItemDisplayName(const std::string& target) const;
-    // Writes the start-up shortcut; false when it could not be written or
-    // the user has no start-up folder.
-    bool MyLinkForStartUp();
     void SaveUserData();
 
     // --- placement ---
@@ -172,7 +169,6 @@ class TFormPellorinth final : public BarPreview,
     void SetCellCount(int n);
 
     // --- scroll buttons ---
-    void SetButtonScrollPos();
     void CheckButtons(int col, int row);
     void sbScrollLeftClick();
     void sbScrollRightClick();

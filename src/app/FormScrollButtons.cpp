@@ -3,10 +3,6 @@
 
 namespace pel {
 
-void TFormPellorinth::SetButtonScrollPos() {
-    placement_.LayOutScrollButtons(settings_.ScrollButtonPosition);
-}
-
 void TFormPellorinth::CheckButtons(int col, int row) {
     buttons_.Check(Horizontal() ? col : row, store_.Count(), BarShows().VisibleIconCount);
 }

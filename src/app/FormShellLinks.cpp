@@ -11,8 +11,4 @@ void TFormPellorinth::WMDropFiles(const std::vector<std::string>& names) {
     }
 }
 
-bool TFormPellorinth::MyLinkForStartUp() {
-    return startupLink_.Create();
-}
-
 }  // namespace pel
