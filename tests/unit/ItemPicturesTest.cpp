@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake/ProgramRuns.h"
@@ -54,22 +55,18 @@ class ItemPicturesTest : public ProgramRuns {
 };
 
 TEST_F(ItemPicturesTest, StartUpReadsTheShownCellsOnly) {
-    struct Case {
-        int edge;
-        int visible;
-    };
-    for (const Case c :
-         {Case{kEdgeTop, 5}, Case{kEdgeLeft, 5}, Case{kEdgeBottom, 12}, Case{kEdgeRight, 1}}) {
+    for (const auto& [edge, visible] : {std::pair{kEdgeTop, 5}, std::pair{kEdgeLeft, 5},
+                                        std::pair{kEdgeBottom, 12}, std::pair{kEdgeRight, 1}}) {
         platform.iconReads.clear();
         const std::vector<std::string> files = Files(40);
-        const TFormPellorinth& form = RunWith(files, c.visible, c.edge);
-        const std::vector<std::string> shown(files.begin(), files.begin() + c.visible);
-        EXPECT_EQ(platform.iconReads, shown) << c.edge << " " << c.visible;
-        for (int i = 0; i < c.visible; ++i) {
+        const TFormPellorinth& form = RunWith(files, visible, edge);
+        const std::vector<std::string> shown(files.begin(), files.begin() + visible);
+        EXPECT_EQ(platform.iconReads, shown) << edge << " " << visible;
+        for (int i = 0; i < visible; ++i) {
             EXPECT_EQ(NameOf(form.Items().Picture(i)),
                       "assoc:" + files[static_cast<std::size_t>(i)]);
         }
-        EXPECT_EQ(Pending(form).size(), files.size() - static_cast<std::size_t>(c.visible));
+        EXPECT_EQ(Pending(form).size(), files.size() - static_cast<std::size_t>(visible));
     }
 }
 
@@ -114,15 +111,12 @@ TEST_F(ItemPicturesTest, IdleTicksReadAFewAtATimeFromTheNextPageAndTouchNoWindow
     form.Accessible().DoDefaultAction(form.Accessible().ChildCount() - 1);  // forward button
     const int first = form.Placement().Grid1().LeftCol();
     ASSERT_EQ(first, 4) << "the last cell shown stays on the new page";
-    std::vector<std::string> page;
     for (int i = first; i < first + 5; ++i) {
-        if (i > first) {  // cells 0..4 were read at load
-            page.push_back("C:\\f" + std::to_string(i) + ".txt");
-        }
         EXPECT_FALSE(form.Items().PicturePending(i)) << i;
     }
+    const std::vector<std::string> upToPage = Files(first + 5);  // cells 0..4 were read at load
     std::sort(platform.iconReads.begin(), platform.iconReads.end());
-    EXPECT_EQ(platform.iconReads, page);
+    EXPECT_EQ(platform.iconReads, std::vector(upToPage.begin() + first + 1, upToPage.end()));
     // So are the cells a longer bar brings into view.
     form.Preview({.VisibleIconCount = 12});
     const int last = form.Placement().Grid1().LeftCol() + 11;

@@ -13,15 +13,32 @@ class ItemStoreTest : public BarTest {
         ASSERT_EQ(form.Items().Targets().size(), form.Items().Icons().size());
         EXPECT_EQ(form.CellCount(), std::max(1, form.Items().Count()));
     }
+    [[nodiscard]] std::vector<std::string> PictureNames() const {
+        std::vector<std::string> names;
+        for (int i = 0; i < form.Items().Count(); ++i) {
+            names.push_back(NameOf(form.Items().Picture(i)));
+        }
+        return names;
+    }
 };
 
-TEST_F(ItemStoreTest, AddingToAnEmptyStoreFillsTheBlankCell) {
+TEST_F(ItemStoreTest, DroppedTargetsFillTheBlankCellAndShowThePictureOfTheirKind) {
+    EXPECT_TRUE(IsUrl("C:\\docs\\http://x"));  // a URL anywhere in the target
+    EXPECT_TRUE(IsUrl("see https://a"));
+    EXPECT_FALSE(IsUrl("HTTP://upper.case"));
+    platform.AddFile("C:\\src\\README");  // no extension
+    platform.dirs.insert("C:\\Users\\Me\\Desktop");
+    platform.AddFile("C:\\x.bin");
+    platform.failingIcons.insert("C:\\x.bin");
     Start(Settings{});
     form.OnDrop({"http://example.com/"});
     ExpectInStep();
     EXPECT_EQ(form.Items().Count(), 1);
     EXPECT_EQ(form.Items().Icon(0), "");
-    EXPECT_EQ(NameOf(form.Items().Picture(0)), "url");
+    form.OnDrop({"C:\\docs\\http://x", "C:\\src\\README", "C:\\Users\\Me\\Desktop\\", "C:\\x.bin"});
+    EXPECT_EQ(PictureNames(),
+              (std::vector<std::string>{"url", "url", "unknown", "assoc:C:\\Users\\Me\\Desktop\\",
+                                        "unknown"}));
 }
 
 TEST_F(ItemStoreTest, InsertAtZeroMovesEveryListAlongTogether) {
@@ -33,36 +50,8 @@ TEST_F(ItemStoreTest, InsertAtZeroMovesEveryListAlongTogether) {
     EXPECT_EQ(form.Items().Targets(),
               (std::vector<std::string>{"C:\\missing.doc", "C:\\a.txt", "", "https://x.org/page"}));
     EXPECT_EQ(form.Items().Icon(3), "marker");
-    EXPECT_EQ(NameOf(form.Items().Picture(0)), "unknown");
-    EXPECT_EQ(NameOf(form.Items().Picture(1)), "assoc:C:\\a.txt");
-    EXPECT_EQ(NameOf(form.Items().Picture(2)), "del");
-    EXPECT_EQ(NameOf(form.Items().Picture(3)), "url");
-}
-
-TEST_F(ItemStoreTest, UrlTestLooksAnywhereInTheTarget) {
-    EXPECT_TRUE(IsUrl("C:\\docs\\http://x"));
-    EXPECT_TRUE(IsUrl("see https://a"));
-    EXPECT_FALSE(IsUrl("HTTP://upper.case"));
-    Start(Settings{});
-    form.OnDrop({"C:\\docs\\http://x"});
-    EXPECT_EQ(NameOf(form.Items().Picture(0)), "url");
-}
-
-TEST_F(ItemStoreTest, ExistingFileWithoutExtensionShowsTheUnknownPicture) {
-    platform.AddFile("C:\\src\\README");
-    platform.dirs.insert("C:\\Users\\Me\\Desktop");
-    Start(Settings{});
-    form.OnDrop({"C:\\src\\README", "C:\\Users\\Me\\Desktop\\"});
-    EXPECT_EQ(NameOf(form.Items().Picture(0)), "unknown");
-    EXPECT_EQ(NameOf(form.Items().Picture(1)), "assoc:C:\\Users\\Me\\Desktop\\");
-}
-
-TEST_F(ItemStoreTest, ShellIconFailureGivesTheUnknownPicture) {
-    platform.AddFile("C:\\x.bin");
-    platform.failingIcons.insert("C:\\x.bin");
-    Start(Settings{});
-    form.OnDrop({"C:\\x.bin"});
-    EXPECT_EQ(NameOf(form.Items().Picture(0)), "unknown");
+    EXPECT_EQ(PictureNames(),
+              (std::vector<std::string>{"unknown", "assoc:C:\\a.txt", "del", "url"}));
 }
 
 TEST_F(ItemStoreTest, SeparatorPictureFollowsOrientation) {

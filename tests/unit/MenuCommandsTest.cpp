@@ -10,15 +10,11 @@ namespace pel::test {
 namespace {
 
 const MenuEntry* FindEntry(const MenuEntry& node, int id) {
-    if (node.id == id) {
-        return &node;
-    }
+    const MenuEntry* found = node.id == id ? &node : nullptr;
     for (const MenuEntry& child : node.children) {
-        if (const MenuEntry* found = FindEntry(child, id)) {
-            return found;
-        }
+        found = found != nullptr ? found : FindEntry(child, id);
     }
-    return nullptr;
+    return found;
 }
 
 class MenuCommandsTest : public BarTest {

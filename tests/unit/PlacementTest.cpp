@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bar/Placement.h"
@@ -14,13 +15,11 @@ namespace {
 // Settings that put `visible` cells against `edge` of `monitor`, moved by
 // the offsets.
 Settings At(int edge, int visible, int monitor = 0, int dx = 0, int dy = 0) {
-    Settings s;
-    s.ScreenPosition = edge;
-    s.VisibleIconCount = visible;
-    s.MonitorIndex = monitor;
-    s.OffsetX = dx;
-    s.OffsetY = dy;
-    return s;
+    return {.VisibleIconCount = visible,
+            .ScreenPosition = edge,
+            .MonitorIndex = monitor,
+            .OffsetX = dx,
+            .OffsetY = dy};
 }
 
 std::vector<std::string> Links(int n) {
@@ -38,6 +37,10 @@ class PlacementTest : public BarTest {
     }
     [[nodiscard]] Point Client() const {
         return {placement.Panel1().bounds.Width(), placement.Panel1().bounds.Height()};
+    }
+    // Columns and rows of the grid.
+    [[nodiscard]] Point Cells() const {
+        return {placement.Grid1().ColCount(), placement.Grid1().RowCount()};
     }
 };
 
@@ -60,8 +63,7 @@ TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
     Apply(kEdgeRight, 5, 0, 0, 7);
 
     EXPECT_FALSE(form.Horizontal());
-    EXPECT_EQ(placement.Grid1().ColCount(), 1);
-    EXPECT_EQ(placement.Grid1().RowCount(), 5);
+    EXPECT_EQ(Cells(), (Point{1, 5}));
     EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, 36, 20}));
     EXPECT_EQ(placement.PanelRight().bounds, (Rect{0, 200, 36, 220}));
     EXPECT_EQ(placement.Grid1().bounds, (Rect{0, 20, 36, 200}));
@@ -77,8 +79,7 @@ TEST_F(PlacementTest, BottomToRightWithFiveItemsBecomesAColumn) {
     EXPECT_EQ(buttons.sbScrollLeft().bounds, Rect::FromSize(2, 2, 16, 32));
     EXPECT_EQ(buttons.sbScrollLeft().glyph, kGlyphBackRow);
     EXPECT_EQ(buttons.sbScrollRight().glyph, kGlyphForwardRow);
-    EXPECT_EQ(placement.Grid1().ColCount(), 5);
-    EXPECT_EQ(placement.Grid1().RowCount(), 1);
+    EXPECT_EQ(Cells(), (Point{5, 1}));
 }
 
 TEST_F(PlacementTest, ColumnsAreCentredOnWorkAreasThatDoNotStartAtZero) {
@@ -109,13 +110,8 @@ TEST_F(PlacementTest, MonitorsSideBySideIncludingNegativeCoordinates) {
 // Offsets are lengths at 96 DPI: the range is the free space in the
 // monitor's pixels over its scale, toward zero.
 TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
-    struct Case {
-        int dpi;
-        int edge;
-        Point max;
-        Point min;
-    };
-    const Case cases[] = {
+    // dpi, edge, the largest offsets, the smallest.
+    const std::tuple<int, int, Point, Point> cases[] = {
         // Row 474 x 38: hx = 723, qy = 1002 / 20 = 50. Column 38 x 474:
         // qx = 1882 / 12 = 156, hy = 566 / 2 = 283.
         {96, kEdgeTop, {723, 50}, {-723, 0}},
@@ -131,45 +127,40 @@ TEST_F(PlacementTest, OffsetRangesOnEveryEdge) {
         // 200 %: column 74 x 946, qx = 153 -> 76, hy = 47 -> 23.
         {192, kEdgeRight, {-76, 23}, {0, -23}},
     };
-    for (const Case& c : cases) {
-        platform.monitors[0].scale = Scale{c.dpi};
+    for (const auto& [dpi, edge, max, min] : cases) {
+        platform.monitors[0].scale = Scale{dpi};
         form.OnScaleChanged();
-        Apply(c.edge, 12);
-        EXPECT_EQ(form.OffsetRange(true, 0, c.edge), c.max) << c.edge << " at " << c.dpi;
-        EXPECT_EQ(form.OffsetRange(false, 0, c.edge), c.min) << c.edge << " at " << c.dpi;
+        Apply(edge, 12);
+        EXPECT_EQ(form.OffsetRange(true, 0, edge), max) << edge << " at " << dpi;
+        EXPECT_EQ(form.OffsetRange(false, 0, edge), min) << edge << " at " << dpi;
     }
 }
 
 // Every length on the bar is one at 96 DPI times its monitor's scale; the
 // offsets too, which stay at 96 DPI in the settings.
 TEST_F(PlacementTest, EveryLengthFollowsTheMonitorsScale) {
-    struct Case {
-        int dpi;
-        int cell, icon, panel;
-        Rect bar;     // 12 cells on top, offsets (5, 3)
-        Rect button;  // in its panel
-    };
-    const Case cases[] = {
+    // dpi, cell, icon, panel, the bar of 12 cells on top at offsets (5, 3), a button in its panel
+    const std::tuple<int, int, int, int, Rect, Rect> cases[] = {
         {96, 36, 32, 20, Rect::FromSize(723 + 5, 3, 474, 38), Rect::FromSize(2, 2, 16, 32)},
         {120, 45, 40, 25, Rect::FromSize(664 + 6, 4, 592, 47), Rect::FromSize(3, 3, 20, 40)},
         {144, 54, 48, 30, Rect::FromSize(605 + 8, 5, 710, 56), Rect::FromSize(3, 3, 24, 48)},
         {192, 72, 64, 40, Rect::FromSize(487 + 10, 6, 946, 74), Rect::FromSize(4, 4, 32, 64)},
     };
     Start(At(kEdgeTop, 12), Links(20));
-    for (const Case& c : cases) {
-        platform.monitors[0].scale = Scale{c.dpi};
+    for (const auto& [dpi, cell, icon, panel, bar, button] : cases) {
+        platform.monitors[0].scale = Scale{dpi};
         form.OnScaleChanged();
         Apply(kEdgeTop, 12, 0, 5, 3);
-        EXPECT_EQ(form.BarRect(), c.bar) << c.dpi;
-        EXPECT_EQ(placement.Grid1().cellSize, c.cell);
-        EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, c.panel, c.cell}));
-        EXPECT_EQ(buttons.sbScrollLeft().bounds, c.button);
-        EXPECT_EQ(buttons.ImageList2()[0].width, c.button.Width()) << "glyph drawn at its size";
+        EXPECT_EQ(form.BarRect(), bar) << dpi;
+        EXPECT_EQ(placement.Grid1().cellSize, cell);
+        EXPECT_EQ(placement.PanelLeft().bounds, (Rect{0, 0, panel, cell}));
+        EXPECT_EQ(buttons.sbScrollLeft().bounds, button);
+        EXPECT_EQ(buttons.ImageList2()[0].width, button.Width()) << "glyph drawn at its size";
         EXPECT_EQ(form.Pictures().Stock().url, form.Items().Picture(0));
         EXPECT_EQ(dynamic_cast<const FakePicture&>(*form.Pictures().Stock().url).pixels.width,
-                  c.icon);
+                  icon);
         // The grid maps its pixels to cells of that size.
-        EXPECT_EQ(placement.Grid1().MouseToCell({11 * c.cell + 1, 1}), (Point{11, 0}));
+        EXPECT_EQ(placement.Grid1().MouseToCell({11 * cell + 1, 1}), (Point{11, 0}));
     }
 }
 
@@ -199,17 +190,14 @@ TEST_F(PlacementTest, BarWiderThanItsWorkAreaTruncatesTowardZero) {
     Apply(kEdgeTop, 12);
     // (400 - 475) / 2 is -37 truncated, not -38.
     EXPECT_EQ(form.BarRect(), Rect::FromSize(-37, 0, 475, 39));
-    const Point a = form.OffsetRange(true, 0, kEdgeTop);
-    const Point b = form.OffsetRange(false, 0, kEdgeTop);
-    EXPECT_EQ(a, (Point{-37, 13}));
-    EXPECT_EQ(b, (Point{37, 0}));
+    EXPECT_EQ(form.OffsetRange(true, 0, kEdgeTop), (Point{-37, 13}));
+    EXPECT_EQ(form.OffsetRange(false, 0, kEdgeTop), (Point{37, 0}));
 }
 
 TEST_F(PlacementTest, MonitorIndexNamingNoMonitorUsesTheFirst) {
     ASSERT_EQ(form.Record().MonitorIndex, 1) << "the built-in value names a second monitor";
     Apply(kEdgeLeft, 12, form.Record().MonitorIndex, 10, 20);
-    const Rect onFirst = form.BarRect();
-    EXPECT_EQ(onFirst, Rect::FromSize(0 + 10, 283 + 20, 38, 474));
+    EXPECT_EQ(form.BarRect(), Rect::FromSize(0 + 10, 283 + 20, 38, 474));
     EXPECT_EQ(form.Record().MonitorIndex, 1) << "the stored choice is kept";
     EXPECT_EQ(form.WorkAreaOf(1), (Rect{0, 0, 1920, 1040}));
     EXPECT_EQ(form.WorkAreaOf(-4), (Rect{0, 0, 1920, 1040}));
@@ -266,10 +254,8 @@ TEST_F(PlacementTest, EmptyBarKeepsOneCellAndStillChecksTheButtons) {
     EXPECT_FALSE(stale.sbScrollLeft().enabled || stale.sbScrollRight().enabled);
     for (const int edge : {kEdgeTop, kEdgeLeft}) {
         Apply(edge, 12);
-        EXPECT_EQ(placement.Grid1().ColCount(), 1);
-        EXPECT_EQ(placement.Grid1().RowCount(), 1);
-        EXPECT_FALSE(buttons.sbScrollLeft().enabled);
-        EXPECT_FALSE(buttons.sbScrollRight().enabled);
+        EXPECT_EQ(Cells(), (Point{1, 1}));
+        EXPECT_FALSE(buttons.sbScrollLeft().enabled || buttons.sbScrollRight().enabled);
     }
 }
 

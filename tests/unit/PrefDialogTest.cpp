@@ -20,10 +20,7 @@ constexpr const char* kLink = "C:\\Start\\Pellorinth.lnk";
 constexpr Rect kSecondMonitor{1920, 0, 3200, 1000};
 
 Settings OnMonitorZero(int visible = 10) {
-    Settings s;
-    s.MonitorIndex = 0;
-    s.VisibleIconCount = visible;
-    return s;
+    return {.VisibleIconCount = visible, .MonitorIndex = 0};
 }
 
 class PrefDialogTest : public ProgramRuns {
@@ -64,9 +61,6 @@ class PrefDialogTest : public ProgramRuns {
         preferencesWindow.user = nullptr;
         EXPECT_TRUE(shown == 1 && !dlg->Visible()) << "the dialog was shown, and only meanwhile";
     }
-    [[nodiscard]] std::vector<std::string> Stored() const {
-        return FormatPreferences(bar->Record());
-    }
     // What the dialog can change of the bar.
     [[nodiscard]] auto Look() const {
         const GridModel& grid = bar->Placement().Grid1();
@@ -91,9 +85,7 @@ TEST_F(PrefDialogTest, OpeningFillsTheSizeAndPositionPageForEachEdge) {
     };
     for (const auto& [edge, dpi, max, buttonItem1, client] : cases) {
         platform.monitors[0].scale = Scale{dpi};
-        Settings record = OnMonitorZero(20);
-        record.ScreenPosition = edge;
-        Start(record);
+        Start({.VisibleIconCount = 20, .ScreenPosition = edge, .MonitorIndex = 0});
         Open([&](TDlgPref& d) {
             EXPECT_EQ(Size().edge.Selected(), edge);
             EXPECT_EQ(Size().visibleCount.Max(), max) << edge << " at " << dpi;
@@ -143,9 +135,9 @@ TEST_F(PrefDialogTest, OkWithoutChangesStoresTheRecordAsItWas) {
         Settings record = OnMonitorZero();
         change(record);
         Start(record);
-        const std::vector<std::string> before = Stored();
+        const std::vector<std::string> before = FormatPreferences(bar->Record());
         Open([](TDlgPref&) { return true; });
-        EXPECT_EQ(Stored(), before);
+        EXPECT_EQ(FormatPreferences(bar->Record()), before);
     }
 }
 
@@ -161,7 +153,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         bar->OnKeyDown(kVkNext, {});
     }
     const auto before = Look();
-    const std::vector<std::string> stored = Stored();
+    const std::vector<std::string> stored = FormatPreferences(bar->Record());
     Open([&](TDlgPref& d) {
         General().language.Choose(kRussian);
         Size().edge.Choose(kEdgeLeft);
@@ -184,7 +176,7 @@ TEST_F(PrefDialogTest, CancelAfterPreviewingEveryControlGivesBackTheRecordsBar) 
         EXPECT_EQ(General().scrollButtons.items[1], "Внизу");
         // Only OK writes the record, so a save meanwhile (logging off)
         // stores it as it was, auto-hide included.
-        EXPECT_EQ(Stored(), stored);
+        EXPECT_EQ(FormatPreferences(bar->Record()), stored);
         EXPECT_FALSE(bar->AutoHideActive());
         bar->OnSessionEnd();
         const std::string& bytes = platform.files[kDataFile];
@@ -241,8 +233,7 @@ TEST_F(PrefDialogTest, OkStoresAndAppliesEveryControl) {
 
 TEST_F(PrefDialogTest, AMonitorThatIsNotThereReadsAsMonitorZeroAndItsIndexWaits) {
     platform.AddMonitor(kSecondMonitor);
-    Settings record = OnMonitorZero();
-    record.MonitorIndex = 1;
+    Settings record{.VisibleIconCount = 10, .MonitorIndex = 1};
     TFormPellorinth& form = Start(record);
     Open([&](TDlgPref& d) {
         EXPECT_EQ(Size().monitor.Selected(), 1);
@@ -310,9 +301,7 @@ TEST_F(PrefDialogTest, DisplaysChangingUnderTheDialogKeepWhatItShows) {
 }
 
 TEST_F(PrefDialogTest, EveryRelayoutEndsOpaque) {
-    Settings record = OnMonitorZero();
-    record.AutoHide = true;
-    TFormPellorinth& form = Start(record);
+    TFormPellorinth& form = Start({.AutoHide = true, .VisibleIconCount = 10, .MonitorIndex = 0});
     for (const bool ok : {false, true}) {
         std::vector<int> alphas;
         platform.cursor = {960, 900};
@@ -348,9 +337,8 @@ TEST_F(PrefDialogTest, RunAtStartupFollowsTheShortcutAndAFailureStillAppliesTheR
     for (const auto& [target, checked, fail, after] : cases) {
         const bool present = target != nullptr;
         const bool presentAfter = after != nullptr;
-        Settings record = OnMonitorZero();
-        record.AutoHide = true;
-        TFormPellorinth& form = Start(record);
+        TFormPellorinth& form =
+            Start({.AutoHide = true, .VisibleIconCount = 10, .MonitorIndex = 0});
         platform.files.erase(kLink);
         platform.links.clear();
         if (present) {
@@ -402,9 +390,7 @@ TEST_F(PrefDialogTest, OpeningClampsToWhatTheScreenAndTheItemsAllow) {
 }
 
 TEST_F(PrefDialogTest, ALanguageOtherThanTheTwoShowsTheRussianTextsAndIsKept) {
-    Settings record = OnMonitorZero();
-    record.LanguageIndex = 7;
-    TFormPellorinth& form = Start(record);
+    TFormPellorinth& form = Start({.VisibleIconCount = 10, .MonitorIndex = 0, .LanguageIndex = 7});
     Open([&](TDlgPref& d) {
         EXPECT_EQ(General().language.Selected(), -1);
         EXPECT_EQ(Size().monitor.items[0], "Monitor 1") << "list items are English";
@@ -440,13 +426,9 @@ TEST_F(PrefDialogTest, BothLanguageTablesAreComplete) {
                     &form.Menu().AddObject1().caption};
         return false;
     });
-    Settings shown = OnMonitorZero();
-    shown.LanguageIndex = kRussian;
-    form.Preview(shown);
-    std::vector<std::string> russian;
-    for (const std::string* caption : captions) {
-        russian.push_back(*caption);
-    }
+    form.Preview({.VisibleIconCount = 10, .MonitorIndex = 0, .LanguageIndex = kRussian});
+    std::vector<std::string> russian(captions.size());
+    std::transform(captions.begin(), captions.end(), russian.begin(), [](auto* c) { return *c; });
     form.Preview(OnMonitorZero());
     for (std::size_t i = 0; i < russian.size(); ++i) {
         EXPECT_NE(russian[i], *captions[i]) << *captions[i];
@@ -506,9 +488,8 @@ TEST_F(PrefDialogTest, HiddenDialogLeavesTheBarAloneAndOwnerDrawingFollowsTheIte
     hidden.SizePosition().offsetX.SetPosition(20);
     EXPECT_TRUE(Look() == before);
 
-    for (const int past : {-1, 2}) {
-        EXPECT_FALSE(dlg->LanguageBoxDrawItem(past, Rect{0, 0, 112, 18}, true).hasItem);
-    }
+    EXPECT_FALSE(dlg->LanguageBoxDrawItem(-1, Rect{0, 0, 112, 18}, true).hasItem);
+    EXPECT_FALSE(dlg->LanguageBoxDrawItem(2, Rect{0, 0, 112, 18}, true).hasItem);
     const LanguageItemDrawing english = dlg->LanguageBoxDrawItem(1, Rect{0, 18, 112, 36}, false);
     EXPECT_TRUE(english.text == "English" && english.flagAt == (Point{1, 19}));
     EXPECT_EQ(PickerColors(true).size(), 50u) << "without clNone and clDefault";

@@ -2,8 +2,6 @@
 
 #include <functional>
 
-#include "app/Application.h"
-#include "fake/FakePlatform.h"
 #include "fake/ProgramRuns.h"
 #include "store/DataFile.h"
 #include "store/PreferenceLines.h"
@@ -112,8 +110,8 @@ TEST_F(UserDataTest, StoreAndSettingsSurviveARestartByteForByte) {
 
 TEST_F(UserDataTest, ShortPreferenceSectionsPlaceTheBarAsFarAsTheyGo) {
     platform.AddMonitor(Rect{1920, 0, 3200, 1000});
-    // Bottom edge, five cells: the bar is 220 + 2 by 36 + 2 pixels.
-    const auto lines = [](std::size_t n) {
+    // Bottom edge, five cells: a bar of 222 x 38. What a start shows from the first `n` lines:
+    const auto barFromFirst = [this](std::size_t n) {
         const char* all[] = {
             "0", "0", "clBtnFace", "clYellow", "Arial", "16", "1", "clBlack", "1",  "0",  "0", "5",
             "1", "0", "clSilver",  "clWhite",  "0",     "1",  "0", "0",       "10", "-3", "1"};
@@ -121,18 +119,14 @@ TEST_F(UserDataTest, ShortPreferenceSectionsPlaceTheBarAsFarAsTheyGo) {
         for (std::size_t i = 0; i < n; ++i) {
             text += std::string(all[i]) + "\r\n";
         }
-        return text;
+        WriteDataFile(text);
+        return Run().BarRect();
     };
-    WriteDataFile(lines(9));
-    EXPECT_EQ(Run().BarRect(), Rect::FromSize(579, 0, 762, 38));  // where the first show put it
-    WriteDataFile(lines(13));
-    EXPECT_EQ(Run().BarRect(), Rect::FromSize(1920 + 529, 962, 222, 38));  // built-in monitor 1
-    WriteDataFile(lines(19));
-    EXPECT_EQ(Run().BarRect(), Rect::FromSize(1920 + 529, 962, 222, 38));
-    WriteDataFile(lines(20));
-    EXPECT_EQ(Run().BarRect(), Rect::FromSize(849, 1002, 222, 38));
-    WriteDataFile(lines(23));
-    EXPECT_EQ(Run().BarRect(), Rect::FromSize(859, 999, 222, 38));
+    EXPECT_EQ(barFromFirst(9), Rect::FromSize(579, 0, 762, 38));  // where the first show put it
+    EXPECT_EQ(barFromFirst(13), Rect::FromSize(1920 + 529, 962, 222, 38));  // built-in monitor 1
+    EXPECT_EQ(barFromFirst(19), Rect::FromSize(1920 + 529, 962, 222, 38));
+    EXPECT_EQ(barFromFirst(20), Rect::FromSize(849, 1002, 222, 38));
+    EXPECT_EQ(barFromFirst(23), Rect::FromSize(859, 999, 222, 38));
 }
 
 TEST_F(UserDataTest, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
@@ -250,10 +244,10 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
     }
     TFormPellorinth& form = Run();
     ExpectInStep(form);
-    EXPECT_EQ(form.Items().Targets(),
-              (std::vector<std::string>{
-                  "C:\\U\\Desktop\\", "C:\\U\\My Pictures\\", "C:\\U\\My Music\\",
-                  "C:\\U\\My Video\\", "C:\\U\\Personal\\", "", "", "http://pellorinth.example/"}));
+    EXPECT_EQ(
+        form.Items().Targets(),
+        (std::vector<std::string>{"C:\\U\\Desktop\\", "C:\\U\\My Pictures\\", "C:\\U\\My Music\\",
+                                  "C:\\U\\My Video\\", "C:\\U\\Personal\\", "", "", kFirstUrl}));
     EXPECT_EQ(form.Record().VisibleIconCount, 8);
     EXPECT_EQ(form.Record().MonitorIndex, 0);
     EXPECT_EQ(form.Record().LanguageIndex, 1);
@@ -264,11 +258,10 @@ TEST_F(UserDataTest, FirstRunSeedsTheListAndWritesNothingUntilClose) {
 TEST_F(UserDataTest, FirstRunSkipsUnknownShellFoldersAndTakesProgramsThatExist) {
     platform.registry[std::string(kShellFolders) + "Desktop"] = "C:\\U\\Desktop";
     platform.AddFile("C:\\Program Files\\Internet Explorer\\iexplore.exe");
-    const std::vector<std::string> seeded = Run().Items().Targets();
-    EXPECT_EQ(seeded,
+    EXPECT_EQ(Run().Items().Targets(),
               (std::vector<std::string>{"C:\\U\\Desktop\\", "",
                                         "C:\\Program Files\\Internet Explorer\\iexplore.exe", "",
-                                        "http://pellorinth.example/"}));
+                                        kFirstUrl}));
 }
 
 TEST_F(UserDataTest, SavingReplacesTheFileOnceAndAFailureKeepsTheOldOne) {
