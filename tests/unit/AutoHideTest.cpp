@@ -7,13 +7,6 @@
 namespace pel::test {
 namespace {
 
-struct ZoneCase {
-    const char* what;
-    int edge;
-    Point pointer;
-    bool show, outside, over;
-};
-
 // Bars 100..600 along their edge on monitors at, below and above the origin.
 // The Bottom case of a monitor at the origin and the Left and Right cases
 // read the work area; Top and Bottom read the monitor's own rectangle.
@@ -28,88 +21,82 @@ TEST(AutoHideZones, BoundaryPixelsOfEachEdgeOnMonitorsAtBelowAndAboveTheOrigin) 
     const Screen above{{0, -1080, 1920, 0}, {0, -1080, 1920, 0}};
     const Screen leftBar{primary, {62, 0, 1920, 1080}};
     const Screen rightBar{primary, {0, 0, 1858, 1080}};
-    struct Placed {
+    struct Case {
         Screen screen;
-        ZoneCase c;
+        const char* what;
+        int edge;
+        Point pointer;
+        bool show, outside, over;
         int dpi = Scale::kBaseDpi;
     };
-    const Placed cases[] = {
+    const Case cases[] = {
         // Top bar at y = 0: bar {100, 0, 600, 38}.
-        {at, {"top: edge row, first pixel", kEdgeTop, {100, 0}, true, false, true}},
-        {at, {"top: one left of the bar", kEdgeTop, {99, 0}, false, false, false}},
-        {at, {"top: one past the last pixel", kEdgeTop, {600, 0}, true, false, false}},
-        {at, {"top: keep row", kEdgeTop, {300, 40}, false, false, false}},
-        {at, {"top: first row outside", kEdgeTop, {300, 41}, false, true, false}},
-        {at, {"top: 5 left keeps", kEdgeTop, {95, 20}, false, false, false}},
-        {at, {"top: 6 left leaves", kEdgeTop, {94, 20}, false, true, false}},
+        {at, "top: edge row, first pixel", kEdgeTop, {100, 0}, true, false, true},
+        {at, "top: one left of the bar", kEdgeTop, {99, 0}, false, false, false},
+        {at, "top: one past the last pixel", kEdgeTop, {600, 0}, true, false, false},
+        {at, "top: keep row", kEdgeTop, {300, 40}, false, false, false},
+        {at, "top: first row outside", kEdgeTop, {300, 41}, false, true, false},
+        {at, "top: 5 left keeps", kEdgeTop, {95, 20}, false, false, false},
+        {at, "top: 6 left leaves", kEdgeTop, {94, 20}, false, true, false},
         // Bottom bar at the work area's bottom: bar {100, 1002, 600, 1040}.
-        {at, {"bottom: monitor's last row", kEdgeBottom, {300, 1079}, true, false, true}},
-        {at, {"bottom: work area's last row", kEdgeBottom, {300, 1039}, false, false, true}},
-        {at, {"bottom: keep row", kEdgeBottom, {300, 1000}, false, false, false}},
-        {at, {"bottom: first row outside", kEdgeBottom, {300, 999}, false, true, false}},
+        {at, "bottom: monitor's last row", kEdgeBottom, {300, 1079}, true, false, true},
+        {at, "bottom: work area's last row", kEdgeBottom, {300, 1039}, false, false, true},
+        {at, "bottom: keep row", kEdgeBottom, {300, 1000}, false, false, false},
+        {at, "bottom: first row outside", kEdgeBottom, {300, 999}, false, true, false},
         // Left bar: bar {0, 100, 38, 600}.
-        {at, {"left: 15 outwards", kEdgeLeft, {-15, 300}, true, true, true}},
-        {at, {"left: 16 outwards", kEdgeLeft, {-16, 300}, false, true, true}},
-        {at, {"left: 2 inwards", kEdgeLeft, {2, 300}, true, false, true}},
-        {at, {"left: 3 inwards", kEdgeLeft, {3, 100}, false, false, true}},
-        {at, {"left: below the span", kEdgeLeft, {0, 601}, false, false, false}},
-        {at, {"left: right keep edge", kEdgeLeft, {43, 300}, false, false, false}},
-        {at, {"left: past the keep", kEdgeLeft, {44, 300}, false, true, false}},
+        {at, "left: 15 outwards", kEdgeLeft, {-15, 300}, true, true, true},
+        {at, "left: 16 outwards", kEdgeLeft, {-16, 300}, false, true, true},
+        {at, "left: 2 inwards", kEdgeLeft, {2, 300}, true, false, true},
+        {at, "left: 3 inwards", kEdgeLeft, {3, 100}, false, false, true},
+        {at, "left: below the span", kEdgeLeft, {0, 601}, false, false, false},
+        {at, "left: right keep edge", kEdgeLeft, {43, 300}, false, false, false},
+        {at, "left: past the keep", kEdgeLeft, {44, 300}, false, true, false},
         // Right bar on a work area ending at 1920: bar {1882, 100, 1920, 600}.
-        {at, {"right: 1 inwards", kEdgeRight, {1919, 300}, true, false, true}},
-        {at, {"right: 15 outwards", kEdgeRight, {1935, 300}, true, true, true}},
-        {at, {"right: 2 inwards", kEdgeRight, {1918, 300}, false, false, true}},
-        {at, {"right: keep's right end excluded", kEdgeRight, {1925, 300}, true, true, true}},
-        {at, {"right: bar's own left pixel", kEdgeRight, {1882, 300}, false, false, false}},
+        {at, "right: 1 inwards", kEdgeRight, {1919, 300}, true, false, true},
+        {at, "right: 15 outwards", kEdgeRight, {1935, 300}, true, true, true},
+        {at, "right: 2 inwards", kEdgeRight, {1918, 300}, false, false, true},
+        {at, "right: keep's right end excluded", kEdgeRight, {1925, 300}, true, true, true},
+        {at, "right: bar's own left pixel", kEdgeRight, {1882, 300}, false, false, false},
         // A monitor below the primary: its own top and bottom rows count.
-        {below, {"below: top row", kEdgeTop, {300, 1080}, true, false, true}},
-        {below, {"below: primary's top row", kEdgeTop, {300, 0}, false, true, true}},
-        {above, {"above: primary's bottom", kEdgeBottom, {300, 1079}, false, true, true}},
-        {below, {"below: bottom row", kEdgeBottom, {300, 2159}, true, false, true}},
-        {below, {"below: bottom bar's middle", kEdgeBottom, {300, 2140}, false, false, true}},
-        {below, {"below: 15 above its top", kEdgeTop, {300, 1065}, true, false, true}},
-        {below, {"below: 16 above its top", kEdgeTop, {300, 1064}, false, true, true}},
-        {above, {"above: 15 below its bottom", kEdgeBottom, {300, 14}, true, false, true}},
-        {above, {"above: 16 below its bottom", kEdgeBottom, {300, 15}, false, true, true}},
-        {at, {"bottom: 15 past the monitor", kEdgeBottom, {300, 1094}, true, false, true}},
-        {at, {"bottom: 16 past the monitor", kEdgeBottom, {300, 1095}, false, true, true}},
+        {below, "below: top row", kEdgeTop, {300, 1080}, true, false, true},
+        {below, "below: primary's top row", kEdgeTop, {300, 0}, false, true, true},
+        {above, "above: primary's bottom", kEdgeBottom, {300, 1079}, false, true, true},
+        {below, "below: bottom row", kEdgeBottom, {300, 2159}, true, false, true},
+        {below, "below: bottom bar's middle", kEdgeBottom, {300, 2140}, false, false, true},
+        {below, "below: 15 above its top", kEdgeTop, {300, 1065}, true, false, true},
+        {below, "below: 16 above its top", kEdgeTop, {300, 1064}, false, true, true},
+        {above, "above: 15 below its bottom", kEdgeBottom, {300, 14}, true, false, true},
+        {above, "above: 16 below its bottom", kEdgeBottom, {300, 15}, false, true, true},
+        {at, "bottom: 15 past the monitor", kEdgeBottom, {300, 1094}, true, false, true},
+        {at, "bottom: 16 past the monitor", kEdgeBottom, {300, 1095}, false, true, true},
         // Task bars take the left or right 62 pixels: the work area's edge
         // and the monitor's own both call the bar back.
-        {leftBar, {"left bar: screen edge", kEdgeLeft, {0, 300}, true, true, true}},
-        {leftBar, {"left bar: 1 inside the screen", kEdgeLeft, {1, 300}, false, true, true}},
-        {leftBar, {"left bar: work area band", kEdgeLeft, {64, 300}, true, false, true}},
-        {rightBar, {"right bar: screen edge", kEdgeRight, {1919, 300}, true, true, true}},
-        {rightBar, {"right bar: 16 past the screen", kEdgeRight, {1935, 300}, false, true, true}},
-        {rightBar, {"right bar: work area band", kEdgeRight, {1857, 300}, true, false, true}},
-        {above, {"above: top row", kEdgeTop, {300, -1080}, true, false, true}},
-        {above, {"above: just under it", kEdgeTop, {300, -1079}, false, false, true}},
-        {at, {"unknown edge", 7, {300, 0}, false, false, false}},
+        {leftBar, "left bar: screen edge", kEdgeLeft, {0, 300}, true, true, true},
+        {leftBar, "left bar: 1 inside the screen", kEdgeLeft, {1, 300}, false, true, true},
+        {leftBar, "left bar: work area band", kEdgeLeft, {64, 300}, true, false, true},
+        {rightBar, "right bar: screen edge", kEdgeRight, {1919, 300}, true, true, true},
+        {rightBar, "right bar: 16 past the screen", kEdgeRight, {1935, 300}, false, true, true},
+        {rightBar, "right bar: work area band", kEdgeRight, {1857, 300}, true, false, true},
+        {above, "above: top row", kEdgeTop, {300, -1080}, true, false, true},
+        {above, "above: just under it", kEdgeTop, {300, -1079}, false, false, true},
+        {at, "unknown edge", 7, {300, 0}, false, false, false},
         // At 150 % the bands widen with the bar: 15 outwards is 23 pixels.
-        {at, {"left 150 %: 23 outwards", kEdgeLeft, {-23, 300}, true, true, true}, 144},
-        {at, {"left 150 %: 24 outwards", kEdgeLeft, {-24, 300}, false, true, true}, 144},
-        {at, {"top 150 %: 5 left keeps", kEdgeTop, {92, 20}, false, false, false}, 144},
+        {at, "left 150 %: 23 outwards", kEdgeLeft, {-23, 300}, true, true, true, 144},
+        {at, "left 150 %: 24 outwards", kEdgeLeft, {-24, 300}, false, true, true, 144},
+        {at, "top 150 %: 5 left keeps", kEdgeTop, {92, 20}, false, false, false, 144},
     };
-    for (const Placed& p : cases) {
-        const ZoneCase& c = p.c;
-        const Rect& area = p.screen.area;
-        BarPlace place{c.edge, {}, area, p.screen.monitor, Scale{p.dpi}};
-        switch (c.edge) {
-            case kEdgeTop:
-                place.bar = Rect::FromSize(100, area.top, 500, 38);
-                break;
-            case kEdgeBottom:
-                place.bar = Rect::FromSize(100, area.bottom - 38, 500, 38);
-                break;
-            case kEdgeLeft:
-                place.bar = Rect::FromSize(area.left, 100, 38, 500);
-                break;
-            case kEdgeRight:
-                place.bar = Rect::FromSize(area.right - 38, 100, 38, 500);
-                break;
-            default:
-                place.bar = Rect::FromSize(100, 0, 500, 38);
-                break;
-        }
+    for (const Case& c : cases) {
+        const Rect& area = c.screen.area;
+        // 38 pixels deep against the edge; an unknown edge's bar lies at the origin's top.
+        const int across = c.edge == kEdgeBottom  ? area.bottom - 38
+                           : c.edge == kEdgeLeft  ? area.left
+                           : c.edge == kEdgeRight ? area.right - 38
+                           : c.edge == kEdgeTop   ? area.top
+                                                  : 0;
+        const Rect bar = c.edge == kEdgeLeft || c.edge == kEdgeRight
+                             ? Rect::FromSize(across, 100, 38, 500)
+                             : Rect::FromSize(100, across, 500, 38);
+        const BarPlace place{c.edge, bar, area, c.screen.monitor, Scale{c.dpi}};
         EXPECT_EQ(InShowZone(place, c.pointer), c.show) << c.what;
         EXPECT_EQ(OutsideKeepZone(place, c.pointer), c.outside) << c.what;
         EXPECT_EQ(OverBar(place, c.pointer), c.over) << c.what;
@@ -142,11 +129,8 @@ class AutoHideTest : public BarTest {
         platform.AddFile("C:\\a.txt");
         // A top bar on monitor 0 whose one item, held off the bar or asked
         // about, stays.
-        Settings record;
-        record.AutoHide = true;
-        record.DeleteWithMouse = false;
-        record.ConfirmDelete = true;
-        Start(record, {"C:\\a.txt"});
+        Start(Settings{.AutoHide = true, .DeleteWithMouse = false, .ConfirmDelete = true},
+              {"C:\\a.txt"});
         platform.barVisible = true;
     }
     Point Away() const { return {form.BarRect().left + 10, form.BarRect().bottom + 100}; }
@@ -216,8 +200,7 @@ TEST_F(AutoHideTest, MenuHeldQuestionAndAutoHideOffKeepTheBar) {
     EXPECT_EQ(TickAt(Away()), 220);
 
     const Point cell{form.Placement().Grid1().bounds.left + 5, 5};
-    ShiftState left;
-    left.left = true;
+    const ShiftState left{.left = true};
     form.OnMouseDown(MouseButton::Left, left, cell);
     form.OnMouseMove(left, cell);  // an item held
     EXPECT_EQ(Ticks(Away(), 3), std::vector<int>(3, 220));
@@ -242,14 +225,11 @@ TEST_F(AutoHideTest, MenuHeldQuestionAndAutoHideOffKeepTheBar) {
 
 TEST_F(AutoHideTest, TickThatChangesNothingTouchesNoWindow) {
     ASSERT_EQ(form.Alpha(), 255);
-    platform.cursor = Over();
-    form.OnTick();
+    TickAt(Over());
     const int hintChanges = platform.hint.changes;
     const int invalidations = platform.invalidations;
     platform.alpha = -7;  // any write shows
-    for (int i = 0; i < 3; ++i) {
-        form.OnTick();
-    }
+    Ticks(Over(), 3);
     EXPECT_EQ(platform.alpha, -7);
     EXPECT_EQ(platform.hint.changes, hintChanges);
     EXPECT_EQ(platform.invalidations, invalidations);

@@ -45,11 +45,10 @@ class CellPaintTest : public ::testing::Test {
             targets.push_back("C:\\f" + std::to_string(i) + ".txt");
             platform.AddFile(targets.back());
         }
-        Settings record;
-        record.BackgroundColor = kGridColor;
-        record.VisibleIconCount = visible;
-        record.ScreenPosition = edge;
-        record.GradientBackground = gradient;
+        const Settings record{.BackgroundColor = kGridColor,
+                              .VisibleIconCount = visible,
+                              .ScreenPosition = edge,
+                              .GradientBackground = gradient};
         PutDataFile(platform, record, targets);
         form.OnShow();
         form.OnShown();
@@ -82,30 +81,29 @@ TEST_F(CellPaintTest, EveryCellShowsItsIconOverTheGridColour) {
     }
     ASSERT_EQ(canvas.pictures.size(), 3u);
     EXPECT_EQ(canvas.pictures[1].topLeft, (Point{20 + 36 + 2, 2}));
+    platform.barVisible = false;
+    EXPECT_TRUE(Paint().pictures.empty()) << "a hidden bar paints no cells";
 }
 
-TEST_F(CellPaintTest, CurrentCellWithoutFocusShowsADottedOutlineAndNoHighlight) {
+// With the focus or without, the current cell has an outline and no highlight.
+TEST_F(CellPaintTest, CurrentCellShowsADottedOutlineAndNoHighlight) {
     Start(3, 3);
-    form.OnFocusChanged(false);
-    Select(1);
-    const RasterCanvas canvas = Paint();
-    const Rect cell = RowCell(1);
     const Color inverted = kGridColor ^ 0xFFFFFFu;
-    EXPECT_EQ(canvas.CountColor(cell, kHighlight), 0);
-    EXPECT_EQ(canvas.ColorAt(cell.left, 0), inverted);
-    EXPECT_EQ(canvas.ColorAt(cell.left + 1, 0), kGridColor);
-    EXPECT_EQ(canvas.ColorAt(cell.left + 35, 35), inverted);
-    EXPECT_EQ(canvas.ColorAt(cell.left + 1, 1), kGridColor) << "the outline is one pixel wide";
-    EXPECT_EQ(canvas.CountColor(RowCell(0), inverted), 0) << "other cells have no outline";
-}
-
-TEST_F(CellPaintTest, CurrentCellWithFocusShowsTheOutlineToo) {
-    Start(3, 3);
-    form.OnFocusChanged(true);
-    Select(0);
-    const RasterCanvas canvas = Paint();
-    EXPECT_EQ(canvas.ColorAt(RowCell(0).left, 0), kGridColor ^ 0xFFFFFFu);
-    EXPECT_EQ(canvas.CountColor(RowCell(0), kHighlight), 0);
+    for (const bool focused : {false, true}) {
+        SCOPED_TRACE(focused ? "focused" : "not focused");
+        form.OnFocusChanged(focused);
+        const int current = focused ? 0 : 1;
+        Select(current);
+        const RasterCanvas canvas = Paint();
+        const Rect cell = RowCell(current);
+        EXPECT_EQ(canvas.CountColor(cell, kHighlight), 0);
+        EXPECT_EQ(canvas.ColorAt(cell.left, 0), inverted);
+        EXPECT_EQ(canvas.ColorAt(cell.left + 1, 0), kGridColor);
+        EXPECT_EQ(canvas.ColorAt(cell.left + 35, 35), inverted);
+        EXPECT_EQ(canvas.ColorAt(cell.left + 1, 1), kGridColor) << "the outline is one pixel wide";
+        EXPECT_EQ(canvas.CountColor(RowCell(1 - current), inverted), 0)
+            << "other cells have no outline";
+    }
 }
 
 TEST_F(CellPaintTest, GradientLiesBehindEveryIcon) {
@@ -158,13 +156,6 @@ TEST_F(CellPaintTest, SeparatorIsPaintedLikeAnyItem) {
         }
     }
     EXPECT_EQ(canvas.ColorAt(cell.left + 2, cell.top + 2), kGridColor);
-}
-
-TEST_F(CellPaintTest, HiddenBarPaintsNoCells) {
-    Start(3, 3);
-    platform.barVisible = false;
-    const RasterCanvas canvas = Paint();
-    EXPECT_TRUE(canvas.pictures.empty());
 }
 
 TEST_F(CellPaintTest, EmptyBarPaintsItsBlankCell) {

@@ -50,60 +50,27 @@ TEST(HintPosition, EachEdgeCentresOnTheCellAndStaysInTheWorkArea) {
         int gridAlong = 2 * 36 + 10;
     };
     const Rect area{0, 0, 1920, 1040};
-    const Rect left{-1920, 0, 0, 1040};  // a monitor left of the primary
+    const Rect left{-1920, 0, 0, 1040};     // a monitor left of the primary
+    const Rect right{1920, 0, 3840, 1040};  // and one right of it
+    const Rect belowTaskBar{0, 40, 1920, 1040};
+    const Rect leftBar{0, 300, 38, 778};
+    const Rect rightBar{1882, 300, 1920, 778};
     const Case cases[] = {
         {"top", kEdgeTop, {500, 0, 978, 38}, area, 600, Point{558, 38}},
         {"top at the right end", kEdgeTop, {1400, 0, 1920, 38}, area, 1900, Point{1820, 38}},
         {"top at the left end", kEdgeTop, {0, 0, 478, 38}, area, 30, Point{0, 38}},
         {"top left of the primary", kEdgeTop, {-1900, 0, -1422, 38}, left, -1890, Point{-1920, 38}},
-        {"top right of the primary",
-         kEdgeTop,
-         {1920, 0, 2398, 38},
-         {1920, 0, 3840, 1040},
-         1930,
-         Point{1920, 38}},
+        {"top right of the primary", kEdgeTop, {1920, 0, 2398, 38}, right, 1930, Point{1920, 38}},
         {"bottom", kEdgeBottom, {500, 1002, 978, 1040}, area, 600, Point{558, 972}},
-        {"left", kEdgeLeft, {0, 300, 38, 778}, area, 400, Point{40, 393}},
+        {"left", kEdgeLeft, leftBar, area, 400, Point{40, 393}},
         {"left at the bottom", kEdgeLeft, {0, 600, 38, 1078}, area, 1030, Point{40, 1010}},
-        {"left on a narrow area",
-         kEdgeLeft,
-         {0, 300, 38, 778},
-         {0, 0, 120, 1040},
-         400,
-         Point{20, 393}},
-        {"left on the grid's last pixel",
-         kEdgeLeft,
-         {0, 300, 38, 778},
-         area,
-         400,
-         Point{40, 403},
-         432},
-        {"right on the grid's last pixel",
-         kEdgeRight,
-         {1882, 300, 1920, 778},
-         area,
-         400,
-         std::nullopt,
-         432},
-        {"left under a top task bar",
-         kEdgeLeft,
-         {0, 40, 38, 518},
-         {0, 40, 1920, 1040},
-         45,
-         Point{40, 40}},
-        {"right on a narrow area",
-         kEdgeRight,
-         {1882, 300, 1920, 778},
-         {1800, 0, 1920, 1040},
-         400,
-         Point{1800, 393}},
-        {"right, hint wider than the area",
-         kEdgeRight,
-         {1882, 300, 1920, 778},
-         {1850, 0, 1920, 1040},
-         400,
-         Point{1850, 393}},
-        {"right", kEdgeRight, {1882, 300, 1920, 778}, area, 400, Point{1780, 393}},
+        {"left on a narrow area", kEdgeLeft, leftBar, {0, 0, 120, 1040}, 400, Point{20, 393}},
+        {"left on the grid's last pixel", kEdgeLeft, leftBar, area, 400, Point{40, 403}, 432},
+        {"right on the grid's last pixel", kEdgeRight, rightBar, area, 400, std::nullopt, 432},
+        {"left under a top task bar", kEdgeLeft, {0, 40, 38, 518}, belowTaskBar, 45, Point{40, 40}},
+        {"right, narrow area", kEdgeRight, rightBar, {1800, 0, 1920, 1040}, 400, Point{1800, 393}},
+        {"right, hint > area", kEdgeRight, rightBar, {1850, 0, 1920, 1040}, 400, Point{1850, 393}},
+        {"right", kEdgeRight, rightBar, area, 400, Point{1780, 393}},
         {"right at the bottom", kEdgeRight, {1882, 600, 1920, 1078}, area, 1030, Point{1780, 1010}},
         {"unknown edge", 5, {0, 0, 478, 38}, area, 100, std::nullopt},
     };
@@ -194,8 +161,7 @@ TEST_F(HintTest, HidesOffTheItemsWithHintsOffAndStaysUnderTheMenu) {
         dialog.Style().showHints.SetChecked(false);
         return true;
     };
-    platform.menuChoices.push_back(kCmdPreferences);
-    form.OnContextMenu(Cell(0));
+    ChooseOn(0, kCmdPreferences);
     TickAt(Cell(0));
     EXPECT_FALSE(platform.hint.visible);
 }
@@ -229,8 +195,7 @@ TEST_F(HintTest, TheTickSleepsWhileThePointerIsAwayAndWakesWhenItComesBack) {
     EXPECT_FALSE(platform.tickTimer);
     form.OnMouseMove(ShiftState{}, {30, 10});
     EXPECT_TRUE(platform.tickTimer);
-    platform.menuChoices.push_back(kCmdAutoHide);  // the tick now watches the edge
-    form.OnContextMenu(Cell(1));
+    ChooseOn(1, kCmdAutoHide);  // the tick now watches the edge
     TickAt({Cell(1).x, form.BarRect().bottom + 50});
     EXPECT_TRUE(platform.tickTimer);
 }

@@ -52,22 +52,22 @@ class PointerTest : public BarTest {
         return {screen.x - form.BarRect().left - 1, screen.y - form.BarRect().top - 1};
     }
 
-    void Press(Point screen, bool doubleClick = false) {
+    void Press(Point screen, ShiftState shift = {.left = true},
+               MouseButton button = MouseButton::Left) {
         platform.cursor = screen;
-        ShiftState s;
-        s.left = true;
-        s.doubleClick = doubleClick;
-        form.OnMouseDown(MouseButton::Left, s, Client(screen));
+        form.OnMouseDown(button, shift, Client(screen));
     }
-    void MoveTo(Point screen, bool held = true) {
+    void MoveTo(Point screen, ShiftState shift = {.left = true}) {
         platform.cursor = screen;
-        ShiftState s;
-        s.left = held;
-        form.OnMouseMove(s, Client(screen));
+        form.OnMouseMove(shift, Client(screen));
     }
-    void Release(Point screen) {
+    void Release(Point screen, MouseButton button = MouseButton::Left, ShiftState shift = {}) {
         platform.cursor = screen;
-        form.OnMouseUp(MouseButton::Left, ShiftState{}, Client(screen));
+        form.OnMouseUp(button, shift, Client(screen));
+    }
+    void Click(int cell) {
+        Press(Cell(cell));
+        Release(Cell(cell));
     }
     // Press on `from`, cross each cell up to `to`.
     void DragOver(int from, int to) {
@@ -81,18 +81,25 @@ class PointerTest : public BarTest {
         DragOver(from, to);
         Release(Cell(to));
     }
+    // Drags from `from` over `to` and off the bar below it for a tick, the
+    // button still down; returns where the pointer is.
+    Point DragOff(int from, int to) {
+        DragOver(from, to);
+        MoveTo(Below(Cell(to)));
+        form.OnTick();
+        return platform.cursor;
+    }
 };
 
 TEST_F(PointerTest, ClicksLaunchOnceAndTheCurrentCellFollowsThePointer) {
     AddItems(6);
-    MoveTo(Cell(3), false);
+    MoveTo(Cell(3), {});
     EXPECT_EQ(form.CurrentItem(), 3);
     DragOver(2, 3);
     MoveTo(Cell(2));
     Release(Cell(2));  // wandered off and back: a click
-    Press(Cell(1));
-    Release(Cell(1));
-    Press(Cell(1), true);
+    Click(1);
+    Press(Cell(1), {.left = true, .doubleClick = true});
     Release(Cell(1));  // the second half of a double click
     EXPECT_EQ(platform.shellOpened, Targets({2, 1}));
     EXPECT_EQ(form.Items().Targets(), Targets({0, 1, 2, 3, 4, 5}));
@@ -129,37 +136,31 @@ TEST_F(PointerTest, OnlyTheGesturesOwnPlainPressDragsOrLaunches) {
         {kLeft, nullptr, 0, {}, 0, Targets({0, 2, 1, 4, 5}), Targets({0})},
     };
     AddItems(6);
-    Press(Cell(1));
-    Release(Cell(1));
+    Click(1);
     platform.shellOpened.clear();
     const auto at = [this](int cell) { return cell == kOff ? Below(Cell(0)) : Cell(cell); };
     int n = 0;
     for (const Row& row : rows) {
-        ShiftState held;
-        held.left = row.button == kLeft;
-        held.right = row.button == MouseButton::Right;
-        held.middle = row.button == MouseButton::Middle;
+        const ShiftState held{.left = row.button == kLeft,
+                              .right = row.button == MouseButton::Right,
+                              .middle = row.button == MouseButton::Middle};
         ShiftState pressed = held;
         if (row.key != nullptr) {
             pressed.*row.key = true;
         }
-        platform.cursor = Cell(row.press);
-        form.OnMouseDown(row.button, pressed, Client(Cell(row.press)));
+        Press(Cell(row.press), pressed, row.button);
         EXPECT_FALSE(form.Menu().IsOpen()) << "row " << n << ": only an open menu sets it";
         for (const int cell : row.moves) {
-            platform.cursor = at(cell);
-            form.OnMouseMove(held, Client(at(cell)));
+            MoveTo(at(cell), held);
             form.OnTick();
         }
         if (row.release != kNowhere) {
-            platform.cursor = at(row.release);
-            form.OnMouseUp(row.button, ShiftState{}, Client(at(row.release)));
+            Release(at(row.release), row.button);
         }
         EXPECT_EQ(form.Items().Targets(), row.items) << "row " << n;
         EXPECT_EQ(platform.shellOpened, row.launched) << "row " << n;
         platform.shellOpened.clear();
-        Press(Cell(4));
-        Release(Cell(4));
+        Click(4);
         EXPECT_EQ(platform.shellOpened, std::vector<std::string>{form.Items().Target(4)}) << n++;
         platform.shellOpened.clear();
     }
@@ -177,19 +178,14 @@ TEST_F(PointerTest, DragMovesTheItemWithPictureAndIconUnlessLocked) {
 
     ChooseOn(0, kCmdFixedIcons);
     Drag(5, 2);
-    DragOver(3, 4);
-    MoveTo(Below(Cell(4)));
-    form.OnTick();
-    Release(Below(Cell(4)));
+    Release(DragOff(3, 4));
     EXPECT_EQ(form.Items().Targets(), Targets({0, 1, 3, 4, 5, 2, 6}));
     EXPECT_TRUE(platform.shellOpened.empty());
 }
 
 TEST_F(PointerTest, DraggingOffTheBarDeletesThePressedItemNotTheLastCrossed) {
     AddItems(6);
-    DragOver(2, 4);
-    MoveTo(Below(Cell(4)));
-    form.OnTick();  // the button is still down
+    DragOff(2, 4);
     EXPECT_EQ(form.Items().Targets(), Targets({0, 1, 3, 4, 5}));
     EXPECT_EQ(form.Items().Icon(2), "ico3");
     EXPECT_EQ(form.CellCount(), 5);
@@ -208,9 +204,7 @@ TEST_F(PointerTest, DraggingOffTheBarDeletesThePressedItemNotTheLastCrossed) {
     form.OnTick();
     Release({form.BarRect().left - 200, form.BarRect().bottom});
     Prefs([](TDlgPref& dialog) { dialog.General().deleteWithMouse.SetChecked(false); });
-    DragOver(2, 3);
-    MoveTo(Below(Cell(3)));
-    form.OnTick();
+    DragOff(2, 3);
     EXPECT_EQ(form.Items().Count(), 5);
 }
 
@@ -223,10 +217,7 @@ TEST_F(PointerTest, QuestionNamesTheItemInTheInterfaceLanguageAndCancelKeepsIt) 
           {"C:\\Data\\Photos\\", "C:\\Tools\\notepad.exe", "see http://example.org/x.html"});
     platform.messageResults.assign(4, MessageResult::Cancel);
 
-    DragOver(2, 0);
-    MoveTo(Below(Cell(0)));
-    form.OnTick();
-    Release(Below(Cell(0)));
+    Release(DragOff(2, 0));
     for (const int language : {kEnglish, kRussian}) {
         Prefs([language](TDlgPref& dialog) { dialog.General().language.Choose(language); });
         ChooseOn(language == kEnglish ? 0 : 1, kCmdDeleteItem);
@@ -253,9 +244,7 @@ TEST_F(PointerTest, AnswerGoesToTheItemAskedAboutWhateverHappensMeanwhile) {
         platform.cursor = Cell(0);
         form.OnDrop({"C:\\dropped.txt"});
     };
-    DragOver(1, 2);
-    MoveTo(Below(Cell(2)));
-    form.OnTick();
+    DragOff(1, 2);
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(form.Items().Targets(), (std::vector<std::string>{"C:\\dropped.txt", "C:\\i0.txt",
                                                                 "C:\\i2.txt", "C:\\i3.txt"}));
@@ -329,10 +318,7 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
     Drag(0, 2);
     platform.inputResults.push_back("https://example.org/new");
     ChooseOn(1, kCmdAddUrl);
-    DragOver(3, 4);
-    MoveTo(Below(Cell(4)));
-    form.OnTick();
-    Release(Below(Cell(4)));
+    Release(DragOff(3, 4));
     const std::vector<std::string> targets{"C:\\i1.txt", "https://example.org/new", "C:\\i2.txt",
                                            "C:\\i3.txt"};
     ASSERT_EQ(form.Items().Targets(), targets);
@@ -346,22 +332,17 @@ TEST_F(PointerTest, ChangesFromThePointerAndTheMenuReachTheDataFileAtClose) {
 // Only the release of the button that began a drag ends it; losing the
 // pointer to another window ends it as a release outside every cell would.
 TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
-    Settings hovering;
-    hovering.HoverScroll = true;  // stays off while a gesture has moved
-    AddItems(6, hovering);
+    AddItems(6, Settings{.HoverScroll = true});  // stays off while a gesture has moved
     DragOver(0, 1);
-    platform.cursor = Cell(1);
-    ShiftState both;
-    both.left = true;
-    both.right = true;
-    form.OnMouseDown(MouseButton::Right, both, Client(Cell(1)));
-    form.OnMouseUp(MouseButton::Right, both, Client(Cell(1)));
+    const ShiftState both{.left = true, .right = true};
+    Press(Cell(1), both, MouseButton::Right);
+    Release(Cell(1), MouseButton::Right, both);
     EXPECT_TRUE(form.Gesture().Held());
     EXPECT_TRUE(platform.repeatTimer);
     Release(Cell(1));
     EXPECT_EQ(form.Items().Targets(), Targets({1, 0, 2, 3, 4, 5}));
     EXPECT_FALSE(form.Gesture().Held());
-    MoveTo(Below(Cell(1)), false);
+    MoveTo(Below(Cell(1)), {});
     form.OnTick();
     EXPECT_EQ(form.Items().Count(), 6);
 
@@ -380,20 +361,6 @@ TEST_F(PointerTest, GesturesEndOnlyByTheirOwnButtonOrACancel) {
     MoveTo(Below(Cell(2)));
     form.OnTick();
     EXPECT_EQ(form.Items().Count(), 6);
-}
-
-TEST_F(PointerTest, PressOnADisabledScrollButtonIsAPressOnItsPanel) {
-    AddItems(2);
-    ASSERT_FALSE(form.Buttons().sbScrollLeft().enabled);
-    ASSERT_FALSE(form.Buttons().sbScrollRight().enabled);
-    for (const Rect& panel :
-         {form.Placement().PanelLeft().bounds, form.Placement().PanelRight().bounds}) {
-        ChooseOn(0, kCmdNone);  // the menu stays open
-        const Point middle{(panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2};
-        form.OnMouseDown(MouseButton::Left, ShiftState{}, middle);
-        EXPECT_FALSE(form.Menu().IsOpen());
-        form.OnMouseUp(MouseButton::Left, ShiftState{}, middle);
-    }
 }
 
 }  // namespace

@@ -36,8 +36,9 @@ class ScrollButtonsTest : public BarTest {
     void Click(bool forward) {
         const Rect b = forward ? buttons.ForwardOnBar(placement.PanelRight())
                                : buttons.BackOnBar(placement.PanelLeft());
-        ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+        ClickAt(Middle(b));
     }
+    static Point Middle(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     // Home (Ctrl+Home on a column) makes the first cell current.
     void Home() { form.OnKeyDown(kVkHome, ShiftState{.ctrl = !form.Horizontal()}); }
     // Item 22 current at the end of the window 11..22.
@@ -59,18 +60,16 @@ class ScrollButtonsTest : public BarTest {
 
 TEST_F(ScrollButtonsTest, ForwardClicksPageToTheEnd) {
     MakeBar(30, 12);
-    PointAt(11);
-    ASSERT_EQ(placement.CurrentCellEdge(), 432);
-    Click(true);
-    EXPECT_EQ(form.CurrentItem(), 22);
-    // The same steps on a monitor at 150 %, where the cells end at 54 pixels.
-    platform.monitors[0].scale = Scale{144};
-    form.OnScaleChanged();
-    Home();
-    PointAt(11);
-    ASSERT_EQ(placement.CurrentCellEdge(), 12 * 54);
-    Click(true);
-    EXPECT_EQ(form.CurrentItem(), 22);
+    // The same steps at 100 % and on a monitor at 150 %, where cells are 54 pixels.
+    for (const int dpi : {96, 144}) {
+        platform.monitors[0].scale = Scale{dpi};
+        form.OnScaleChanged();
+        Home();
+        PointAt(11);
+        ASSERT_EQ(placement.CurrentCellEdge(), 12 * (dpi == 96 ? 36 : 54));
+        Click(true);
+        EXPECT_EQ(form.CurrentItem(), 22) << dpi;
+    }
     EXPECT_EQ(First(), 11) << "window 11..22";
     EXPECT_TRUE(buttons.sbScrollLeft().enabled);
     EXPECT_TRUE(buttons.sbScrollRight().enabled);
@@ -166,15 +165,6 @@ TEST_F(ScrollButtonsTest, HoverZonesAreInsideTheEndPanelsOnly) {
     EXPECT_EQ(form.CurrentItem(), 12) << "a column scrolls from below its grid";
 }
 
-TEST_F(ScrollButtonsTest, FewerItemsThanCellsNeverEnableTheButtons) {
-    MakeBar(5, 12);
-    for (int i = 0; i < 5; ++i) {
-        PointAt(i);
-        EXPECT_FALSE(buttons.sbScrollRight().enabled) << i;
-        EXPECT_FALSE(buttons.sbScrollLeft().enabled) << i;
-    }
-}
-
 TEST_F(ScrollButtonsTest, BackIsSwitchedOnOnlyPastTheVisibleCount) {
     EXPECT_FALSE(CheckButtonStates({false, false}, 12, 30, 12).back);
     EXPECT_TRUE(CheckButtonStates({true, false}, 12, 30, 12).back) << "kept as it was";
@@ -209,15 +199,26 @@ TEST_F(ScrollButtonsTest, ButtonLayoutsInRowsAndColumns) {
     EXPECT_EQ(form.PanelOrder(), 2) << "an unknown position keeps the last layout";
 }
 
-TEST_F(ScrollButtonsTest, PressOnAPanelBesideItsButtonClearsMenuOpen) {
-    MakeBar(3, 3);
-    ChooseOn(0, kCmdNone);  // the menu stays open
-    form.OnMouseDown(MouseButton::Left, ShiftState{}, {1, 18});
-    EXPECT_FALSE(form.Menu().IsOpen());
-    ChooseOn(0, kCmdNone);
-    form.OnMouseDown(MouseButton::Right, ShiftState{},
-                     {placement.PanelRight().bounds.right - 1, 1});
-    EXPECT_FALSE(form.Menu().IsOpen());
+// A press on a disabled button is a press on its panel.
+TEST_F(ScrollButtonsTest, FewerItemsThanCellsNeverEnableTheButtons) {
+    MakeBar(5, 12);
+    for (int i = 0; i < 5; ++i) {
+        PointAt(i);
+        EXPECT_FALSE(buttons.sbScrollRight().enabled) << i;
+        EXPECT_FALSE(buttons.sbScrollLeft().enabled) << i;
+    }
+    const Rect forward = placement.PanelRight().bounds;
+    const std::pair<MouseButton, Point> presses[] = {
+        {MouseButton::Left, Middle(placement.PanelLeft().bounds)},
+        {MouseButton::Left, Middle(forward)},
+        {MouseButton::Left, {1, 18}},  // beside the button
+        {MouseButton::Right, {forward.right - 1, 1}}};
+    for (const auto& [button, at] : presses) {
+        ChooseOn(0, kCmdNone);  // the menu stays open
+        form.OnMouseDown(button, ShiftState{}, at);
+        EXPECT_FALSE(form.Menu().IsOpen()) << at.x << "," << at.y << ": a press clears it";
+        form.OnMouseUp(button, ShiftState{}, at);
+    }
 }
 
 TEST_F(ScrollButtonsTest, OneCellBarStillPages) {
