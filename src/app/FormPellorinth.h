@@ -42,7 +42,8 @@ enum class LayoutReach { None, ScrollButtons, Orientation, Place };
 // commands, auto-hide, gesture, preferences dialog) and wires them. Its
 // handlers keep the names readers know them by and say in order what
 // happens; the subsystems hold the state and the rules that must hold
-// together.
+// together. From outside it is driven only by the window's events and the
+// preview the dialog drives, and watched through read-only views.
 class TFormPellorinth final : public BarPreview,
                               public BarEvents,
                               private BarAccessibilityHost,
